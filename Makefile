@@ -1,0 +1,49 @@
+# The two commands of the README, and the steps behind them.
+#   make demo   installs what is missing, builds both builds, shows the plug-in
+#   make test   installs what is missing, builds, runs every test of both builds
+SHELL := /bin/bash
+.DEFAULT_GOAL := test
+.PHONY: deps configure build build-native build-asan build-win32 test test-native test-asan test-win32 demo bench clean
+
+WINE_ENV := WINEPREFIX=$(CURDIR)/build/win32/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+
+deps:
+	@bash tools/install-deps.sh
+
+build/native/build.ninja: | deps
+	cmake --preset native >/dev/null
+build/asan/build.ninja: | deps
+	cmake --preset asan >/dev/null
+build/win32/build.ninja: | deps
+	cmake --preset win32 >/dev/null
+
+build-native: deps build/native/build.ninja
+	cmake --build --preset native
+build-asan: deps build/asan/build.ninja
+	cmake --build --preset asan
+build-win32: deps build/win32/build.ninja
+	cmake --build --preset win32
+
+build: build-native build-asan build-win32
+
+test-native: build-native
+	ctest --test-dir build/native --output-on-failure -j2
+test-asan: build-asan
+	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	  ctest --test-dir build/asan --output-on-failure -j2
+# Message boxes and the dialog need a display: one Xvfb for the whole run.
+test-win32: build-win32
+	$(WINE_ENV) xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win32 --output-on-failure
+
+test: test-native test-asan test-win32
+
+demo: build-native build-win32
+	@$(WINE_ENV) bash tools/demo.sh
+
+bench: deps
+	cmake --preset release >/dev/null
+	cmake --build --preset release
+	bash bench/run.sh build/release
+
+clean:
+	rm -rf build

@@ -1,0 +1,37 @@
+// Writing dates and times by the user's preferences.
+//
+// Each operation writes [CR if separatorBefore] + prefix + value + suffix
+// into `out` and answers the number of characters written. An absent prefix
+// or suffix writes nothing. With prefix and suffix of at most 64 characters
+// every text fits in 160 characters; `out` must hold kFormattedTextSize.
+// A separator preference of NUL is written as nothing.
+//
+// With the defaults (MM/DD/YYYY, "/", padded; 12-hour, ":", padded):
+//   FormatDateText(out, 2001, 3, 5, ...)            -> "03/05/2001"
+//   FormatTimeText(out, 13, 5, 9, 250, withFraction) -> "01:05:09.250 PM"
+//   FormatTimeText(out, 0, 30, 0, 0, no fraction)    -> "00:30 AM"
+//   FormatHourText(out, 15, ...)                     -> "03 PM"
+//   FormatDateTimeText(out, 2001, 3, 5, 14, 30, ...) -> "03/05/2001 02:30 PM"
+#pragma once
+
+#include <cstdint>
+
+constexpr int32_t kFormattedTextSize = 256;
+
+// The list item separator: one carriage return.
+extern const char ListSeparator[];
+
+int32_t FormatDateText(char* out, int32_t year, int32_t month, int32_t day, const char* prefix,
+                       const char* suffix, bool separatorBefore);
+int32_t FormatTimeText(char* out, int32_t hour, int32_t minute, int32_t second,
+                       int32_t millisecond, const char* prefix, const char* suffix,
+                       bool withFraction, bool separatorBefore);
+int32_t FormatHourText(char* out, int32_t hour, const char* prefix, const char* suffix,
+                       bool separatorBefore);
+int32_t FormatDateTimeText(char* out, int32_t year, int32_t month, int32_t day, int32_t hour,
+                           int32_t minute, const char* prefix, const char* suffix,
+                           bool separatorBefore, bool hourOnly);
+
+// The fraction of a second: three digits when padded; else the shortest
+// decimal fraction of at least one digit (500 -> "5", 50 -> "05", 5 -> "005").
+int32_t FractionText(char* out, int32_t millisecond);

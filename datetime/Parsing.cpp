@@ -1,0 +1,368 @@
+#include "Parsing.h"
+
+#include "Calendar.h"
+#include "prefs/DateTimePrefs.h"
+#include "text/VXString.h"
+
+namespace {
+
+constexpr int32_t kTimeScanLimit = 13;
+constexpr int32_t kDateScanLimit = 10;
+constexpr int32_t kParameterLimit = 255;
+constexpr int32_t kLastDayNumber = 1095726;  // 30 December 3000
+
+bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
+
+// An unsigned digit group; a value beyond 32 bits counts as 2147483647.
+int32_t DigitValue(const char* digits) {
+  int64_t value = 0;
+  for (; IsDigit(*digits); ++digits) {
+    value = value * 10 + (*digits - '0');
+    if (value > 2147483647) return 2147483647;
+  }
+  return static_cast<int32_t>(value);
+}
+
+bool AllDigits(const char* text) {
+  for (; *text != 0; ++text) {
+    if (!IsDigit(*text)) return false;
+  }
+  return true;
+}
+
+// A separator set of one preference character and one fixed character; a NUL
+// preference contributes nothing.
+void SeparatorSet(char* set, char preference, char fixed) {
+  int32_t n = 0;
+  if (preference != 0) set[n++] = preference;
+  if (fixed != 0) set[n++] = fixed;
+  set[n] = 0;
+}
+
+bool FailTime(int32_t* hour, int32_t* minute, int32_t* second, int32_t* millisecond) {
+  *hour = *minute = *second = *millisecond = 0;
+  return false;
+}
+
+bool FailDate(int32_t* year, int32_t* month, int32_t* day) {
+  *year = *month = *day = 0;
+  return false;
+}
+
+void ClearStamp(TimeStampParts* stamp) { *stamp = TimeStampParts{}; }
+
+// 1 digit = tenths, 2 = hundredths, 3 = milliseconds, 4 or more = 0.
+int32_t FractionMilliseconds(const char* digits) {
+  int32_t count = 0;
+  while (digits[count] != 0) ++count;
+  int32_t value = DigitValue(digits);
+  if (count == 1) return value * 100;
+  if (count == 2) return value * 10;
+  if (count == 3) return value;
+  return 0;
+}
+
+// The two bar-separated readings share this: copy at most 255 bytes of the
+// parameter and cut it at "|" into at most maxargs - 1 fields.
+int32_t SplitParameter(const char* parameter, int32_t length, char* work, char** fields,
+                       int32_t maxargs) {
+  VXMemFill(work, 0, kParameterLimit + 1);
+  if (length > kParameterLimit) length = kParameterLimit;
+  if (length > 0) VXMemCopy(work, parameter, static_cast<uint32_t>(length));
+  return VXStrTokenize(work, fields, "|", maxargs);
+}
+
+}  // namespace
+
+bool ParseSecondsText(const char* text, int32_t* hour, int32_t* minute, int32_t* second,
+                      int32_t* millisecond) {
+  if (text == nullptr || !AllDigits(text)) return FailTime(hour, minute, second, millisecond);
+  int32_t value = DigitValue(text);
+  if (value >= 86400) return FailTime(hour, minute, second, millisecond);
+  *hour = value / 3600;
+  *minute = value % 3600 / 60;
+  *second = value % 60;
+  *millisecond = 0;
+  return true;
+}
+
+bool ParseTimeText(const char* text, int32_t* hour, int32_t* minute, int32_t* second,
+                   int32_t* millisecond) {
+  if (text == nullptr) return FailTime(hour, minute, second, millisecond);
+
+  // The marker may stand anywhere; when both occur the earlier one counts.
+  const char* am = VXStrFindNoCase(text, "am");
+  const char* pm = VXStrFindNoCase(text, "pm");
+  if (am != nullptr && pm != nullptr) {
+    if (am < pm) pm = nullptr;
+    else am = nullptr;
+  }
+  const bool hasMarker = am != nullptr || pm != nullptr;
+
+  const char separator = activeTimeSeparator;
+  bool separatorMark = false;
+  bool fractionMark = false;
+  int32_t accepted = 0;
+  while (accepted < kTimeScanLimit) {
+    char ch = text[accepted];
+    char next = ch != 0 ? text[accepted + 1] : 0;
+    if (IsDigit(ch)) {
+    } else if (ch != 0 && ch == separator && IsDigit(next)) {
+      separatorMark = true;
+    } else if (ch == '.' && IsDigit(next)) {
+      fractionMark = true;
+    } else {
+      break;
+    }
+    ++accepted;
+  }
+
+  if (separatorMark && accepted >= 3) {
+    char part[kTimeScanLimit + 1];
+    VXStrCopy(part, text, accepted);
+    char seps[3];
+    SeparatorSet(seps, separator, fractionMark ? '.' : 0);
+    char* numbers[5];
+    int32_t count = VXStrTokenize(part, numbers, seps, 5);
+
+    int32_t h = 0, m = 0, s = 0, ms = 0;
+    bool read = true;
+    if (fractionMark) {
+      ms = FractionMilliseconds(numbers[count - 1]);
+      int32_t before = count - 1;
+      if (before == 1) {
+        s = DigitValue(numbers[0]);
+      } else if (before == 2) {
+        m = DigitValue(numbers[0]);
+        s = DigitValue(numbers[1]);
+      } else if (before == 3) {
+        h = DigitValue(numbers[0]);
+        m = DigitValue(numbers[1]);
+        s = DigitValue(numbers[2]);
+      }
+    } else if (count == 1) {
+      s = DigitValue(numbers[0]);
+    } else if (count == 2) {
+      int32_t first = DigitValue(numbers[0]);
+      if (first > 23 && !hasMarker) {
+        m = first;
+        s = DigitValue(numbers[1]);
+      } else {
+        h = first;
+        m = DigitValue(numbers[1]);
+      }
+    } else if (count == 3) {
+      h = DigitValue(numbers[0]);
+      m = DigitValue(numbers[1]);
+      s = DigitValue(numbers[2]);
+    } else {
+      read = false;  // four numbers without a fraction have no reading
+    }
+
+    if (read && ms <= 999 && s <= 59 && m <= 59 && h <= 23) {
+      if (pm != nullptr && h >= 1 && h <= 11) h += 12;
+      *hour = h;
+      *minute = m;
+      *second = s;
+      *millisecond = ms;
+      return true;
+    }
+  }
+  return ParseSecondsText(text, hour, minute, second, millisecond);
+}
+
+bool ParseDayNumberText(const char* text, int32_t* year, int32_t* month, int32_t* day) {
+  if (text == nullptr || !AllDigits(text)) return FailDate(year, month, day);
+  int32_t value = DigitValue(text);
+  if (value > kLastDayNumber) return FailDate(year, month, day);
+  DateFromDayNumber(value, year, month, day);
+  return true;
+}
+
+bool ParseDateText(const char* text, int32_t* year, int32_t* month, int32_t* day) {
+  if (text == nullptr) return FailDate(year, month, day);
+  int32_t length = 0;
+  while (text[length] != 0 && length < kDateScanLimit) ++length;
+
+  const char separator = activeDateSeparator;
+  if (length >= 6) {
+    int32_t accepted = 0;
+    while (accepted < length) {
+      char ch = text[accepted];
+      if (!IsDigit(ch) && ch != '-' && !(ch != 0 && ch == separator)) break;
+      ++accepted;
+    }
+    if (accepted >= 6) {
+      char part[kDateScanLimit + 1];
+      VXStrCopy(part, text, accepted);
+      char seps[3];
+      SeparatorSet(seps, separator, '-');
+      char* numbers[4];
+      if (VXStrTokenize(part, numbers, seps, 4) == 3) {
+        int32_t a = DigitValue(numbers[0]);
+        int32_t b = DigitValue(numbers[1]);
+        int32_t c = DigitValue(numbers[2]);
+        int32_t y, m, d;
+        if (a <= 12) {
+          m = a, d = b, y = c;
+        } else if (a <= 31) {
+          d = a, m = b, y = c;
+        } else if (b > 12) {
+          y = a, d = b, m = c;
+        } else {
+          y = a, m = b, d = c;
+        }
+        bool valid = m <= 12 && d <= 31;
+        if (y < 100) {
+          y += y >= 90 ? 1900 : 2000;
+        } else if (y < 1000 || y > 9999) {
+          valid = false;
+        }
+        if (valid) {
+          *year = y;
+          *month = m;
+          *day = d;
+          return true;
+        }
+      }
+    }
+  }
+  return ParseDayNumberText(text, year, month, day);
+}
+
+namespace {
+
+bool ReadDate(const char* field, TimeStampParts* stamp) {
+  return ParseDateText(field, &stamp->year, &stamp->month, &stamp->day);
+}
+
+bool ReadTime(const char* field, TimeStampParts* stamp) {
+  return ParseTimeText(field, &stamp->hour, &stamp->minute, &stamp->second, &stamp->millisecond);
+}
+
+void CopyRangeText(char* out, const char* field) {
+  if (field == nullptr) out[0] = 0;
+  else VXStrCopy(out, field, kRangeTextCapacity);
+}
+
+bool FailRange(char* prefix, char* suffix, TimeStampParts* start, TimeStampParts* end) {
+  prefix[0] = 0;
+  suffix[0] = 0;
+  ClearStamp(start);
+  ClearStamp(end);
+  return false;
+}
+
+// Compares hour, minute, second, millisecond in that order.
+bool TimeIsLater(const TimeStampParts& a, const TimeStampParts& b) {
+  if (a.hour != b.hour) return a.hour > b.hour;
+  if (a.minute != b.minute) return a.minute > b.minute;
+  if (a.second != b.second) return a.second > b.second;
+  return a.millisecond > b.millisecond;
+}
+
+}  // namespace
+
+bool ParseTimeRange(const char* parameter, int32_t length, char* prefix, char* suffix,
+                    TimeStampParts* start, TimeStampParts* end, uint8_t* startAfterEnd) {
+  char work[kParameterLimit + 1];
+  char* f[5];
+  int32_t count = SplitParameter(parameter, length, work, f, 5);
+  ClearStamp(start);
+  ClearStamp(end);
+  *startAfterEnd = 0;
+  const char* pre = nullptr;
+  const char* post = nullptr;
+  bool ok = false;
+  if (count == 2) {
+    ok = ReadTime(f[0], start) && ReadTime(f[1], end);
+  } else if (count == 3) {
+    if (ReadTime(f[0], start)) {
+      ok = ReadTime(f[1], end);
+      post = f[2];
+    } else {
+      ok = ReadTime(f[1], start) && ReadTime(f[2], end);
+      pre = f[0];
+    }
+  } else if (count == 4) {
+    ok = ReadTime(f[1], start) && ReadTime(f[2], end);
+    pre = f[0];
+    post = f[3];
+  }
+  if (!ok) return FailRange(prefix, suffix, start, end);
+  CopyRangeText(prefix, pre);
+  CopyRangeText(suffix, post);
+  *startAfterEnd = TimeIsLater(*start, *end) ? 1 : 0;
+  return true;
+}
+
+bool ParseTimeStampRange(const char* parameter, int32_t length, char* prefix, char* suffix,
+                         TimeStampParts* start, TimeStampParts* end) {
+  char work[kParameterLimit + 1];
+  char* f[7];
+  int32_t count = SplitParameter(parameter, length, work, f, 7);
+  ClearStamp(start);
+  ClearStamp(end);
+  // Fields past the count are NULL, which every reading refuses.
+  for (int32_t i = count; i < 7; ++i) f[i] = nullptr;
+
+  const char* pre = nullptr;
+  const char* post = nullptr;
+  bool ok = false;
+  switch (count) {
+    case 0:
+    case 1:
+    case 2:
+      if (ReadDate(f[0], start)) ok = ReadDate(f[1], end);
+      else ok = ReadTime(f[0], start) && ReadTime(f[1], end);
+      break;
+    case 3:
+      if (ReadDate(f[0], start)) {
+        ok = ReadDate(f[1], end);
+        post = f[2];
+      } else if (ReadDate(f[1], start)) {
+        ok = ReadDate(f[2], end);
+        pre = f[0];
+      } else if (ReadTime(f[0], start)) {
+        ok = ReadTime(f[1], end);
+        post = f[2];
+      } else {
+        ok = ReadTime(f[1], start) && ReadTime(f[2], end);
+        pre = f[0];
+      }
+      break;
+    case 4:
+      if (ReadDate(f[0], start)) {
+        ok = ReadTime(f[1], start) && ReadDate(f[2], end) && ReadTime(f[3], end);
+      } else if (ReadTime(f[1], start)) {
+        ok = ReadTime(f[2], end);
+        pre = f[0];
+        post = f[3];
+      } else {
+        ok = ReadDate(f[1], start) && ReadDate(f[2], end);
+        pre = f[0];
+        post = f[3];
+      }
+      break;
+    case 5:
+      if (ReadDate(f[0], start)) {
+        ok = ReadTime(f[1], start) && ReadDate(f[2], end) && ReadTime(f[3], end);
+        post = f[4];
+      } else {
+        ok = ReadDate(f[1], start) && ReadTime(f[2], start) && ReadDate(f[3], end) &&
+             ReadTime(f[4], end);
+        pre = f[0];
+      }
+      break;
+    default:
+      ok = ReadDate(f[1], start) && ReadTime(f[2], start) && ReadDate(f[3], end) &&
+           ReadTime(f[4], end);
+      pre = f[0];
+      post = f[5];
+      break;
+  }
+  if (!ok) return FailRange(prefix, suffix, start, end);
+  CopyRangeText(prefix, pre);
+  CopyRangeText(suffix, post);
+  return true;
+}

@@ -1,0 +1,212 @@
+#include "DateLists.h"
+
+#include <new>
+
+#include "InPlaceList.h"
+#include "datetime/Calendar.h"
+#include "datetime/Formatting.h"
+#include "host/ResultWriters.h"
+#include "prefs/DateTimePrefs.h"
+#include "text/TextCursor.h"
+
+const char* const MonthAbbreviations[13] = {"---", "JAN", "FEB", "MAR", "APR", "MAY", "JUN",
+                                            "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
+
+namespace {
+
+constexpr int64_t kSeparatorLength = 1;
+constexpr int64_t kMinutesPerDay = 1440;
+
+int64_t TextLength(const char* text) {
+  int64_t n = 0;
+  while (text[n] != 0) ++n;
+  return n;
+}
+
+// Estimated item widths from the current preferences.
+int64_t DateTextWidth() {
+  switch (DateTimePrefs.dateFormat) {
+    case kDateMMDDYY:
+    case kDateDDMMYY:
+    case kDateYYMMDD: return 8;
+    case kDateHost: return 7;
+    default: return 10;
+  }
+}
+int64_t TimeTextWidth() { return DateTimePrefs.timeFormat == kTime12Hour ? 8 : 5; }
+int64_t HourTextWidth() {
+  return DateTimePrefs.timeFormat == kTime12Hour || DateTimePrefs.timeFormat == kTimeHost ? 5 : 2;
+}
+
+int64_t InPlaceEstimate(int64_t width, const char* prefix, const char* suffix, int64_t count) {
+  return (kSeparatorLength + width + TextLength(prefix) + TextLength(suffix)) * count -
+         kSeparatorLength;
+}
+
+// The day after year/month/day: leap-year February has 29 days, months and
+// years carry.
+void NextDay(int32_t* year, int32_t* month, int32_t* day, bool* leap) {
+  ++*day;
+  const int32_t last = (*month == 2 && *leap) ? 29 : MonthLengths[*month];
+  if (*day <= last) return;
+  *day = 1;
+  if (++*month > 12) {
+    *month = 1;
+    ++*year;
+    *leap = IsLeapYear(*year);
+  }
+}
+
+void WriteClockList(HostHandle result, const char* prefix, const char* suffix, int32_t h1,
+                    int32_t m1, int32_t h2, int32_t m2, int64_t step, bool startAfterEnd,
+                    bool hoursOnly) {
+  if (step == 0) {  // no list advances by nothing
+    WriteErrorResult();
+    return;
+  }
+  const int64_t span = (static_cast<int64_t>(h2 - h1) + (startAfterEnd ? 24 : 0)) * 60 + (m2 - m1);
+  const int64_t start = static_cast<int64_t>(h1) * 60 + m1;
+  const int64_t end = start + span;
+  int64_t count = span / step + 1;
+  const int64_t width = hoursOnly ? HourTextWidth() : TimeTextWidth();
+  InPlaceList list;
+  if (!BeginInPlaceList(&list, result, InPlaceEstimate(width, prefix, suffix, count))) return;
+  char item[kFormattedTextSize];
+  bool first = true;
+  for (int64_t t = start; t <= end && count > 0; t += step, --count) {
+    const int32_t d = static_cast<int32_t>(((t % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay);
+    const int32_t n = hoursOnly ? FormatHourText(item, d / 60, prefix, suffix, !first)
+                                : FormatTimeText(item, d / 60, d % 60, 0, 0, prefix, suffix, false, !first);
+    if (!AppendListItem(&list, item, n)) return;
+    first = false;
+  }
+  FinishInPlaceList(&list);
+}
+
+// Month and year lists: built in a buffer, trimmed, then delivered.
+void DeliverBufferList(HostHandle result, char* text, int64_t length) {
+  text[length] = 0;
+  TrimTrailingLineEnds(text);
+  const int64_t trimmed = TextLength(text);
+  if (CheckResultOverflow(trimmed)) return;
+  WriteHandleBytes(result, text, static_cast<int32_t>(trimmed), true);
+}
+
+}  // namespace
+
+void WriteTimeList(HostHandle result, const char* prefix, const char* suffix, int32_t startHour,
+                   int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
+                   bool startAfterEnd) {
+  WriteClockList(result, prefix, suffix, startHour, startMinute, endHour, endMinute, step,
+                 startAfterEnd, false);
+}
+
+void WriteHourList(HostHandle result, const char* prefix, const char* suffix, int32_t startHour,
+                   int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
+                   bool startAfterEnd) {
+  WriteClockList(result, prefix, suffix, startHour, startMinute, endHour, endMinute, step,
+                 startAfterEnd, true);
+}
+
+void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
+                       int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
+                       int64_t totalSeconds, bool hourOnly) {
+  if (step == 0) {
+    WriteErrorResult();
+    return;
+  }
+  const int64_t totalMinutes = totalSeconds / 60;
+  int64_t count = totalMinutes / step + 1;
+  const int64_t width = (hourOnly ? HourTextWidth() : TimeTextWidth()) + DateTextWidth() + 1;
+  InPlaceList list;
+  if (!BeginInPlaceList(&list, result, InPlaceEstimate(width, prefix, suffix, count))) return;
+  bool leap = IsLeapYear(year);
+  int64_t running = minute - step;
+  char item[kFormattedTextSize];
+  bool first = true;
+  for (int64_t elapsed = 0; elapsed <= totalMinutes && count > 0; elapsed += step, --count) {
+    running += step;
+    // Whole days first, so a step of many days costs one loop per day, not per hour.
+    while (running > 59) {
+      if (running >= kMinutesPerDay && hour == 0) {
+        running -= kMinutesPerDay;
+        NextDay(&year, &month, &day, &leap);
+        continue;
+      }
+      running -= 60;
+      if (++hour > 23) {
+        hour -= 24;
+        NextDay(&year, &month, &day, &leap);
+      }
+    }
+    const int32_t n = FormatDateTimeText(item, year, month, day, hour, static_cast<int32_t>(running),
+                                         prefix, suffix, !first, hourOnly);
+    if (!AppendListItem(&list, item, n)) return;
+    first = false;
+  }
+  FinishInPlaceList(&list);
+}
+
+void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
+                  int32_t month, int32_t day, int64_t count) {
+  InPlaceList list;
+  if (!BeginInPlaceList(&list, result, InPlaceEstimate(DateTextWidth(), prefix, suffix, count))) return;
+  bool leap = IsLeapYear(year);
+  char item[kFormattedTextSize];
+  for (int64_t i = 0; i < count; ++i) {
+    const int32_t n = FormatDateText(item, year, month, day, prefix, suffix, i != 0);
+    if (!AppendListItem(&list, item, n)) return;
+    NextDay(&year, &month, &day, &leap);
+  }
+  FinishInPlaceList(&list);
+}
+
+void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,
+                    int32_t startMonth, int32_t endYear, int32_t endMonth, bool names) {
+  if (endYear < startYear) return;
+  const int64_t count =
+      (static_cast<int64_t>(endYear) - startYear) * 12 + (endMonth - startMonth) + 1;
+  if (count < 1) return;
+  const int64_t size =
+      (TextLength(suffix) + TextLength(prefix) + 7 + (names ? 1 : 0) + kSeparatorLength) * count + 1;
+  if (CheckResultOverflow(size)) return;
+  char* buffer = new (std::nothrow) char[size];
+  if (buffer == nullptr) return;
+  TextCursor c = MakeTextCursor(buffer, size - 1);
+  int32_t year = startYear;
+  int32_t month = startMonth;
+  for (int64_t i = 0; i < count; ++i) {
+    PutText(&c, prefix);
+    if (names) PutText(&c, MonthAbbreviations[month]);
+    else PutNumber(&c, month, 2);
+    PutChar(&c, '/');
+    PutNumber(&c, year, 0);
+    PutText(&c, suffix);
+    PutText(&c, ListSeparator);
+    if (++month > 12) {
+      month = 1;
+      ++year;
+    }
+  }
+  DeliverBufferList(result, buffer, c.length);
+  delete[] buffer;
+}
+
+void WriteYearList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,
+                   int32_t endYear) {
+  if (endYear < startYear) return;
+  const int64_t count = static_cast<int64_t>(endYear) - startYear + 1;
+  const int64_t size = (TextLength(suffix) + TextLength(prefix) + 4 + kSeparatorLength) * count + 1;
+  if (CheckResultOverflow(size)) return;
+  char* buffer = new (std::nothrow) char[size];
+  if (buffer == nullptr) return;
+  TextCursor c = MakeTextCursor(buffer, size - 1);
+  for (int64_t year = startYear; year <= endYear; ++year) {
+    PutText(&c, prefix);
+    PutNumber(&c, year, 0);
+    PutText(&c, suffix);
+    PutText(&c, ListSeparator);
+  }
+  DeliverBufferList(result, buffer, c.length);
+  delete[] buffer;
+}

@@ -1,0 +1,40 @@
+// The ten date lists, ids 11 to 20: one item per step between two limits,
+// items separated by one CR, each item framed by the parameter's prefix and
+// suffix.
+//
+//   Kelv-DateList (Minutes)          prefix|23:30|00:15|suffix, every minuteIncrement
+//   Kelv-DateList (Hours/Minutes)    the same, every hourIncrement hours, keeping the minute
+//   Kelv-DateList (Hours)            the same, hours alone
+//   Kelv-DateList (Date Minutes)     prefix|date|time|date|time|suffix, every minuteIncrement
+//   Kelv-DateList (Date Hours/Minutes), Kelv-DateList (Date Hours): every hourIncrement hours
+//   Kelv-DateList (days)             every day over the whole 24-hour periods of the range
+//   Kelv-DateList (Months/Years)     "11/2001", "12/2001", ...
+//   Kelv-DateList (MonthNames/Years) "NOV/2001", "DEC/2001", ...
+//   Kelv-DateList (Years)            "2001", "2002", ...
+//
+// A list whose estimated size reaches 65535 bytes is "??" (with the overflow
+// message when it is on). A step of 0 is "??". A month or year list whose end
+// lies before its start writes no result.
+#pragma once
+
+#include <cstdint>
+
+#include "host/CallBlock.h"
+
+extern const char* const MonthAbbreviations[13];
+
+void WriteTimeList(HostHandle result, const char* prefix, const char* suffix, int32_t startHour,
+                   int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
+                   bool startAfterEnd);
+void WriteHourList(HostHandle result, const char* prefix, const char* suffix, int32_t startHour,
+                   int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
+                   bool startAfterEnd);
+void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
+                       int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
+                       int64_t totalSeconds, bool hourOnly);
+void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
+                  int32_t month, int32_t day, int64_t count);
+void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,
+                    int32_t startMonth, int32_t endYear, int32_t endMonth, bool names);
+void WriteYearList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,
+                   int32_t endYear);

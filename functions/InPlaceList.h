@@ -1,0 +1,28 @@
+// Builds a list straight into the result handle, sized by its estimate.
+//
+// The estimate alone decides whether the list is refused. Should a real item
+// come out longer than its estimated width, the list moves to a heap buffer
+// and goes on there, so nothing is ever written past the handle's size; a
+// real text that would reach the size limit is refused like an estimate.
+#pragma once
+
+#include <cstdint>
+
+#include "host/CallBlock.h"
+
+struct InPlaceList {
+  HostHandle result;
+  int64_t capacity;  // bytes the handle (or the spill buffer) holds
+  int64_t length;    // bytes written so far
+  char* spill;       // the heap buffer once an item outgrew the estimate
+};
+
+// Checks the estimate and sizes the result to it. False when the list was
+// refused ("??" written) or the host could not resize: nothing more to do.
+bool BeginInPlaceList(InPlaceList* list, HostHandle result, int64_t estimate);
+
+// Adds one item's bytes. False when the list was refused on the way.
+bool AppendListItem(InPlaceList* list, const char* item, int32_t n);
+
+// Cuts the result to the bytes written (or delivers the spill buffer).
+void FinishInPlaceList(InPlaceList* list);

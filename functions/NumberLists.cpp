@@ -1,0 +1,175 @@
+#include "NumberLists.h"
+
+#include <new>
+
+#include "datetime/Formatting.h"
+#include "host/HostServices.h"
+#include "host/ResultWriters.h"
+#include "text/TextCursor.h"
+#include "text/VXString.h"
+
+namespace {
+
+constexpr int32_t kOptionTextLimit = 255;
+constexpr int32_t kAffixLimit = 255;
+constexpr int64_t kSeparatorLength = 1;
+
+int64_t TextLength(const char* text) {
+  int64_t n = 0;
+  while (text[n] != 0) ++n;
+  return n;
+}
+
+// Copies the parameter's bytes, at most `limit`, NUL-terminated; `text`
+// holds limit + 1 bytes.
+int32_t ReadParameter(HostHandle parameter, char* text, int32_t limit) {
+  HostLockHandle(parameter);
+  int32_t size = HostHandleSize(parameter);
+  if (size > limit) size = limit;
+  if (size < 0) size = 0;
+  VXMemCopy(text, HandleData(parameter), static_cast<uint32_t>(size));
+  HostUnlockHandle(parameter);
+  text[size] = 0;
+  return size;
+}
+
+bool StartsWithKey(const char* piece, const char* key, int32_t keyLength) {
+  return VXMemCompare(piece, key, keyLength, true) == 0;
+}
+
+// Trims the finished list, checks its real size and delivers it.
+void DeliverList(HostHandle result, char* text, int64_t length) {
+  text[length] = 0;
+  TrimTrailingLineEnds(text);
+  const int64_t trimmed = TextLength(text);
+  if (CheckResultOverflow(trimmed)) return;
+  WriteHandleBytes(result, text, static_cast<int32_t>(trimmed), true);
+}
+
+}  // namespace
+
+void WriteNumberList(HostHandle parameter, HostHandle result) {
+  char options[kOptionTextLimit + 1];
+  ReadParameter(parameter, options, kOptionTextLimit);
+  char* pieces[7];
+  const int32_t count = VXStrTokenize(options, pieces, "|", 7);
+
+  int32_t start = 0, end = 0, step = 0, zeroPad = 0;
+  int64_t startWidth = 0, endWidth = 0;
+  char prefix[kAffixLimit + 1] = {0};
+  char suffix[kAffixLimit + 1] = {0};
+  for (int32_t i = 0; i < count; ++i) {
+    const char* piece = pieces[i];
+    if (StartsWithKey(piece, "start=", 6)) {
+      if (!ParseSignedInteger(piece + 6, &start)) return;
+      startWidth = TextLength(piece + 6);
+    } else if (StartsWithKey(piece, "end=", 4)) {
+      if (!ParseSignedInteger(piece + 4, &end)) return;
+      endWidth = TextLength(piece + 4);
+    } else if (StartsWithKey(piece, "inc=", 4)) {
+      if (!ParseSignedInteger(piece + 4, &step)) return;
+    } else if (StartsWithKey(piece, "pre=", 4)) {
+      VXStrCopy(prefix, piece + 4, kAffixLimit);
+    } else if (StartsWithKey(piece, "post=", 5)) {
+      VXStrCopy(suffix, piece + 5, kAffixLimit);
+    } else if (StartsWithKey(piece, "zeropad=", 8)) {
+      if (!ParseSignedInteger(piece + 8, &zeroPad)) return;
+    } else {
+      return;  // an unknown piece writes no result
+    }
+  }
+  if (step < 1 || start == end) return;
+
+  int64_t width = startWidth > endWidth ? startWidth : endWidth;
+  if (zeroPad > 0 && zeroPad > width) width = zeroPad;
+  // 64-bit counts: start=-2000000000|end=2000000000 must not wrap.
+  const int64_t distance = start < end ? static_cast<int64_t>(end) - start
+                                       : static_cast<int64_t>(start) - end;
+  const int64_t items = distance / step + 1;
+  const int64_t estimate = (TextLength(suffix) + TextLength(prefix) + width + kSeparatorLength) * items;
+  if (CheckResultOverflow(estimate)) return;
+  char* buffer = new (std::nothrow) char[estimate + 1];
+  if (buffer == nullptr) return;
+
+  TextCursor c = MakeTextCursor(buffer, estimate - 1);
+  const int64_t pad = zeroPad > 0 ? zeroPad : 0;
+  const int64_t delta = start < end ? step : -static_cast<int64_t>(step);
+  for (int64_t v = start, n = 0; n < items; v += delta, ++n) {
+    PutText(&c, prefix);
+    PutNumber(&c, v, pad);
+    PutText(&c, suffix);
+    PutText(&c, ListSeparator);
+  }
+  DeliverList(result, buffer, c.length);
+  delete[] buffer;
+}
+
+void WriteWrappedList(HostHandle parameter, HostHandle result) {
+  int32_t size = HostHandleSize(parameter);
+  if (size < 0) size = 0;
+  char* text = new (std::nothrow) char[static_cast<size_t>(size) + 1];
+  if (text == nullptr) return;
+  ReadParameter(parameter, text, size);
+
+  char prefix[kAffixLimit + 1] = {0};
+  char suffix[kAffixLimit + 1] = {0};
+  const char* list = nullptr;
+  int64_t listLength = 0;
+  for (const char* piece = text; *piece != 0;) {
+    const char* pieceEnd = piece;
+    while (*pieceEnd != 0 && *pieceEnd != '|') ++pieceEnd;
+    const bool isPrefix = StartsWithKey(piece, "pre=", 4);
+    const bool isSuffix = !isPrefix && StartsWithKey(piece, "post=", 5);
+    if (isPrefix || isSuffix) {
+      char* out = isPrefix ? prefix : suffix;
+      const char* value = piece + (isPrefix ? 4 : 5);
+      int32_t n = 0;
+      while (n < kAffixLimit && value[n] != 0 && value[n] != '|' && value[n] != '\r' &&
+             value[n] != '\n') {
+        out[n] = value[n];
+        ++n;
+      }
+      out[n] = 0;
+    } else {
+      list = piece;
+      listLength = pieceEnd - piece;
+    }
+    piece = *pieceEnd == '|' ? pieceEnd + 1 : pieceEnd;
+  }
+  if (list == nullptr) {
+    delete[] text;
+    return;
+  }
+
+  int64_t lineEnds = 0;
+  for (int64_t i = 0; i < listLength; ++i) {
+    if (list[i] == '\r' || list[i] == '\n') ++lineEnds;
+  }
+  const int64_t estimate =
+      (TextLength(suffix) + TextLength(prefix) + kSeparatorLength) * (lineEnds + 1) + listLength;
+  if (CheckResultOverflow(estimate)) {
+    delete[] text;
+    return;
+  }
+  char* buffer = new (std::nothrow) char[estimate + 1];
+  if (buffer == nullptr) {
+    delete[] text;
+    return;
+  }
+  TextCursor c = MakeTextCursor(buffer, estimate);
+  // An empty list text is one empty item; a final line end adds none.
+  int64_t i = 0;
+  do {
+    int64_t itemEnd = i;
+    while (itemEnd < listLength && list[itemEnd] != '\r' && list[itemEnd] != '\n') ++itemEnd;
+    PutText(&c, prefix);
+    const int64_t kept = itemEnd - i > kAffixLimit ? kAffixLimit : itemEnd - i;
+    for (int64_t k = 0; k < kept; ++k) PutChar(&c, list[i + k]);
+    PutText(&c, suffix);
+    PutText(&c, ListSeparator);
+    i = itemEnd + 1;  // each line end ends exactly one item
+  } while (i < listLength);
+  DeliverList(result, buffer, c.length);
+  delete[] buffer;
+  delete[] text;
+}

@@ -1,0 +1,37 @@
+#include "TimeStampFunctions.h"
+
+#include "PlatformApi.h"
+#include "datetime/Formatting.h"
+#include "host/ResultWriters.h"
+
+void WriteCurrentTimeStamp(HostHandle result, int32_t id) {
+  SYSTEMTIME now;
+  GetLocalTime(&now);
+  char text[2 * kFormattedTextSize];
+  int32_t length = 0;
+  if (id != 9) {
+    length = FormatDateText(text, now.wYear, now.wMonth, now.wDay, nullptr, nullptr, false);
+  }
+  if (id == 8) text[length++] = '|';
+  if (id != 10) {
+    length += FormatTimeText(text + length, now.wHour, now.wMinute, now.wSecond,
+                             now.wMilliseconds, nullptr, nullptr, true, false);
+  }
+  WriteHandleBytes(result, text, length);
+}
+
+void WriteFormattedDate(HostHandle result, int32_t year, int32_t month, int32_t day) {
+  char text[kFormattedTextSize];
+  int32_t length = FormatDateText(text, year, month, day, nullptr, nullptr, false);
+  if (CheckResultOverflow(length)) return;
+  WriteHandleBytes(result, text, length);
+}
+
+void WriteFormattedTime(HostHandle result, int32_t hour, int32_t minute, int32_t second,
+                        int32_t millisecond) {
+  char text[kFormattedTextSize];
+  int32_t length =
+      FormatTimeText(text, hour, minute, second, millisecond, nullptr, nullptr, false, false);
+  if (CheckResultOverflow(length)) return;
+  WriteHandleBytes(result, text, length);
+}

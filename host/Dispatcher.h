@@ -1,0 +1,10 @@
+// Runs one external function call: reads the parameter within fixed bounds,
+// parses it, and hands the values to a builder, computes a number, or
+// changes a preference. Ids outside 0..30 answer "??".
+#pragma once
+
+#include <cstdint>
+
+#include "CallBlock.h"
+
+void DispatchExternalFunction(int32_t functionId, HostHandle parameter, HostHandle result);

@@ -1,0 +1,49 @@
+// What every external function shares: writing its result into the host's
+// result handle, the error result "??", the size limit of 65535 bytes with
+// its overflow message, and two small readers.
+//
+// Every write is: resize, LastMemoryError, copy only when it answered 0.
+#pragma once
+
+#include <cstdint>
+
+#include "CallBlock.h"
+
+constexpr int64_t kResultSizeLimit = 65535;  // a result this long is refused
+constexpr uint32_t kOverflowNoticeInterval = 3000;  // ms between two messages
+
+extern HostHandle currentResultHandle;
+extern uint32_t lastOverflowNoticeTicks;
+
+// Resizes `result` to n bytes and copies them in unless the host reports a
+// memory error. The copy goes through LockHandle/UnlockHandle when `locked`.
+// Answers true when the bytes were copied.
+bool WriteHandleBytes(HostHandle result, const char* bytes, int32_t n, bool locked = false);
+
+// The same into currentResultHandle; nothing when there is none.
+void WriteTextResult(const char* text, int32_t n);
+
+// "??" into currentResultHandle.
+void WriteErrorResult();
+
+// The decimal text of value into result; a memory error empties the result.
+void WriteIntegerResult(HostHandle result, int64_t value);
+
+// A result of n bytes: false when it may be written. Otherwise (n at or over
+// the limit, or negative) shows the overflow message when it is on and
+// 3000 ms have passed since the last one, writes "??" and answers true.
+bool CheckResultOverflow(int64_t n);
+
+// Removes every CR and LF from the end of text.
+void TrimTrailingLineEnds(char* text);
+
+// Optional sign then digits only (empty and a lone sign read as 0); values
+// beyond 32 bits saturate as a 32-bit strtol does.
+//   "-12" -> -12, true   "1-2" -> 0, false   " 5" -> 0, false
+bool ParseSignedInteger(const char* text, int32_t* value);
+
+// The value as a 32-bit strtol reads it in base 10: leading blanks skipped,
+// optional sign, digits up to the first other character, 0 when none,
+// saturating at the 32-bit limits.
+//   "15 minutes" -> 15   "abc" -> 0
+int32_t ReadLeadingInteger(const char* text);

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# Runs one end-to-end case through kelvhost in a fresh folder holding copies of
+# kelvhost and the plug-in (the preference file lives beside the host), and
+# compares every response with the expected one, byte for byte.
+#
+# A case file is JSON Lines requests, each followed by its expected response
+# on a line that starts with "=> ". Lines starting with "#" are comments.
+# Both are blanked before kelvhost reads the file, so the "line" of each
+# response is the line of its request in the case file.
+#
+#   run-case.sh CASE BIN_DIR HOST_FILE PLUGIN_FILE [EMULATOR...]
+set -euo pipefail
+case_file=$1 bin_dir=$2 host_file=$3 plugin_file=$4
+shift 4
+emulator=("$@")
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$bin_dir/$host_file" "$bin_dir/$plugin_file" "$work/"
+
+sed -e 's/^=>.*$//' -e 's/^#.*$//' "$case_file" > "$work/requests.jsonl"
+{ grep '^=> ' "$case_file" || true; } | sed 's/^=> //' > "$work/expected.jsonl"
+
+status=0
+(cd "$work" && "${emulator[@]}" "./$host_file" run requests.jsonl > actual.jsonl 2> stderr.txt) || status=$?
+
+expected_status=0
+grep -q '"error":' "$work/expected.jsonl" && expected_status=2
+if ! diff -u "$work/expected.jsonl" "$work/actual.jsonl"; then
+  echo "--- kelvhost's standard error:"; cat "$work/stderr.txt"
+  exit 1
+fi
+if [ "$status" != "$expected_status" ]; then
+  echo "kelvhost exited $status, expected $expected_status"; cat "$work/stderr.txt"
+  exit 1
+fi
+echo "$(grep -c . "$work/expected.jsonl") responses as expected"

@@ -1,0 +1,285 @@
+#include "VXString.h"
+
+#include <cstdio>
+#include <cstdlib>
+
+#include "PlatformApi.h"
+
+#define VX_ASSERT(condition) \
+  ((condition) ? (void)0 : VXAssertFailed(#condition, "VXString", __LINE__))
+
+const unsigned char VXLowerCaseMap[256] = {
+    // 0x00 - 0x3F map to themselves
+    0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F,
+    0x10, 0x11, 0x12, 0x13, 0x14, 0x15, 0x16, 0x17, 0x18, 0x19, 0x1A, 0x1B, 0x1C, 0x1D, 0x1E, 0x1F,
+    0x20, 0x21, 0x22, 0x23, 0x24, 0x25, 0x26, 0x27, 0x28, 0x29, 0x2A, 0x2B, 0x2C, 0x2D, 0x2E, 0x2F,
+    0x30, 0x31, 0x32, 0x33, 0x34, 0x35, 0x36, 0x37, 0x38, 0x39, 0x3A, 0x3B, 0x3C, 0x3D, 0x3E, 0x3F,
+    // 0x40 '@', then A-Z (0x41-0x5A) to a-z
+    0x40, 0x61, 0x62, 0x63, 0x64, 0x65, 0x66, 0x67, 0x68, 0x69, 0x6A, 0x6B, 0x6C, 0x6D, 0x6E, 0x6F,
+    0x70, 0x71, 0x72, 0x73, 0x74, 0x75, 0x76, 0x77, 0x78, 0x79, 0x7A, 0x5B, 0x5C, 0x5D, 0x5E, 0x5F,
+    0x60, 0x61, 0x62, 0x63, 0x64, 0x65, 0x66, 0x67, 0x68, 0x69, 0x6A, 0x6B, 0x6C, 0x6D, 0x6E, 0x6F,
+    0x70, 0x71, 0x72, 0x73, 0x74, 0x75, 0x76, 0x77, 0x78, 0x79, 0x7A, 0x7B, 0x7C, 0x7D, 0x7E, 0x7F,
+    // 0x80-0x86: A diaeresis, A ring, C cedilla, E acute, N tilde, O diaeresis, U diaeresis
+    0x8A, 0x8C, 0x8D, 0x8E, 0x96, 0x9A, 0x9F, 0x87, 0x88, 0x89, 0x8A, 0x8B, 0x8C, 0x8D, 0x8E, 0x8F,
+    0x90, 0x91, 0x92, 0x93, 0x94, 0x95, 0x96, 0x97, 0x98, 0x99, 0x9A, 0x9B, 0x9C, 0x9D, 0x9E, 0x9F,
+    // 0xAE AE ligature, 0xAF O slash
+    0xA0, 0xA1, 0xA2, 0xA3, 0xA4, 0xA5, 0xA6, 0xA7, 0xA8, 0xA9, 0xAA, 0xAB, 0xAC, 0xAD, 0xBE, 0xBF,
+    // 0xB8 capital Pi
+    0xB0, 0xB1, 0xB2, 0xB3, 0xB4, 0xB5, 0xB6, 0xB7, 0xB9, 0xB9, 0xBA, 0xBB, 0xBC, 0xBD, 0xBE, 0xBF,
+    // 0xCB A grave, 0xCC A tilde, 0xCD O tilde, 0xCE OE ligature
+    0xC0, 0xC1, 0xC2, 0xC3, 0xC4, 0xC5, 0xC6, 0xC7, 0xC8, 0xC9, 0xCA, 0x88, 0x8B, 0x9B, 0xCF, 0xCF,
+    0xD0, 0xD1, 0xD2, 0xD3, 0xD4, 0xD5, 0xD6, 0xD7, 0xD8, 0xD9, 0xDA, 0xDB, 0xDC, 0xDD, 0xDE, 0xDF,
+    0xE0, 0xE1, 0xE2, 0xE3, 0xE4, 0xE5, 0xE6, 0xE7, 0xE8, 0xE9, 0xEA, 0xEB, 0xEC, 0xED, 0xEE, 0xEF,
+    0xF0, 0xF1, 0xF2, 0xF3, 0xF4, 0xF5, 0xF6, 0xF7, 0xF8, 0xF9, 0xFA, 0xFB, 0xFC, 0xFD, 0xFE, 0xFF,
+};
+
+namespace {
+
+inline unsigned char Mapped(char ch) { return VXLowerCaseMap[static_cast<unsigned char>(ch)]; }
+inline int32_t Signed8(unsigned char ch) { return static_cast<signed char>(ch); }
+inline bool IsLineEnd(char ch) { return ch == 0 || ch == '\r' || ch == '\n'; }
+
+int32_t Length(const char* text) {
+  int32_t n = 0;
+  while (text[n] != 0) ++n;
+  return n;
+}
+
+// Ends a token scan at p: the line end becomes the text's end.
+int32_t EndScan(char* p, char** argv, int32_t count) {
+  *p = 0;
+  argv[count] = nullptr;
+  return count;
+}
+
+}  // namespace
+
+void VXStrCopy(char* dest, const char* src, int32_t n) {
+  VX_ASSERT(dest != NULL);
+  if (src == nullptr) {
+    dest[0] = 0;
+    return;
+  }
+  if (n <= 0) return;
+  int32_t i = 0;
+  while (i < n && src[i] != 0) {
+    dest[i] = src[i];
+    ++i;
+  }
+  dest[i] = 0;
+}
+
+void VXStrAppend(char* dest, const char* src, int32_t size) {
+  VX_ASSERT(dest != NULL);
+  if (src == nullptr || size <= 0) return;
+  int32_t length = Length(dest);
+  if (length >= size - 1) return;
+  int32_t room = size - 1 - length;
+  int32_t i = 0;
+  while (i < room && src[i] != 0) {
+    dest[length + i] = src[i];
+    ++i;
+  }
+  dest[length + i] = 0;
+}
+
+int32_t VXStrCompareNoCase(const char* a, const char* b) {
+  if (a == nullptr && b == nullptr) return 0;
+  if (a == nullptr) return -1;
+  if (b == nullptr) return 1;
+  while (*a != 0 && *b != 0) {
+    if (*a != *b && Mapped(*a) != Mapped(*b)) return Signed8(Mapped(*a)) - Signed8(Mapped(*b));
+    ++a;
+    ++b;
+  }
+  return Signed8(static_cast<unsigned char>(*a)) - Signed8(static_cast<unsigned char>(*b));
+}
+
+const char* VXStrFindNoCase(const char* text, const char* pattern) {
+  if (text == nullptr || pattern == nullptr) return nullptr;
+  char haystack[256];
+  char needle[256];
+  VXStrCopy(haystack, text, 255);
+  VXStrCopy(needle, pattern, 255);
+  VXStrToLower(haystack);
+  VXStrToLower(needle);
+  for (int32_t start = 0;; ++start) {
+    int32_t i = 0;
+    while (needle[i] != 0 && haystack[start + i] == needle[i]) ++i;
+    if (needle[i] == 0) return text + start;
+    if (haystack[start] == 0) return nullptr;
+  }
+}
+
+int32_t VXStrTokenize(char* str, char** argv, const char* seps, int32_t maxargs) {
+  VX_ASSERT(str != NULL);
+  VX_ASSERT(argv != NULL);
+  VX_ASSERT(seps != NULL);
+  VX_ASSERT(maxargs > 0);
+  if (*str == 0) {
+    argv[0] = nullptr;
+    return 0;
+  }
+  bool inToken = false;
+  bool inQuotes = false;
+  int32_t count = 0;
+  char* p = str;
+  for (;;) {
+    char ch = *p;
+    if (IsLineEnd(ch)) return EndScan(p, argv, count);
+
+    if (ch == '"') {
+      if (inToken) {  // a quote inside an unquoted token is literal
+        ++p;
+        continue;
+      }
+      *p = 0;
+      if (inQuotes) {  // closing quote
+        inQuotes = false;
+        ++p;
+        continue;
+      }
+      char next = p[1];
+      if (next == '"') {  // an empty pair yields no token
+        p += 2;
+        continue;
+      }
+      if (IsLineEnd(next)) return EndScan(p + 1, argv, count);
+      if (count == maxargs - 1) return EndScan(p + 1, argv, count);
+      argv[count++] = p + 1;  // the first character is taken unexamined
+      inQuotes = true;
+      p += 2;
+      continue;
+    }
+
+    if (ch == '\\') {
+      // Drop the backslash: the rest of the line moves one place left.
+      char* q = p;
+      while (!IsLineEnd(q[1])) {
+        q[0] = q[1];
+        ++q;
+      }
+      q[0] = q[1];
+      if (IsLineEnd(*p)) return EndScan(p, argv, count);
+      if (!inToken && !inQuotes) {
+        if (count == maxargs - 1) return EndScan(p, argv, count);
+        argv[count++] = p;
+        inToken = true;
+      }
+      ++p;
+      continue;
+    }
+
+    if (VXCharInSet(ch, seps)) {
+      if (!inQuotes) {
+        *p = 0;
+        inToken = false;
+      }
+      ++p;
+      continue;
+    }
+
+    if (!inToken && !inQuotes) {
+      if (count == maxargs - 1) return EndScan(p, argv, count);
+      argv[count++] = p;
+      inToken = true;
+    }
+    ++p;
+  }
+}
+
+int32_t VXStrSplit(char* str, char** argv, const char* seps, int32_t maxargs) {
+  VX_ASSERT(str != NULL);
+  VX_ASSERT(argv != NULL);
+  VX_ASSERT(seps != NULL);
+  VX_ASSERT(maxargs > 0);
+  for (int32_t i = 0; i < maxargs; ++i) argv[i] = nullptr;
+  char* fieldStart = str;
+  int32_t count = 0;
+  for (char* p = str; *p != 0; ++p) {
+    if (*p == '\v') *p = '\r';
+    if (VXCharInSet(*p, seps)) {
+      *p = 0;
+      argv[count++] = fieldStart;
+      fieldStart = p + 1;
+      if (count == maxargs) return count;
+    }
+  }
+  argv[count++] = fieldStart;
+  return count;
+}
+
+bool VXCharInSet(char ch, const char* seps) {
+  if (ch == 0 || seps == nullptr) return false;
+  for (; *seps != 0; ++seps) {
+    if (*seps == ch) return true;
+  }
+  return false;
+}
+
+char VXCharToLower(char ch) { return static_cast<char>(Mapped(ch)); }
+
+void VXStrToLower(char* text) {
+  if (text == nullptr) return;
+  for (; *text != 0; ++text) *text = VXCharToLower(*text);
+}
+
+int32_t VXMemCompare(const void* a, const void* b, int32_t n, bool ignoreCase) {
+  if (a == nullptr && b == nullptr) return 0;
+  if (a == nullptr) return -1;
+  if (b == nullptr) return 1;
+  const unsigned char* x = static_cast<const unsigned char*>(a);
+  const unsigned char* y = static_cast<const unsigned char*>(b);
+  for (int32_t i = 0; i < n; ++i) {
+    unsigned char cx = ignoreCase ? VXLowerCaseMap[x[i]] : x[i];
+    unsigned char cy = ignoreCase ? VXLowerCaseMap[y[i]] : y[i];
+    if (cx != cy) return Signed8(cx) - Signed8(cy);
+  }
+  return 0;
+}
+
+void VXMemCopy(void* dst, const void* src, uint32_t n) {
+  if (dst == nullptr || src == nullptr) return;
+  unsigned char* to = static_cast<unsigned char*>(dst);
+  const unsigned char* from = static_cast<const unsigned char*>(src);
+  for (uint32_t i = 0; i < n; ++i) to[i] = from[i];
+}
+
+int32_t VXMemFill(void* dst, int32_t value, uint32_t n) {
+  if (dst == nullptr) return value;
+  unsigned char* to = static_cast<unsigned char*>(dst);
+  for (uint32_t i = 0; i < n; ++i) to[i] = static_cast<unsigned char>(value);
+  return value;
+}
+
+void VXStrReverse(char* text) {
+  if (text == nullptr) return;
+  int32_t last = Length(text) - 1;
+  for (int32_t first = 0; first < last; ++first, --last) {
+    char swap = text[first];
+    text[first] = text[last];
+    text[last] = swap;
+  }
+}
+
+int32_t VXIntToStr(int32_t value, char* buf) {
+  // The magnitude in unsigned arithmetic, so -2147483648 needs no special case.
+  uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
+  int32_t n = 0;
+  do {
+    buf[n++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) buf[n++] = '-';
+  buf[n] = 0;
+  VXStrReverse(buf);
+  return n;
+}
+
+void VXAssertFailed(const char* condition, const char* module, int32_t line) {
+  char report[4096];
+  std::snprintf(report, sizeof report, "Assertion (%s) failed in \"%s\" on line %d\n",
+                condition ? condition : "", module ? module : "", static_cast<int>(line));
+  MessageBoxA(nullptr, report, "Assertion Failure", MB_OK);
+  std::_Exit(1);  // abnormal end: no clean-up runs
+}

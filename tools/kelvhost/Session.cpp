@@ -1,0 +1,203 @@
+#include "Session.h"
+
+#include <cctype>
+#include <cstdio>
+#include <iostream>
+
+#include <nlohmann/json.hpp>
+
+#include "ByteText.h"
+#include "PluginTexts.h"
+
+using Json = nlohmann::ordered_json;
+
+namespace {
+
+bool SameIgnoringCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
+
+// A request that cannot be carried out; its text is the error response.
+struct BadRequest {
+  std::string what;
+};
+
+std::string BytesField(const Json& request, const char* key) {
+  if (!request.contains(key)) return "";
+  const Json& value = request[key];
+  if (!value.is_string()) throw BadRequest{std::string("\"") + key + "\" must be a string"};
+  std::string bytes;
+  if (!BytesFromJsonText(value.get<std::string>(), &bytes))
+    throw BadRequest{std::string("\"") + key + "\" holds a character above U+00FF"};
+  return bytes;
+}
+
+int64_t IntegerField(const Json& request, const char* key, int64_t fallback, int64_t low, int64_t high) {
+  if (!request.contains(key)) return fallback;
+  const Json& value = request[key];
+  if (!value.is_number_integer()) throw BadRequest{std::string("\"") + key + "\" must be an integer"};
+  int64_t n = value.get<int64_t>();
+  if (n < low || n > high)
+    throw BadRequest{std::string("\"") + key + "\" must lie in " + std::to_string(low) + ".." +
+                     std::to_string(high)};
+  return n;
+}
+
+void ReportBoxes(Json* response, const std::vector<MessageBoxSeen>& boxes) {
+  if (boxes.empty()) return;
+  Json list = Json::array();
+  for (const MessageBoxSeen& box : boxes) {
+    list.push_back(Json{{"caption", JsonTextFromBytes(box.caption)}, {"text", JsonTextFromBytes(box.text)}});
+    std::cerr << "[" << box.caption << "] " << box.text << "\n";
+  }
+  (*response)["message_boxes"] = list;
+}
+
+Json CodeOf(const CallOutcome& outcome) {
+  return outcome.codeWritten ? Json(outcome.code) : Json(nullptr);
+}
+
+Json CallRequest(PluginHost& host, const std::vector<FunctionName>& names, const Json& request) {
+  int32_t id = 0;
+  const Json& call = request["call"];
+  if (call.is_number_integer()) {
+    int64_t n = call.get<int64_t>();
+    if (n < INT32_MIN || n > INT32_MAX) throw BadRequest{"\"call\" id must fit in 32 bits"};
+    id = static_cast<int32_t>(n);
+  } else if (call.is_string()) {
+    if (!LookUpFunction(names, call.get<std::string>(), &id))
+      throw BadRequest{"unknown function \"" + call.get<std::string>() + "\""};
+  } else {
+    throw BadRequest{"\"call\" must be a function name or an id"};
+  }
+  const std::string parameter = BytesField(request, "param");
+  const std::string resultInit = BytesField(request, "result_init");
+  bool failResizes = false;
+  if (request.contains("memory_error")) {
+    if (!request["memory_error"].is_boolean()) throw BadRequest{"\"memory_error\" must be true or false"};
+    failResizes = request["memory_error"].get<bool>();
+  }
+  CallOutcome outcome = host.ExternalCall(id, parameter, resultInit, failResizes);
+  if (outcome.damaged) throw BadRequest{"the plug-in wrote outside the result handle"};
+  Json response;
+  if (outcome.resized) {
+    response["outcome"] = "result";
+    response["result"] = JsonTextFromBytes(outcome.result);
+  } else {
+    response["outcome"] = "none";
+  }
+  ReportBoxes(&response, outcome.messageBoxes);
+  return response;
+}
+
+Json EventRequest(PluginHost& host, const Json& request) {
+  if (!request["event"].is_string()) throw BadRequest{"\"event\" must be a string"};
+  const std::string event = request["event"].get<std::string>();
+  Json response;
+  if (event == "init") {
+    int16_t version = static_cast<int16_t>(IntegerField(request, "version", 4, INT16_MIN, INT16_MAX));
+    CallOutcome outcome = host.Init(version);
+    response["outcome"] = "init";
+    response["code"] = CodeOf(outcome);
+    ReportBoxes(&response, outcome.messageBoxes);
+  } else if (event == "idle") {
+    uint8_t level = static_cast<uint8_t>(IntegerField(request, "level", 0, 0, 255));
+    ReportBoxes(&response, host.RawKind(CallKind::Idle, level).messageBoxes);
+    response["outcome"] = "done";
+  } else if (event == "shutdown") {
+    CallOutcome outcome = host.RawKind(CallKind::Shutdown);
+    response["outcome"] = "done";
+    ReportBoxes(&response, outcome.messageBoxes);
+  } else if (event == "kind") {
+    if (!request.contains("kind")) throw BadRequest{"\"kind\" is missing"};
+    uint8_t kind = static_cast<uint8_t>(IntegerField(request, "kind", 0, 0, 255));
+    CallOutcome outcome = host.RawKind(kind);
+    response["outcome"] = "done";
+    response["code"] = CodeOf(outcome);
+    ReportBoxes(&response, outcome.messageBoxes);
+  } else if (event == "wait") {
+    if (!request.contains("ms")) throw BadRequest{"\"ms\" is missing"};
+    SleepMilliseconds(static_cast<uint32_t>(IntegerField(request, "ms", 0, 0, 600000)));
+    response["outcome"] = "done";
+  } else if (event == "preferences") {
+    CallOutcome outcome = host.RawKind(CallKind::Preferences);
+    response["outcome"] = "done";
+    response["dialog"] = nullptr;
+    ReportBoxes(&response, outcome.messageBoxes);
+  } else {
+    throw BadRequest{"unknown event \"" + event + "\""};
+  }
+  return response;
+}
+
+void WriteLine(std::ostream& out, int64_t line, const Json& body) {
+  Json response;
+  response["line"] = line;
+  for (auto it = body.begin(); it != body.end(); ++it) response[it.key()] = it.value();
+  // ASCII only: bytes above 0x7F travel as \u00XX escapes.
+  out << response.dump(-1, ' ', true) << "\n";
+  out.flush();
+}
+
+}  // namespace
+
+std::vector<FunctionName> ReadFunctionNames(const LoadedPlugin& plugin) {
+  std::vector<FunctionName> names;
+  for (int32_t id = 0; id < KELV_FUNCTION_COUNT; ++id) {
+    names.push_back({id, PluginString(plugin, KELV_STRING_FIRST_FUNCTION + static_cast<unsigned>(id))});
+  }
+  return names;
+}
+
+bool LookUpFunction(const std::vector<FunctionName>& names, const std::string& text, int32_t* id) {
+  for (const FunctionName& f : names) {
+    if (!f.name.empty() && SameIgnoringCase(f.name, text)) {
+      *id = f.id;
+      return true;
+    }
+  }
+  // A decimal id, any 32-bit value.
+  if (text.empty()) return false;
+  size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;
+  if (i == text.size() || text.size() - i > 10) return false;
+  for (size_t k = i; k < text.size(); ++k) {
+    if (!std::isdigit(static_cast<unsigned char>(text[k]))) return false;
+  }
+  long long value = std::stoll(text);
+  if (value < INT32_MIN || value > INT32_MAX) return false;
+  *id = static_cast<int32_t>(value);
+  return true;
+}
+
+int RunSession(PluginHost& host, const std::vector<FunctionName>& names, std::istream& in,
+               std::ostream& out, bool manual) {
+  if (!manual) host.Init(4);
+  int status = 0;
+  std::string text;
+  for (int64_t line = 1; std::getline(in, text); ++line) {
+    if (!text.empty() && text.back() == '\r') text.pop_back();
+    if (text.find_first_not_of(" \t") == std::string::npos) continue;
+    Json body;
+    try {
+      Json request = Json::parse(text);
+      if (!request.is_object()) throw BadRequest{"a request must be a JSON object"};
+      if (request.contains("call")) body = CallRequest(host, names, request);
+      else if (request.contains("event")) body = EventRequest(host, request);
+      else throw BadRequest{"a request needs \"call\" or \"event\""};
+    } catch (const BadRequest& bad) {
+      body = Json{{"error", bad.what}};
+      status = 2;
+    } catch (const Json::exception& bad) {
+      body = Json{{"error", std::string("not JSON: ") + bad.what()}};
+      status = 2;
+    }
+    WriteLine(out, line, body);
+  }
+  if (!manual) host.RawKind(CallKind::Shutdown);
+  return status;
+}

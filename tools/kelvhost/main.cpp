@@ -1,0 +1,146 @@
+// kelvhost: a stand-in for the database application that loads the plug-in,
+// owns its call block and handle services, and lets a person or a test drive
+// it from the command line.
+//
+//   kelvhost [--plugin PATH] info [--json]
+//   kelvhost [--plugin PATH] [--raw] call FUNCTION [PARAMETER]
+//   kelvhost [--plugin PATH] [--manual] run [FILE]
+#include <fstream>
+#include <iostream>
+
+#include <CLI/CLI.hpp>
+#include <nlohmann/json.hpp>
+
+#include "ByteText.h"
+#include "PluginHost.h"
+#include "PluginTexts.h"
+#include "Session.h"
+
+namespace {
+
+constexpr int kUsageError = 2;
+
+int ShowInfo(const LoadedPlugin& plugin, const std::vector<FunctionName>& names, bool json) {
+  const std::string name = PluginString(plugin, KELV_STRING_NAME);
+  const std::string description = PluginString(plugin, KELV_STRING_DESCRIPTION);
+  const std::string options = PluginString(plugin, KELV_STRING_OPTIONS);
+  if (json) {
+    nlohmann::ordered_json info;
+    info["name"] = JsonTextFromBytes(name);
+    info["description"] = JsonTextFromBytes(description);
+    info["options"] = JsonTextFromBytes(options);
+    nlohmann::ordered_json version;
+    for (const char* key : {"FileVersion", "ProductVersion", "InternalName", "ProductName", "FileDescription"})
+      version[key] = JsonTextFromBytes(PluginVersionValue(plugin, key));
+    version["numeric"] = PluginVersionValue(plugin, "#");
+    info["version"] = version;
+    nlohmann::ordered_json functions = nlohmann::ordered_json::array();
+    for (const FunctionName& f : names) functions.push_back({{"id", f.id}, {"name", JsonTextFromBytes(f.name)}});
+    info["functions"] = functions;
+    std::cout << info.dump(2, ' ', true) << "\n";
+    return 0;
+  }
+  std::cout << name << " " << PluginVersionValue(plugin, "ProductVersion") << "\n"
+            << description << "\n"
+            << "options:      " << options << "\n"
+            << "file version: " << PluginVersionValue(plugin, "FileVersion") << " ("
+            << PluginVersionValue(plugin, "#") << ")\n"
+            << "internal:     " << PluginVersionValue(plugin, "InternalName") << "\n"
+            << "description:  " << PluginVersionValue(plugin, "FileDescription") << "\n"
+            << "functions:\n";
+  for (const FunctionName& f : names) std::cout << (f.id < 10 ? "   " : "  ") << f.id << "  " << f.name << "\n";
+  return 0;
+}
+
+int CallOnce(PluginHost& host, const std::vector<FunctionName>& names, const std::string& function,
+             const std::string& parameter, bool raw) {
+  int32_t id = 0;
+  if (!LookUpFunction(names, function, &id)) {
+    std::cerr << "kelvhost: unknown function \"" << function << "\"\n";
+    return kUsageError;
+  }
+  host.Init(4);
+  CallOutcome outcome = host.ExternalCall(id, parameter, "", false);
+  host.RawKind(CallKind::Shutdown);
+  for (const MessageBoxSeen& box : outcome.messageBoxes) std::cerr << "[" << box.caption << "] " << box.text << "\n";
+  if (outcome.damaged) {
+    std::cerr << "kelvhost: the plug-in wrote outside the result handle\n";
+    return kUsageError;
+  }
+  if (!outcome.resized) return 3;
+  if (raw) {
+    std::cout << outcome.result;
+  } else {
+    std::string shown = outcome.result;
+    for (char& ch : shown) {
+      if (ch == '\r') ch = '\n';
+    }
+    std::cout << shown << "\n";
+  }
+  std::cout.flush();
+  return outcome.result == "??" ? 1 : 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  UseBinaryStandardStreams();
+  CLI::App app{"kelvhost: loads the Mevrin Date & Time plug-in and drives it"};
+  app.require_subcommand(1);
+  std::string pluginPath = DefaultPluginPath();
+  bool raw = false;
+  bool manual = false;
+  app.add_option("--plugin", pluginPath, "the plug-in library to load");
+  app.add_flag("--raw", raw, "call: print the result's exact bytes and nothing else");
+  app.add_flag("--manual", manual, "run: no Init before and no Shutdown after the requests");
+
+  CLI::App* info = app.add_subcommand("info", "the plug-in's name, version and functions");
+  bool json = false;
+  info->add_flag("--json", json, "as JSON");
+
+  CLI::App* call = app.add_subcommand("call", "Init, one external call, Shutdown");
+  std::string function;
+  std::string parameter;
+  call->add_option("FUNCTION", function, "a function name (case ignored) or a decimal id")->required();
+  call->add_option("PARAMETER", parameter, "the parameter text (default empty)");
+
+  CLI::App* run = app.add_subcommand("run", "a JSON Lines session");
+  std::string file;
+  run->add_option("FILE", file, "the requests (default standard input)");
+
+  try {
+    app.parse(argc, argv);
+  } catch (const CLI::ParseError& e) {
+    int code = app.exit(e);
+    return code == 0 ? 0 : kUsageError;
+  }
+
+  LoadedPlugin plugin;
+  std::string error;
+  if (!LoadPlugin(pluginPath, &plugin, &error)) {
+    std::cerr << "kelvhost: " << error << "\n";
+    return kUsageError;
+  }
+  const std::vector<FunctionName> names = ReadFunctionNames(plugin);
+  PluginHost host(plugin);
+  int status = 0;
+  if (*info) {
+    status = ShowInfo(plugin, names, json);
+  } else if (*call) {
+    status = CallOnce(host, names, function, parameter, raw);
+  } else {
+    if (file.empty()) {
+      status = RunSession(host, names, std::cin, std::cout, manual);
+    } else {
+      std::ifstream in(file, std::ios::binary);
+      if (!in) {
+        std::cerr << "kelvhost: cannot read " << file << "\n";
+        UnloadPlugin(&plugin);
+        return kUsageError;
+      }
+      status = RunSession(host, names, in, std::cout, manual);
+    }
+  }
+  UnloadPlugin(&plugin);
+  return status;
+}
