@@ -4,9 +4,11 @@
 # compares every response with the expected one, byte for byte.
 #
 # A case file is JSON Lines requests, each followed by its expected response
-# on a line that starts with "=> ". Lines starting with "#" are comments.
-# Both are blanked before kelvhost reads the file, so the "line" of each
-# response is the line of its request in the case file.
+# on a line that starts with "=> ", written without its "line" member: the
+# runner puts in the line of the request above it. Lines starting with "#"
+# are comments; "#! --manual" runs the session without its automatic Init
+# and Shutdown. Expectations and comments are blanked before kelvhost reads
+# the file, so the line numbers are those of the case file.
 #
 #   run-case.sh CASE BIN_DIR HOST_FILE PLUGIN_FILE [EMULATOR...]
 set -euo pipefail
@@ -19,10 +21,16 @@ trap 'rm -rf "$work"' EXIT
 cp "$bin_dir/$host_file" "$bin_dir/$plugin_file" "$work/"
 
 sed -e 's/^=>.*$//' -e 's/^#.*$//' "$case_file" > "$work/requests.jsonl"
-{ grep '^=> ' "$case_file" || true; } | sed 's/^=> //' > "$work/expected.jsonl"
+awk '/^=> \{/ { sub(/^=> \{/, "{\"line\":" request ","); print; next }
+     /^=>/ || /^#/ || /^[[:space:]]*$/ { next }
+     { request = NR }' "$case_file" > "$work/expected.jsonl"
+
+# A line "#! --manual" asks for a session without the automatic Init and Shutdown.
+options=()
+grep -q '^#! --manual' "$case_file" && options+=(--manual)
 
 status=0
-(cd "$work" && "${emulator[@]}" "./$host_file" run requests.jsonl > actual.jsonl 2> stderr.txt) || status=$?
+(cd "$work" && "${emulator[@]}" "./$host_file" "${options[@]}" run requests.jsonl > actual.jsonl 2> stderr.txt) || status=$?
 
 expected_status=0
 grep -q '"error":' "$work/expected.jsonl" && expected_status=2
