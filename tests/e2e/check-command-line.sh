@@ -1,0 +1,66 @@
+#!/usr/bin/env bash
+# kelvhost's command line on one build: info, call with its exit codes and
+# --raw, bad input, and the time stamp functions against this machine's clock.
+#
+#   check-command-line.sh BIN_DIR HOST_FILE PLUGIN_FILE [EMULATOR...]
+set -uo pipefail
+bin_dir=$1 host_file=$2 plugin_file=$3
+shift 3
+emulator=("$@")
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp "$bin_dir/$host_file" "$bin_dir/$plugin_file" "$work/"
+cd "$work"
+host() { "${emulator[@]}" "./$host_file" "$@"; }
+
+failures=0
+check() {  # check NAME EXPECTED ACTUAL
+  if [ "$2" == "$3" ]; then
+    echo "ok   $1"
+  else
+    echo "FAIL $1: expected [$2], got [$3]"
+    failures=$((failures + 1))
+  fi
+}
+
+info=$(host info)
+check "info names the plug-in" "Mevrin Date & Time 3.02" "$(head -n 1 <<<"$info")"
+check "info lists 31 functions" 31 "$(grep -c -E '^ +[0-9]+  Kelv-' <<<"$info")"
+check "info gives the numeric version" 1 "$(grep -c 'file version: 3.02 (3.0.2.0)' <<<"$info")"
+json=$(host info --json)
+check "info --json has the product name" 1 "$(grep -c '"ProductName": "Mevrin Date & Time"' <<<"$json")"
+
+out=$(host call Kelv-DiffDays '1/1/2001|1/3/2001'); status=$?
+check "call prints the result" "2 0" "$out $status"
+out=$(host call kelv-diffdays 'nonsense'); status=$?
+check "call of \"??\" exits 1" "?? 1" "$out $status"
+out=$(host call Kelv-DatePrefs 'DDMMYYYY|.|1'); status=$?
+check "call with no result exits 3" " 3" "$out $status"
+out=$(host call 30); status=$?
+check "call by id" "3.02 0" "$out $status"
+out=$(host --raw call "Kelv-DateList (Years)" '1/1/2001|1/1/2002' | od -An -c | tr -s ' '); status=$?
+check "--raw prints the exact bytes" " 2 0 0 1 \r 2 0 0 2 0" "$out $status"
+out=$(host call "Kelv-DateList (Years)" '1/1/2001|1/1/2002' | od -An -c | tr -s ' ')
+check "call turns CR into a newline" " 2 0 0 1 \n 2 0 0 2 \n" "$out"
+err=$(host call Kelv-NoSuch 2>&1 >/dev/null); status=$?
+check "an unknown function is usage error 2" "kelvhost: unknown function \"Kelv-NoSuch\" 2" "$err $status"
+err=$(host --plugin missing.dll info 2>&1 >/dev/null); status=$?
+check "a missing plug-in is error 2" "1 2" "$(grep -c '^kelvhost: cannot load plug-in' <<<"$err") $status"
+printf '{"call": "Kelv-Version#"}\nbroken\n' > requests.jsonl
+out=$(host run requests.jsonl); status=$?
+check "run goes on after a bad line and exits 2" "2 2" "$(wc -l <<<"$out" | tr -d ' ') $status"
+
+# Time stamps: the shape, and within a few seconds of this machine's clock.
+before=$(date +%s)
+full=$(host call "Kelv-TimeStamp (full)" "ignored")
+after=$(date +%s)
+shape='^[0-9]{2}/[0-9]{2}/[0-9]{4}\|[0-9]{2}:[0-9]{2}:[0-9]{2}\.[0-9]{3} (AM|PM)$'
+check "TimeStamp (full) has its shape" 1 "$(grep -c -E "$shape" <<<"$full")"
+stamp=$(date -d "$(sed -E 's/\|/ /; s/\.[0-9]{3}//' <<<"$full")" +%s 2>/dev/null || echo 0)
+check "TimeStamp (full) is the local time" 1 "$(( stamp >= before - 2 && stamp <= after + 2 ))"
+check "TimeStamp (date) is a date" 1 "$(host call "Kelv-TimeStamp (date)" | grep -c -E '^[0-9]{2}/[0-9]{2}/[0-9]{4}$')"
+check "TimeStamp (time) is a time" 1 "$(host call "Kelv-TimeStamp (time)" | grep -c -E '^[0-9]{2}:[0-9]{2}:[0-9]{2}\.[0-9]{3} (AM|PM)$')"
+
+echo "$failures failed"
+[ "$failures" -eq 0 ]
