@@ -1,7 +1,50 @@
 #include "PrefsFile.h"
 
-// The preference file arrives with the file object; until then the
-// preferences live in memory only.
-void OpenPrefsFile() {}
-void LoadPrefs() {}
-void SavePrefs() {}
+#include <new>
+
+#include "DateTimePrefs.h"
+#include "file/TVXFile.h"
+
+namespace {
+
+const char kPrefsFileName[] = "DateTimePrefs.dtp";
+constexpr int32_t kImageSize = static_cast<int32_t>(sizeof(DateTimePrefsRecord));
+
+// Created at the first start-up and kept for the life of the process.
+TVXFile* prefsFile = nullptr;
+
+}  // namespace
+
+void OpenPrefsFile() {
+  if (prefsFile != nullptr) return;
+  prefsFile = new (std::nothrow) TVXFile;
+  if (prefsFile == nullptr) return;  // the preferences live in memory only
+  prefsFile->SetSpecialFolder('H');
+  prefsFile->SetName(kPrefsFileName);
+  if (prefsFile->Exists()) return;
+  if (prefsFile->Create() != kFileOk) return;
+  SetDefaultPrefs();
+  SavePrefs();
+}
+
+void LoadPrefs() {
+  if (prefsFile == nullptr) return;
+  prefsFile->SetMode(kModeReadOnly);
+  if (prefsFile->Open() == kFileOk) {
+    int32_t length = kImageSize;
+    if (prefsFile->Read(&DateTimePrefs, &length) == kFileOk) {
+      // A damaged file may lack the terminator: the message ends within its field.
+      DateTimePrefs.overflowMessage[sizeof DateTimePrefs.overflowMessage - 1] = 0;
+      activeTimeSeparator = DateTimePrefs.timeSeparator;
+      activeDateSeparator = DateTimePrefs.dateSeparator;
+    }
+  }
+  prefsFile->Close();
+}
+
+void SavePrefs() {
+  if (prefsFile == nullptr) return;
+  prefsFile->SetMode(kModeReadWrite);
+  if (prefsFile->Open() == kFileOk) prefsFile->Write(&DateTimePrefs, kImageSize);
+  prefsFile->Close();
+}

@@ -65,3 +65,133 @@ struct SYSTEMTIME {
 
 DWORD GetTickCount(void);
 void GetLocalTime(SYSTEMTIME* now);
+
+// --- KERNEL32: files, folders and errors ------------------------------------
+//
+// Paths use "\" and the drive "C:", which stands for the root "/"; a path
+// without a drive is relative to the current directory. The stand-ins turn
+// "\" into "/" on the way in and "/" into "\" on the way out.
+
+typedef uint64_t ULONGLONG;
+
+struct FILETIME {
+  DWORD dwLowDateTime;
+  DWORD dwHighDateTime;
+};
+
+struct BY_HANDLE_FILE_INFORMATION {
+  DWORD dwFileAttributes;
+  FILETIME ftCreationTime;
+  FILETIME ftLastAccessTime;
+  FILETIME ftLastWriteTime;
+  DWORD dwVolumeSerialNumber;
+  DWORD nFileSizeHigh;
+  DWORD nFileSizeLow;
+  DWORD nNumberOfLinks;
+  DWORD nFileIndexHigh;
+  DWORD nFileIndexLow;
+};
+
+struct WIN32_FIND_DATAA {
+  DWORD dwFileAttributes;
+  FILETIME ftCreationTime;
+  FILETIME ftLastAccessTime;
+  FILETIME ftLastWriteTime;
+  DWORD nFileSizeHigh;
+  DWORD nFileSizeLow;
+  DWORD dwReserved0;
+  DWORD dwReserved1;
+  CHAR cFileName[MAX_PATH];
+  CHAR cAlternateFileName[14];
+};
+
+#define GENERIC_READ 0x80000000u
+#define GENERIC_WRITE 0x40000000u
+#define FILE_SHARE_READ 0x00000001u
+#define FILE_SHARE_WRITE 0x00000002u
+#define CREATE_NEW 1
+#define CREATE_ALWAYS 2
+#define OPEN_EXISTING 3
+#define OPEN_ALWAYS 4
+#define FILE_ATTRIBUTE_READONLY 0x00000001u
+#define FILE_ATTRIBUTE_HIDDEN 0x00000002u
+#define FILE_ATTRIBUTE_SYSTEM 0x00000004u
+#define FILE_ATTRIBUTE_DIRECTORY 0x00000010u
+#define FILE_ATTRIBUTE_NORMAL 0x00000080u
+#define INVALID_FILE_ATTRIBUTES ((DWORD)-1)
+#define INVALID_SET_FILE_POINTER ((DWORD)-1)
+#define FILE_BEGIN 0
+#define FILE_CURRENT 1
+#define FILE_END 2
+
+#define ERROR_SUCCESS 0
+#define ERROR_FILE_NOT_FOUND 2
+#define ERROR_PATH_NOT_FOUND 3
+#define ERROR_ACCESS_DENIED 5
+#define ERROR_INVALID_HANDLE 6
+#define ERROR_NO_MORE_FILES 18
+#define ERROR_WRITE_PROTECT 19
+#define ERROR_GEN_FAILURE 31
+#define ERROR_SHARING_VIOLATION 32
+#define ERROR_WRITE_FAULT 29
+#define ERROR_READ_FAULT 30
+#define ERROR_FILE_EXISTS 80
+#define ERROR_INVALID_PARAMETER 87
+#define ERROR_DISK_FULL 112
+#define ERROR_DIR_NOT_EMPTY 145
+#define ERROR_ALREADY_EXISTS 183
+
+DWORD GetLastError(void);
+void SetLastError(DWORD error);
+
+HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD share, void* security, DWORD creation,
+                   DWORD flags, HANDLE templateFile);
+BOOL ReadFile(HANDLE file, LPVOID buffer, DWORD toRead, LPDWORD read, void* overlapped);
+BOOL WriteFile(HANDLE file, const void* buffer, DWORD toWrite, LPDWORD written, void* overlapped);
+DWORD SetFilePointer(HANDLE file, LONG distance, PLONG distanceHigh, DWORD method);
+BOOL FlushFileBuffers(HANDLE file);
+BOOL CloseHandle(HANDLE object);
+BOOL DeleteFileA(LPCSTR path);
+BOOL MoveFileA(LPCSTR from, LPCSTR to);
+BOOL GetFileInformationByHandle(HANDLE file, BY_HANDLE_FILE_INFORMATION* info);
+BOOL FileTimeToSystemTime(const FILETIME* fileTime, SYSTEMTIME* systemTime);
+DWORD GetFileAttributesA(LPCSTR path);
+BOOL SetFileAttributesA(LPCSTR path, DWORD attributes);
+BOOL CreateDirectoryA(LPCSTR path, void* security);
+BOOL RemoveDirectoryA(LPCSTR path);
+HANDLE FindFirstFileA(LPCSTR pattern, WIN32_FIND_DATAA* found);
+BOOL FindNextFileA(HANDLE search, WIN32_FIND_DATAA* found);
+BOOL FindClose(HANDLE search);
+BOOL GetDiskFreeSpaceA(LPCSTR root, LPDWORD sectorsPerCluster, LPDWORD bytesPerSector,
+                       LPDWORD freeClusters, LPDWORD totalClusters);
+DWORD GetCurrentDirectoryA(DWORD size, LPSTR buffer);
+DWORD GetModuleFileNameA(HMODULE module, LPSTR buffer, DWORD size);
+UINT GetSystemDirectoryA(LPSTR buffer, UINT size);
+UINT GetWindowsDirectoryA(LPSTR buffer, UINT size);
+DWORD GetTempPathA(DWORD size, LPSTR buffer);
+
+// --- SHELL32: shell folders ------------------------------------------------
+
+typedef int32_t HRESULT;
+#define S_OK ((HRESULT)0)
+#define E_FAIL ((HRESULT)0x80004005)
+#define SUCCEEDED(hr) (((HRESULT)(hr)) >= 0)
+#define CSIDL_DESKTOP 0x0000
+#define CSIDL_BITBUCKET 0x000a
+#define CSIDL_APPDATA 0x001a
+
+struct ITEMIDLIST;
+typedef ITEMIDLIST* LPITEMIDLIST;
+typedef const ITEMIDLIST* LPCITEMIDLIST;
+
+// The shell's allocator: only what the plug-in calls.
+struct IMalloc {
+  virtual void Free(void* block);
+  virtual DWORD Release();
+  virtual ~IMalloc() = default;
+};
+typedef IMalloc* LPMALLOC;
+
+HRESULT SHGetSpecialFolderLocation(HWND owner, int folder, LPITEMIDLIST* items);
+BOOL SHGetPathFromIDListA(LPCITEMIDLIST items, LPSTR path);
+HRESULT SHGetMalloc(LPMALLOC* allocator);

@@ -7,5 +7,11 @@
 #include <windows.h>
 #include <shlobj.h>
 
+// winbase.h still defines the 16-bit GetFreeSpace as a macro; the file
+// object has an operation of that name.
+#ifdef GetFreeSpace
+#undef GetFreeSpace
+#endif
+
 // The module definition file decides what the DLL exports.
 #define KELV_EXPORT
