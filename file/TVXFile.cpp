@@ -67,6 +67,11 @@ TVXFile::TVXFile()
   if (n == 0 || n >= static_cast<DWORD>(kFolderSize) || !EndWithBackslash(folder_, kFolderSize)) folder_[0] = 0;
 }
 
+TVXFile::~TVXFile() {
+  Close();
+  if (IsOpen(searchHandle_)) FindClose(searchHandle_);
+}
+
 bool TVXFile::FullPath(char* path, const char* name) const {
   const int32_t folderLength = Length(folder_);
   const int32_t nameLength = name != nullptr ? Length(name) : 0;

@@ -61,6 +61,9 @@ int16_t TranslatePlatformError(DWORD error);
 class TVXFile {
  public:
   TVXFile();
+  // Not among the virtual operations: closes what is still open when an
+  // object other than the plug-in's lifelong one goes away.
+  ~TVXFile();
 
   virtual void SetName(const char* name);
   virtual int16_t Create();

@@ -10,15 +10,16 @@ namespace {
 const char kPrefsFileName[] = "DateTimePrefs.dtp";
 constexpr int32_t kImageSize = static_cast<int32_t>(sizeof(DateTimePrefsRecord));
 
-// Created at the first start-up and kept for the life of the process.
+// Created at the first start-up in storage of its own and kept for the life
+// of the library: it is never destroyed, and no allocation can fail for it.
+alignas(TVXFile) unsigned char prefsFileStorage[sizeof(TVXFile)];
 TVXFile* prefsFile = nullptr;
 
 }  // namespace
 
 void OpenPrefsFile() {
   if (prefsFile != nullptr) return;
-  prefsFile = new (std::nothrow) TVXFile;
-  if (prefsFile == nullptr) return;  // the preferences live in memory only
+  prefsFile = new (prefsFileStorage) TVXFile;
   prefsFile->SetSpecialFolder('H');
   prefsFile->SetName(kPrefsFileName);
   if (prefsFile->Exists()) return;

@@ -35,7 +35,7 @@ out=$(host call Kelv-DiffDays '1/1/2001|1/3/2001'); status=$?
 check "call prints the result" "2 0" "$out $status"
 out=$(host call kelv-diffdays 'nonsense'); status=$?
 check "call of \"??\" exits 1" "?? 1" "$out $status"
-out=$(host call Kelv-DatePrefs 'DDMMYYYY|.|1'); status=$?
+out=$(host call Kelv-MinuteIncrementPrefs 1); status=$?
 check "call with no result exits 3" " 3" "$out $status"
 out=$(host call 30); status=$?
 check "call by id" "3.02 0" "$out $status"

@@ -1,0 +1,322 @@
+// The file object against the real file system of each build: Win32 under
+// Wine, the stand-ins natively. Every test works in a folder of its own under
+// the temporary folder.
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <set>
+#include <string>
+
+#include "file/TVXFile.h"
+
+namespace {
+
+class TVXFileTest : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_EQ(temp_.SetSpecialFolder('I'), kFileOk);
+    folderName_ = std::string("kelv-file-") + testing::UnitTest::GetInstance()->current_test_info()->name();
+    temp_.RemoveFolder(folderName_.c_str());
+    ASSERT_EQ(temp_.CreateFolder(folderName_.c_str()), kFileOk);
+    ASSERT_EQ(file_.SetFolder(Folder().c_str()), kFileOk);
+  }
+  void TearDown() override {
+    TVXFile lister;
+    lister.SetFolder(Folder().c_str());
+    if (lister.FindFirst() == kFileOk) {
+      do {
+        TVXFileInfo info{};
+        lister.GetFoundInfo(&info);
+        if (!(info.flags & kInfoFolder)) {
+          TVXFile victim;
+          victim.SetFolder(Folder().c_str());
+          victim.SetName(info.name);
+          info.flags = 0;  // writable again, so it can go
+          victim.SetInfo(&info);
+          victim.Delete();
+        }
+      } while (lister.FindNext() == kFileOk);
+    }
+    // A new listing elsewhere ends this one, so the folder can go.
+    lister.SetSpecialFolder('I');
+    lister.FindFirst();
+    temp_.RemoveFolder(folderName_.c_str());
+  }
+  std::string Folder() {
+    char folder[kFolderSize];
+    temp_.GetFolder(folder);
+    return std::string(folder) + folderName_ + "\\";
+  }
+  void MakeFile(const char* name, const std::string& content) {
+    TVXFile f;
+    f.SetFolder(Folder().c_str());
+    f.SetName(name);
+    ASSERT_EQ(f.Create(), kFileOk);
+    ASSERT_EQ(f.Open(), kFileOk);
+    ASSERT_EQ(f.Write(content.data(), static_cast<int32_t>(content.size())), kFileOk);
+    f.Close();
+  }
+
+  TVXFile temp_;
+  TVXFile file_;
+  std::string folderName_;
+};
+
+TEST(TVXFileFresh, ClosedObjectAnswersItsCodes) {
+  TVXFile file;
+  char folder[kFolderSize];
+  file.GetFolder(folder);
+  ASSERT_GT(std::strlen(folder), 0u);
+  EXPECT_EQ(folder[std::strlen(folder) - 1], '\\') << "the current folder with a backslash";
+  char buffer[8];
+  int32_t length = 8;
+  EXPECT_EQ(file.Open(), kFileNoName);
+  EXPECT_EQ(file.Create(), kFileNoName);
+  EXPECT_EQ(file.Read(buffer, &length), kFileNotFound);
+  EXPECT_EQ(file.Write(buffer, 8), kFileNotFound);
+  EXPECT_EQ(file.Seek('P', 0), kFileNotFound);
+  EXPECT_EQ(file.Tell(), 0);
+  EXPECT_EQ(file.FindNext(), kFileNotFound);
+  EXPECT_EQ(file.Close(), kFileOk);
+  EXPECT_EQ(file.Unsupported(), kFileInvalid);
+  EXPECT_EQ(file.Unavailable(), kFileOtherError);
+  EXPECT_EQ(file.NoOp(7), kFileOk);
+  EXPECT_EQ(file.SetFolder(nullptr), kFileInvalid);
+  char path[MAX_PATH] = "x";
+  file.GetPath(path);
+  EXPECT_STREQ(path, "") << "no name, no path";
+}
+
+TEST(TVXFileFresh, PlatformErrorsTranslate) {
+  struct Case { DWORD error; int16_t code; } cases[] = {
+      {0, kFileOk}, {2, kFileNotFound}, {3, kFileNotFound}, {18, kFileNotFound},
+      {5, kFileReadError}, {30, kFileReadError}, {6, kFileInvalid}, {19, kFileWriteError},
+      {29, kFileWriteError}, {183, kFileExists}, {80, kFileOtherError}, {32, kFileOtherError},
+  };
+  for (const Case& c : cases) EXPECT_EQ(TranslatePlatformError(c.error), c.code) << c.error;
+}
+
+TEST_F(TVXFileTest, ExistsCreateOpenReadWrite) {
+  file_.SetName("data.bin");
+  EXPECT_EQ(file_.Exists(), 0);
+  int32_t length = 4;
+  char buffer[300];
+  EXPECT_EQ(file_.Read(buffer, &length), kFileNotFound) << "Exists leaves the object closed";
+  ASSERT_EQ(file_.Create(), kFileOk);
+  EXPECT_EQ(file_.Create(), kFileOtherError) << "the name exists already";
+  EXPECT_EQ(file_.Exists(), 1);
+  EXPECT_EQ(file_.Read(buffer, &length), kFileNotFound) << "still closed";
+
+  ASSERT_EQ(file_.Open(), kFileOk);
+  std::string hundred(100, 'a');
+  ASSERT_EQ(file_.Write(hundred.data(), 100), kFileOk);
+  EXPECT_EQ(file_.Tell(), 100);
+  EXPECT_EQ(file_.Seek('P', 0), kFileOk);
+  length = 280;
+  EXPECT_EQ(file_.Read(buffer, &length), kFileOk);
+  EXPECT_EQ(length, 100);
+  length = 280;
+  EXPECT_EQ(file_.Read(buffer, &length), kFileEndOfFile);
+  EXPECT_EQ(length, 0);
+  file_.Close();
+  EXPECT_EQ(file_.GetSize(), 100);
+}
+
+TEST_F(TVXFileTest, SeekOrigins) {
+  MakeFile("seek.bin", "0123456789abcdefghij");
+  file_.SetName("seek.bin");
+  file_.SetMode(kModeReadOnly);
+  ASSERT_EQ(file_.Open(), kFileOk);
+  struct Step { char origin; int32_t distance; int16_t code; int32_t at; } steps[] = {
+      {'P', 15, kFileOk, 15}, {'R', 10, kFileOk, 5}, {'Q', 3, kFileOk, 8},
+      {'S', -2, kFileOk, 18}, {'S', 0, kFileOk, 20}, {'X', 1, kFileInvalid, 20},
+  };
+  for (const Step& s : steps) {
+    EXPECT_EQ(file_.Seek(s.origin, s.distance), s.code) << s.origin << s.distance;
+    EXPECT_EQ(file_.Tell(), s.at) << s.origin << s.distance;
+  }
+  EXPECT_NE(file_.Seek('R', 100), kFileOk) << "before the start of the file";
+  char ch = 0;
+  int32_t length = 1;
+  file_.Seek('P', 10);
+  EXPECT_EQ(file_.Read(&ch, &length), kFileOk);
+  EXPECT_EQ(ch, 'a');
+  file_.Close();
+}
+
+TEST_F(TVXFileTest, ReadOnlyModeAndAttributes) {
+  MakeFile("ro.bin", "x");
+  file_.SetName("ro.bin");
+  TVXFileInfo info{};
+  info.flags = 0xF0;
+  ASSERT_EQ(file_.GetInfo(&info), kFileOk);
+  EXPECT_STREQ(info.name, "ro.bin");
+  EXPECT_EQ(info.size, 1u);
+  EXPECT_EQ(info.flags & 0x0F, 0) << "a plain file";
+  EXPECT_EQ(info.flags & 0xF0, 0xF0) << "bits 4 to 7 stay";
+  EXPECT_GE(info.modified.year, 2020);
+
+  info.flags = kInfoReadOnly;
+  ASSERT_EQ(file_.SetInfo(&info), kFileOk);
+  TVXFileInfo again{};
+  ASSERT_EQ(file_.GetInfo(&again), kFileOk);
+  EXPECT_EQ(again.flags & kInfoReadOnly, kInfoReadOnly);
+  info.flags = kInfoFolder;
+  EXPECT_EQ(file_.SetInfo(&info), kFileInvalid);
+  info.flags = 0;
+  ASSERT_EQ(file_.SetInfo(&info), kFileOk);
+  ASSERT_EQ(file_.GetInfo(&again), kFileOk);
+  EXPECT_EQ(again.flags & kInfoReadOnly, 0);
+
+  // Mode 1 opens for reading only: a write through it fails.
+  file_.SetMode(kModeReadOnly);
+  ASSERT_EQ(file_.Open(), kFileOk);
+  EXPECT_EQ(file_.Write("y", 1), kFileWriteError);
+  file_.Close();
+}
+
+TEST_F(TVXFileTest, NamesAndFoldersAreBounded) {
+  std::string longName(300, 'n');
+  TVXFile root;
+  root.SetSpecialFolder('G');
+  char folder[kFolderSize];
+  root.GetFolder(folder);
+  root.SetName(longName.c_str());
+  char path[MAX_PATH];
+  root.GetPath(path);
+  EXPECT_EQ(std::string(path), std::string(folder) + std::string(254, 'n')) << "the name keeps 254";
+
+  // A folder and a name that together pass the path limit are refused.
+  file_.SetName(longName.c_str());
+  EXPECT_EQ(file_.Create(), kFileInvalid);
+  EXPECT_EQ(file_.Open(), kFileInvalid);
+  file_.GetPath(path);
+  EXPECT_STREQ(path, "");
+  std::string deep(300, 'd');
+  EXPECT_EQ(file_.SetFolder(deep.c_str()), kFileInvalid);
+  EXPECT_EQ(file_.CreateFolder(deep.c_str()), kFileInvalid);
+}
+
+TEST_F(TVXFileTest, SetFolder) {
+  MakeFile("plain.txt", "x");
+  ASSERT_EQ(file_.CreateFolder("sub"), kFileOk);
+  EXPECT_EQ(file_.CreateFolder("sub"), kFileExists);
+  char before[kFolderSize], after[kFolderSize];
+  file_.GetFolder(before);
+  EXPECT_EQ(file_.SetFolder("plain.txt"), kFileNoName) << "a file is no folder";
+  file_.GetFolder(after);
+  EXPECT_STREQ(after, before);
+  EXPECT_EQ(file_.SetFolder("missing"), kFileNotFound);
+  ASSERT_EQ(file_.SetFolder("sub\\"), kFileOk);
+  file_.GetFolder(after);
+  EXPECT_EQ(std::string(after), std::string(before) + "sub\\");
+  ASSERT_EQ(file_.SetFolder(before), kFileOk) << "a path with a drive stands as it is";
+  file_.GetFolder(after);
+  EXPECT_STREQ(after, before);
+  // A path that begins with a backslash stays on the folder's drive.
+  std::string rooted(before + 2);
+  ASSERT_EQ(file_.SetFolder(rooted.c_str()), kFileOk);
+  file_.GetFolder(after);
+  EXPECT_STREQ(after, before);
+  EXPECT_EQ(file_.RemoveFolder("sub"), kFileOk);
+  EXPECT_EQ(file_.RemoveFolder("sub"), kFileNotFound);
+}
+
+TEST_F(TVXFileTest, SpecialFolders) {
+  TVXFile f;
+  char folder[kFolderSize];
+  f.SetName("x");
+  EXPECT_EQ(f.SetSpecialFolder('H'), kFileOk);
+  f.GetFolder(folder);
+  std::string host(folder);
+  ASSERT_FALSE(host.empty());
+  EXPECT_EQ(host.back(), '\\');
+  char path[MAX_PATH];
+  f.GetPath(path);
+  EXPECT_STREQ(path, "") << "choosing a folder forgets the name";
+  f.SetName("DateTimePrefs.dtp");
+  f.GetPath(path);
+  EXPECT_EQ(std::string(path), host + "DateTimePrefs.dtp");
+
+  for (char kind : {'F', 'I', 'M', 'G'}) {
+    EXPECT_EQ(f.SetSpecialFolder(kind), kFileOk) << kind;
+    f.GetFolder(folder);
+    EXPECT_EQ(folder[std::strlen(folder) - 1], '\\') << kind;
+  }
+  EXPECT_EQ(f.SetSpecialFolder('K'), kFileNotFound) << "the recycle bin has no path";
+  f.SetSpecialFolder('I');
+  char temp[kFolderSize];
+  f.GetFolder(temp);
+  EXPECT_EQ(f.SetSpecialFolder('Z'), kFileOk);
+  f.GetFolder(folder);
+  EXPECT_STREQ(folder, temp) << "an unknown kind keeps the folder";
+  EXPECT_GT(f.GetFreeSpace(), 0u);
+}
+
+TEST_F(TVXFileTest, ListingRenameDelete) {
+  MakeFile("a.txt", "1");
+  MakeFile("b.txt", "22");
+  std::set<std::string> names;
+  ASSERT_EQ(file_.FindFirst(), kFileOk);
+  int16_t code;
+  do {
+    TVXFileInfo info{};
+    file_.GetFoundInfo(&info);
+    names.insert(info.name);
+    if (std::string(info.name) == "b.txt") {
+      EXPECT_EQ(info.size, 2u);
+      TVXFile copy;
+      file_.CopyFoundTo(&copy);
+      copy.SetMode(kModeReadOnly);
+      EXPECT_EQ(copy.Open(), kFileOk) << "the found entry names a real file";
+      copy.Close();
+    }
+    if (std::string(info.name) == ".") {
+      EXPECT_EQ(info.flags & kInfoFolder, kInfoFolder);
+    }
+  } while ((code = file_.FindNext()) == kFileOk);
+  EXPECT_EQ(code, kFileNotFound) << "after the last entry";
+  EXPECT_EQ(file_.FindNext(), kFileNotFound);
+  EXPECT_EQ(names.count("a.txt"), 1u);
+  EXPECT_EQ(names.count("b.txt"), 1u);
+
+  file_.SetName("a.txt");
+  EXPECT_EQ(file_.Rename("b.txt"), kFileExists);
+  EXPECT_EQ(file_.Rename("c.txt"), kFileOk);
+  EXPECT_EQ(file_.Exists(), 1);
+  file_.SetName("a.txt");
+  EXPECT_EQ(file_.Exists(), 0);
+  EXPECT_EQ(file_.Delete(), kFileNotFound);
+  file_.SetName("c.txt");
+  EXPECT_EQ(file_.Delete(), kFileOk);
+  EXPECT_EQ(file_.Exists(), 0);
+  TVXFile nameless;
+  EXPECT_EQ(nameless.Rename("x"), kFileNoName);
+}
+
+TEST_F(TVXFileTest, LocationsRoundTrip) {
+  file_.SetName("where.loc");
+  ASSERT_EQ(file_.Create(), kFileOk);
+  ASSERT_EQ(file_.Open(), kFileOk);
+  TVXFile source;
+  source.SetSpecialFolder('I');
+  source.SetName("remembered.name");
+  ASSERT_EQ(source.WriteLocation(&file_), kFileOk);
+  file_.Close();
+  EXPECT_EQ(file_.GetSize(), kLocationSize);
+
+  file_.SetMode(kModeReadOnly);
+  ASSERT_EQ(file_.Open(), kFileOk);
+  TVXFile target;
+  ASSERT_EQ(target.ReadLocation(&file_), kFileOk);
+  char a[MAX_PATH], b[MAX_PATH];
+  source.GetPath(a);
+  target.GetPath(b);
+  EXPECT_STREQ(a, b);
+  TVXFile more;
+  EXPECT_EQ(more.ReadLocation(&file_), kFileEndOfFile) << "nothing left to read";
+  file_.Close();
+  EXPECT_EQ(source.WriteLocation(&file_), kFileNotFound) << "the other file is closed";
+}
+
+}  // namespace
