@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -33,9 +34,28 @@ std::string PluginString(const LoadedPlugin& plugin, unsigned id);
 // file version "a.b.c.d"; empty when missing.
 std::string PluginVersionValue(const LoadedPlugin& plugin, const std::string& key);
 
-// Runs `call` while answering every message box it shows with OK; answers
-// the boxes' captions and texts in order.
-std::vector<MessageBoxSeen> RunAnsweringMessageBoxes(const std::function<void()>& call);
+// One action on the preferences dialog, as a person would take it.
+struct DialogAction {
+  bool click;        // press control `id`; else type `text` into field `id`
+  int id;
+  std::string text;
+};
+
+// What the dialog showed once it had finished opening.
+struct DialogSeen {
+  bool opened = false;
+  std::string title;
+  std::vector<int> checked;          // ticked radio buttons and check boxes
+  std::vector<int> disabled;         // disabled controls among 5..22
+  std::map<int, std::string> texts;  // edit fields 9, 10, 11, 20, 22
+};
+
+// Runs `call` while answering every message box it shows with OK and working
+// the preferences dialog, should it open, with `actions` (then Cancel if it
+// is still open). Answers the boxes' captions and texts in order.
+std::vector<MessageBoxSeen> RunAnsweringWindows(const std::function<void()>& call,
+                                                const std::vector<DialogAction>& actions,
+                                                DialogSeen* dialog);
 
 void SleepMilliseconds(uint32_t ms);
 

@@ -6,12 +6,36 @@
 #include <climits>
 #include <ctime>
 
+#include "DialogState.h"
 #include "HostPlatform.h"
 #include "StandInDesktop.h"
 #include "StandInResources.h"
 
 namespace {
 std::vector<MessageBoxSeen>* boxesSeen = nullptr;
+const std::vector<DialogAction>* dialogActions = nullptr;
+DialogSeen* dialogSeen = nullptr;
+}  // namespace
+
+// Found by the plug-in's DialogBoxParamA stand-in in this executable.
+extern "C" __attribute__((visibility("default"))) void KelvStandInDialog(HWND dialog,
+                                                                         const StandInDialogApi* api) {
+  if (dialogSeen == nullptr) return;
+  DialogQuestions ask{
+      [&](int id) { return api->IsChecked(dialog, id) != 0; },
+      [&](int id) { return api->IsEnabled(dialog, id) != 0; },
+      [&](int id) {
+        char text[kDialogTextLimit];
+        int n = api->GetText(dialog, id, text, sizeof text);
+        return std::string(text, n > 0 ? static_cast<size_t>(n) : 0);
+      }};
+  *dialogSeen = ReadDialog(api->Title(dialog), ask);
+  for (const DialogAction& action : *dialogActions) {
+    if (!api->IsOpen(dialog)) break;
+    if (action.click) api->Click(dialog, action.id);
+    else api->Type(dialog, action.id, action.text.c_str());
+  }
+  if (api->IsOpen(dialog)) api->Click(dialog, IDCANCEL);
 }
 
 // Found by the plug-in's MessageBoxA stand-in in this executable.
@@ -70,11 +94,17 @@ std::string PluginVersionValue(const LoadedPlugin& plugin, const std::string& ke
   return std::string(buf, n > 0 ? static_cast<size_t>(n) : 0);
 }
 
-std::vector<MessageBoxSeen> RunAnsweringMessageBoxes(const std::function<void()>& call) {
+std::vector<MessageBoxSeen> RunAnsweringWindows(const std::function<void()>& call,
+                                                const std::vector<DialogAction>& actions,
+                                                DialogSeen* dialog) {
   std::vector<MessageBoxSeen> seen;
   boxesSeen = &seen;
+  dialogActions = &actions;
+  dialogSeen = dialog;
   call();
   boxesSeen = nullptr;
+  dialogActions = nullptr;
+  dialogSeen = nullptr;
   return seen;
 }
 

@@ -5,8 +5,10 @@
 #include <io.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <set>
 
+#include "DialogState.h"
 #include "HostPlatform.h"
 
 std::string DefaultPluginPath() {
@@ -76,48 +78,80 @@ std::string PluginVersionValue(const LoadedPlugin& plugin, const std::string& ke
 
 namespace {
 
-struct BoxWatch {
+const char kPrefsDialogTitle[] = "Mevrin Date & Time Preferences";
+
+struct Watch {
   DWORD processId;
-  std::set<HWND>* answered;
-  std::vector<MessageBoxSeen>* seen;
+  std::set<HWND> handled;
+  std::vector<MessageBoxSeen>* boxes;
+  const std::vector<DialogAction>* actions;
+  DialogSeen* dialog;
+  volatile LONG done;
 };
 
-// A message box is a dialog-class window of this process with a static text
-// control 0xFFFF.
+std::string WindowText(HWND window) {
+  char text[kDialogTextLimit] = {0};
+  int n = GetWindowTextA(window, text, sizeof text);
+  return std::string(text, n > 0 ? static_cast<size_t>(n) : 0);
+}
+
+// Presses a button as a click would; nothing when it is disabled.
+void Press(HWND dialog, int id) {
+  HWND control = GetDlgItem(dialog, id);
+  if (control != nullptr && IsWindowEnabled(control)) SendMessageA(control, BM_CLICK, 0, 0);
+}
+
+void WorkDialog(HWND dialog, Watch* watch) {
+  DialogQuestions ask{
+      [&](int id) { return IsDlgButtonChecked(dialog, id) == BST_CHECKED; },
+      [&](int id) {
+        HWND control = GetDlgItem(dialog, id);
+        return control != nullptr && IsWindowEnabled(control) != FALSE;
+      },
+      [&](int id) { return WindowText(GetDlgItem(dialog, id)); }};
+  *watch->dialog = ReadDialog(WindowText(dialog), ask);
+  // A pause for a screenshot of the opened dialog, when asked for.
+  if (const char* pause = getenv("KELVHOST_DIALOG_PAUSE_MS")) Sleep(static_cast<DWORD>(atoi(pause)));
+  for (const DialogAction& action : *watch->actions) {
+    if (!IsWindow(dialog)) return;
+    if (action.click) {
+      Press(dialog, action.id);
+    } else {
+      HWND field = GetDlgItem(dialog, action.id);
+      if (field != nullptr && IsWindowEnabled(field))
+        SendMessageA(field, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(action.text.c_str()));
+    }
+  }
+  if (IsWindow(dialog)) Press(dialog, IDCANCEL);
+}
+
+// Message boxes and the preferences dialog are dialog-class windows of this
+// process; a message box holds its text in the static control 0xFFFF.
 BOOL CALLBACK InspectWindow(HWND window, LPARAM context) {
-  BoxWatch* watch = reinterpret_cast<BoxWatch*>(context);
+  Watch* watch = reinterpret_cast<Watch*>(context);
   DWORD owner = 0;
   GetWindowThreadProcessId(window, &owner);
   if (owner != watch->processId || !IsWindowVisible(window)) return TRUE;
   char className[64];
   if (GetClassNameA(window, className, sizeof className) == 0) return TRUE;
-  if (std::string(className) != "#32770") return TRUE;
+  if (std::string(className) != "#32770" || watch->handled.count(window) != 0) return TRUE;
+  watch->handled.insert(window);
+  const std::string caption = WindowText(window);
+  if (caption == kPrefsDialogTitle && watch->dialog != nullptr) {
+    WorkDialog(window, watch);
+    return TRUE;
+  }
   HWND textControl = GetDlgItem(window, 0xFFFF);
-  if (textControl == nullptr || watch->answered->count(window) != 0) return TRUE;
-  char caption[1024] = {0};
-  char text[4096] = {0};
-  GetWindowTextA(window, caption, sizeof caption);
-  GetWindowTextA(textControl, text, sizeof text);
-  watch->seen->push_back({caption, text});
-  watch->answered->insert(window);
+  watch->boxes->push_back({caption, textControl != nullptr ? WindowText(textControl) : ""});
   PostMessageA(window, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED),
                reinterpret_cast<LPARAM>(GetDlgItem(window, IDOK)));
   return TRUE;
 }
 
-}  // namespace
-
-namespace {
-
-struct Watcher {
-  BoxWatch watch;
-  volatile LONG done;
-};
-
-DWORD WINAPI WatchForBoxes(LPVOID context) {
-  Watcher* watcher = static_cast<Watcher*>(context);
-  while (InterlockedCompareExchange(&watcher->done, 0, 0) == 0) {
-    EnumWindows(InspectWindow, reinterpret_cast<LPARAM>(&watcher->watch));
+DWORD WINAPI WatchWindows(LPVOID context) {
+  Watch* watch = static_cast<Watch*>(context);
+  while (InterlockedCompareExchange(&watch->done, 0, 0) == 0) {
+    EnumWindows(InspectWindow, reinterpret_cast<LPARAM>(watch));
     Sleep(15);
   }
   return 0;
@@ -125,13 +159,14 @@ DWORD WINAPI WatchForBoxes(LPVOID context) {
 
 }  // namespace
 
-std::vector<MessageBoxSeen> RunAnsweringMessageBoxes(const std::function<void()>& call) {
+std::vector<MessageBoxSeen> RunAnsweringWindows(const std::function<void()>& call,
+                                                const std::vector<DialogAction>& actions,
+                                                DialogSeen* dialog) {
   std::vector<MessageBoxSeen> seen;
-  std::set<HWND> answered;
-  Watcher watcher{BoxWatch{GetCurrentProcessId(), &answered, &seen}, 0};
-  HANDLE thread = CreateThread(nullptr, 0, WatchForBoxes, &watcher, 0, nullptr);
+  Watch watch{GetCurrentProcessId(), {}, &seen, &actions, dialog, 0};
+  HANDLE thread = CreateThread(nullptr, 0, WatchWindows, &watch, 0, nullptr);
   call();
-  InterlockedExchange(&watcher.done, 1);
+  InterlockedExchange(&watch.done, 1);
   if (thread != nullptr) {
     WaitForSingleObject(thread, INFINITE);
     CloseHandle(thread);

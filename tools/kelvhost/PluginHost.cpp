@@ -72,7 +72,8 @@ int16_t WINAPI LastMemoryError() { return state.lastError; }
 
 CallOutcome PluginHost::Call(uint8_t kind, int16_t version, int32_t functionId,
                              const std::string& parameter, const std::string& resultInit,
-                             bool failResizes, bool resultIsHandle, uint8_t idleLevel) {
+                             bool failResizes, bool resultIsHandle, uint8_t idleLevel,
+                             const std::vector<DialogAction>& actions) {
   HandleRecord param = MakeHandle(parameter);
   HandleRecord result = MakeHandle(resultInit);
   state = ServiceState{};
@@ -96,7 +97,7 @@ CallOutcome PluginHost::Call(uint8_t kind, int16_t version, int32_t functionId,
   block.LastMemoryError = LastMemoryError;
 
   CallOutcome outcome;
-  outcome.messageBoxes = RunAnsweringMessageBoxes([&] { plugin_.entry(&block); });
+  outcome.messageBoxes = RunAnsweringWindows([&] { plugin_.entry(&block); }, actions, &outcome.dialog);
   outcome.resized = state.resultResizes > 0;
   outcome.result.assign(result.data, static_cast<size_t>(result.size));
   outcome.codeWritten = block.result != resultField;
@@ -115,6 +116,10 @@ CallOutcome PluginHost::Init(int16_t interfaceVersion) {
 CallOutcome PluginHost::ExternalCall(int32_t functionId, const std::string& parameter,
                                      const std::string& resultInit, bool failResizes) {
   return Call(CallKind::ExternalCall, 4, functionId, parameter, resultInit, failResizes, true, 0);
+}
+
+CallOutcome PluginHost::Preferences(const std::vector<DialogAction>& actions) {
+  return Call(CallKind::Preferences, 4, 0, "", "", false, true, 0, actions);
 }
 
 CallOutcome PluginHost::RawKind(uint8_t kind, uint8_t idleLevel) {

@@ -15,6 +15,7 @@ struct CallOutcome {
   int64_t code = 0;              // what was written there
   bool damaged = false;          // bytes past a handle's end, or the parameter, were changed
   std::vector<MessageBoxSeen> messageBoxes;
+  DialogSeen dialog;             // the preferences dialog, when it opened
 };
 
 class PluginHost {
@@ -29,10 +30,12 @@ class PluginHost {
                            const std::string& resultInit, bool failResizes);
   // A call of any kind with empty handles, interface version 4, function 0.
   CallOutcome RawKind(uint8_t kind, uint8_t idleLevel = 0);
+  // A Preferences call; the dialog that opens is worked with `actions`.
+  CallOutcome Preferences(const std::vector<DialogAction>& actions);
 
  private:
   CallOutcome Call(uint8_t kind, int16_t version, int32_t functionId, const std::string& parameter,
                    const std::string& resultInit, bool failResizes, bool resultIsHandle,
-                   uint8_t idleLevel);
+                   uint8_t idleLevel, const std::vector<DialogAction>& actions = {});
   LoadedPlugin plugin_;
 };

@@ -58,6 +58,44 @@ void ReportBoxes(Json* response, const std::vector<MessageBoxSeen>& boxes) {
   (*response)["message_boxes"] = list;
 }
 
+// [{"click": 7}, {"type": [9, "."]}, ...]
+std::vector<DialogAction> DialogActions(const Json& request) {
+  std::vector<DialogAction> actions;
+  if (!request.contains("dialog")) return actions;
+  const Json& list = request["dialog"];
+  if (!list.is_array()) throw BadRequest{"\"dialog\" must be a list of actions"};
+  for (const Json& action : list) {
+    if (action.is_object() && action.size() == 1 && action.contains("click") &&
+        action["click"].is_number_integer()) {
+      actions.push_back({true, action["click"].get<int>(), ""});
+    } else if (action.is_object() && action.size() == 1 && action.contains("type") &&
+               action["type"].is_array() && action["type"].size() == 2 &&
+               action["type"][0].is_number_integer() && action["type"][1].is_string()) {
+      std::string text;
+      if (!BytesFromJsonText(action["type"][1].get<std::string>(), &text))
+        throw BadRequest{"a typed text holds a character above U+00FF"};
+      actions.push_back({false, action["type"][0].get<int>(), text});
+    } else {
+      throw BadRequest{"a dialog action is {\"click\": ID} or {\"type\": [ID, TEXT]}"};
+    }
+  }
+  return actions;
+}
+
+Json DialogReport(const DialogSeen& dialog) {
+  if (!dialog.opened) return nullptr;
+  Json texts = Json::object();
+  for (const auto& field : dialog.texts) texts[std::to_string(field.first)] = JsonTextFromBytes(field.second);
+  Json opened;
+  opened["checked"] = dialog.checked;
+  opened["disabled"] = dialog.disabled;
+  opened["texts"] = texts;
+  Json report;
+  report["title"] = JsonTextFromBytes(dialog.title);
+  report["opened"] = opened;
+  return report;
+}
+
 Json CodeOf(const CallOutcome& outcome) {
   return outcome.codeWritten ? Json(outcome.code) : Json(nullptr);
 }
@@ -125,9 +163,9 @@ Json EventRequest(PluginHost& host, const Json& request) {
     SleepMilliseconds(static_cast<uint32_t>(IntegerField(request, "ms", 0, 0, 600000)));
     response["outcome"] = "done";
   } else if (event == "preferences") {
-    CallOutcome outcome = host.RawKind(CallKind::Preferences);
+    CallOutcome outcome = host.Preferences(DialogActions(request));
     response["outcome"] = "done";
-    response["dialog"] = nullptr;
+    response["dialog"] = DialogReport(outcome.dialog);
     ReportBoxes(&response, outcome.messageBoxes);
   } else {
     throw BadRequest{"unknown event \"" + event + "\""};

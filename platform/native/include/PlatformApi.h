@@ -195,3 +195,35 @@ typedef IMalloc* LPMALLOC;
 HRESULT SHGetSpecialFolderLocation(HWND owner, int folder, LPITEMIDLIST* items);
 BOOL SHGetPathFromIDListA(LPCITEMIDLIST items, LPSTR path);
 HRESULT SHGetMalloc(LPMALLOC* allocator);
+
+// --- USER32: dialogs ---------------------------------------------------------
+//
+// The native build has no windows: DialogBoxParamA builds the dialog's
+// controls in memory from the plug-in's own template table, runs the dialog
+// procedure over them, and lets the host program act on them as a person
+// would (StandInDesktop.h).
+
+typedef INT_PTR(CALLBACK* DLGPROC)(HWND, UINT, WPARAM, LPARAM);
+
+#define WM_INITDIALOG 0x0110
+#define WM_COMMAND 0x0111
+#define BN_CLICKED 0
+#define BST_UNCHECKED 0
+#define BST_CHECKED 1
+#define LOWORD(v) ((WORD)(((uintptr_t)(v)) & 0xffff))
+#define HIWORD(v) ((WORD)((((uintptr_t)(v)) >> 16) & 0xffff))
+#define MAKEWPARAM(low, high) ((WPARAM)(DWORD)(((WORD)(low)) | (((DWORD)(WORD)(high)) << 16)))
+#define MAKEINTRESOURCEA(i) ((LPCSTR)(uintptr_t)((WORD)(i)))
+
+INT_PTR DialogBoxParamA(HINSTANCE instance, LPCSTR dialogTemplate, HWND owner, DLGPROC procedure,
+                        LPARAM parameter);
+BOOL EndDialog(HWND dialog, INT_PTR result);
+HWND GetDlgItem(HWND dialog, int id);
+BOOL EnableWindow(HWND window, BOOL enable);
+BOOL CheckRadioButton(HWND dialog, int first, int last, int check);
+BOOL CheckDlgButton(HWND dialog, int id, UINT check);
+UINT IsDlgButtonChecked(HWND dialog, int id);
+BOOL SetDlgItemTextA(HWND dialog, int id, LPCSTR text);
+UINT GetDlgItemTextA(HWND dialog, int id, LPSTR text, int size);
+BOOL SetDlgItemInt(HWND dialog, int id, UINT value, BOOL isSigned);
+UINT GetDlgItemInt(HWND dialog, int id, BOOL* translated, BOOL isSigned);
