@@ -13,17 +13,23 @@ int32_t DaysInMonth(int32_t month, int32_t year) {
   return MonthLengths[month];
 }
 
-// Eras of 400 years starting 1 March, after Hinnant's days_from_civil, shifted
-// so that 1 January of year 1 is day 1.
+// Both directions count days from 1 March of year 0 (host day -305), so that
+// the leap day ends its year, and use Neri and Schneider's Euclidean affine
+// forms ("Euclidean affine functions and their application to calendar
+// algorithms", 2022): years and months come from multiplications and shifts
+// instead of a walk or divisions. Unsigned throughout: every value is at
+// least 0, and the ranges in the comments hold for years 1..9999.
+constexpr uint32_t kMarch1OfYear0 = 305;  // host day 1 is 306 days after it
+
 int64_t DaysFromCivil(int32_t year, int32_t month, int32_t day) {
-  const int32_t y = month <= 2 ? year - 1 : year;                 // [0, 9999]
-  const int32_t era = y / 400;                                    // [0, 24]
-  const int32_t yoe = y - era * 400;                              // [0, 399]
-  const int32_t mp = month > 2 ? month - 3 : month + 9;           // [0, 11]
-  const int32_t doy = (153 * mp + 2) / 5 + day - 1;               // [0, 365], more past a month's end
-  const int32_t doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;      // [0, 146096]
-  // Day 0 of this count is 1 March of year 0, which is day -305 of the host's.
-  return static_cast<int64_t>(era) * 146097 + doe - 305;
+  const uint32_t january = month <= 2 ? 1 : 0;                                  // Jan, Feb end the year before
+  const uint32_t y = static_cast<uint32_t>(year) - january;                     // [0, 9999]
+  const uint32_t m = static_cast<uint32_t>(month) + 12 * january;               // [3, 14]
+  const uint32_t century = y / 100;                                             // [0, 99]
+  const uint32_t yearDays = 1461 * y / 4 - century + century / 4;               // [0, 3652060]
+  const uint32_t monthDays = (979 * m - 2919) / 32;                             // [0, 337]
+  const uint32_t n = yearDays + monthDays + static_cast<uint32_t>(day) - 1;     // days since 1 March of year 0
+  return static_cast<int64_t>(n) - kMarch1OfYear0;
 }
 
 int32_t DayNumberFromDate(int32_t year, int32_t month, int32_t day) {
@@ -31,20 +37,20 @@ int32_t DayNumberFromDate(int32_t year, int32_t month, int32_t day) {
   return static_cast<int32_t>(DaysFromCivil(year, month, day));
 }
 
-// Inverse of DaysFromCivil (Hinnant's civil_from_days), constant time.
 void DateFromDayNumber(int32_t dayNumber, int32_t* year, int32_t* month, int32_t* day) {
-  if (dayNumber < 1) dayNumber = 1;                               // 0 reads as day 1
-  const int32_t z = dayNumber + 305;                              // days since 1 March of year 0
-  const int32_t era = z / 146097;                                 // [0, 7]
-  const int32_t doe = z - era * 146097;                           // [0, 146096]
-  const int32_t yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;  // [0, 399]
-  const int32_t doy = doe - (365 * yoe + yoe / 4 - yoe / 100);    // [0, 365]
-  const int32_t mp = (5 * doy + 2) / 153;                         // [0, 11]
-  const int32_t d = doy - (153 * mp + 2) / 5 + 1;                 // [1, 31]
-  const int32_t m = mp < 10 ? mp + 3 : mp - 9;                    // [1, 12]
-  *year = yoe + era * 400 + (m <= 2 ? 1 : 0);
-  *month = m;
-  *day = d;
+  const uint32_t n = static_cast<uint32_t>(dayNumber < 1 ? 1 : dayNumber) + kMarch1OfYear0;  // 0 reads as day 1
+  const uint32_t n1 = 4 * n + 3;
+  const uint32_t century = n1 / 146097;                                         // [0, 30]
+  const uint32_t n2 = n1 % 146097 / 4 * 4 + 3;                                  // 4 x day of the century + 3
+  const uint64_t p2 = static_cast<uint64_t>(2939745) * n2;
+  const uint32_t yearOfCentury = static_cast<uint32_t>(p2 >> 32);               // [0, 99]
+  const uint32_t dayOfYear = static_cast<uint32_t>(p2) / 2939745 / 4;           // [0, 365] from 1 March
+  const uint32_t n3 = 2141 * dayOfYear + 197913;
+  const uint32_t m = n3 >> 16;                                                  // [3, 14]
+  const uint32_t january = dayOfYear >= 306 ? 1 : 0;                            // January and February
+  *year = static_cast<int32_t>(100 * century + yearOfCentury + january);
+  *month = static_cast<int32_t>(m - 12 * january);
+  *day = static_cast<int32_t>((n3 & 0xFFFF) / 2141 + 1);
 }
 
 int32_t SecondsOfDay(int32_t hour, int32_t minute, int32_t second) {

@@ -147,14 +147,81 @@ void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix
   FinishInPlaceList(&list);
 }
 
+namespace {
+
+// The items of a day list within one month differ only in the digits of the
+// day. DayItemTemplate formats one item and finds where those digits stand,
+// so that the following days of the month are that item with the digits
+// patched; it formats anew whenever the month or the day's number of digits
+// changes. Host day numbers change in other digits too and are always
+// formatted in full.
+struct DayItemTemplate {
+  char text[kFormattedTextSize];
+  int32_t length = 0;
+  int32_t digitsAt = -1;  // where the day's digits start; -1: no template
+  int32_t digits = 0;     // 1 or 2
+  int32_t year = 0, month = 0;
+};
+
+int32_t DayDigits(int32_t day) { return day >= 10 ? 2 : 1; }
+
+// A day whose every digit differs from day's: 10..20 <-> 21..31, 1..4 <-> 5..9.
+int32_t ProbeDay(int32_t day) {
+  if (day >= 21) return day - 11;
+  if (day >= 10) return day + 11;
+  return day <= 4 ? day + 5 : day - 5;
+}
+
+void MakeDayTemplate(DayItemTemplate* t, int32_t year, int32_t month, int32_t day, const char* prefix,
+                     const char* suffix) {
+  t->length = FormatDateText(t->text, year, month, day, prefix, suffix, true);
+  t->digitsAt = -1;
+  t->year = year;
+  t->month = month;
+  t->digits = DayDigits(day);
+  if (DateTimePrefs.dateFormat == kDateHost || day < 1 || day > 31 || month < 1 || month > 12) return;
+  char probe[kFormattedTextSize];
+  const int32_t probeLength = FormatDateText(probe, year, month, ProbeDay(day), prefix, suffix, true);
+  if (probeLength != t->length) return;
+  int32_t first = 0;
+  while (first < t->length && probe[first] == t->text[first]) ++first;
+  int32_t last = t->length - 1;
+  while (last > first && probe[last] == t->text[last]) --last;
+  if (last - first + 1 == t->digits) t->digitsAt = first;
+}
+
+// The item of `day`, from the template when it fits, else formatted anew.
+const char* DayItem(DayItemTemplate* t, int32_t year, int32_t month, int32_t day, const char* prefix,
+                    const char* suffix, int32_t* length) {
+  if (t->digitsAt < 0 || year != t->year || month != t->month || DayDigits(day) != t->digits) {
+    MakeDayTemplate(t, year, month, day, prefix, suffix);
+    *length = t->length;
+    return t->text;
+  }
+  if (t->digits == 2) t->text[t->digitsAt] = static_cast<char>('0' + day / 10);
+  t->text[t->digitsAt + t->digits - 1] = static_cast<char>('0' + day % 10);
+  *length = t->length;
+  return t->text;
+}
+
+}  // namespace
+
 void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
                   int32_t month, int32_t day, int64_t count) {
   InPlaceList list;
   if (!BeginInPlaceList(&list, result, InPlaceEstimate(DateTextWidth(), prefix, suffix, count))) return;
   bool leap = IsLeapYear(year);
-  char item[kFormattedTextSize];
+  char first[kFormattedTextSize];
+  DayItemTemplate later;
   for (int64_t i = 0; i < count; ++i) {
-    const int32_t n = FormatDateText(item, year, month, day, prefix, suffix, i != 0);
+    int32_t n;
+    const char* item;
+    if (i == 0) {
+      n = FormatDateText(first, year, month, day, prefix, suffix, false);
+      item = first;
+    } else {
+      item = DayItem(&later, year, month, day, prefix, suffix, &n);
+    }
     if (!AppendListItem(&list, item, n)) return;
     NextDay(&year, &month, &day, &leap);
   }

@@ -7,12 +7,14 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 
 #include "host/CallBlock.h"
 
 struct InPlaceList {
   HostHandle result;
-  int64_t capacity;  // bytes the handle (or the spill buffer) holds
+  char* data;        // where the items go: the handle's block, or the spill buffer
+  int64_t capacity;  // bytes that `data` holds
   int64_t length;    // bytes written so far
   char* spill;       // the heap buffer once an item outgrew the estimate
 };
@@ -21,8 +23,17 @@ struct InPlaceList {
 // refused ("??" written) or the host could not resize: nothing more to do.
 bool BeginInPlaceList(InPlaceList* list, HostHandle result, int64_t estimate);
 
+// Adds an item that does not fit: moves the list to the spill buffer, or
+// refuses it. False when the list was refused on the way.
+bool AppendOversizedItem(InPlaceList* list, const char* item, int32_t n);
+
 // Adds one item's bytes. False when the list was refused on the way.
-bool AppendListItem(InPlaceList* list, const char* item, int32_t n);
+inline bool AppendListItem(InPlaceList* list, const char* item, int32_t n) {
+  if (list->length + n > list->capacity) return AppendOversizedItem(list, item, n);
+  std::memcpy(list->data + list->length, item, static_cast<size_t>(n));
+  list->length += n;
+  return true;
+}
 
 // Cuts the result to the bytes written (or delivers the spill buffer).
 void FinishInPlaceList(InPlaceList* list);

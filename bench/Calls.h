@@ -1,0 +1,70 @@
+// One typical parameter for each of the 31 functions, and the largest list
+// each list function accepts with the default preferences.
+#pragma once
+
+#include <cstdint>
+
+struct BenchCall {
+  const char* label;
+  int32_t id;
+  const char* parameter;
+};
+
+inline const BenchCall kTypicalCalls[] = {
+    {"DiffDaysString", 0, "Total: |1/1/2001|8:00|1/3/2001|17:30| hrs"},
+    {"DiffHoursString", 1, "1/1/2001|8:00|1/3/2001|17:30"},
+    {"DiffTimeString", 2, "1/1/2001|0:00|1/2/2001|2:03:04.05"},
+    {"DiffDays", 3, "1/1/2001|1/3/2001"},
+    {"DiffHours", 4, "1/1/2001|1/3/2001"},
+    {"DiffMinutes", 5, "8:00|17:30"},
+    {"DiffSeconds", 6, "8:00|17:30:15"},
+    {"DiffMilliSeconds", 7, "1/1/2001|1/31/2001"},
+    {"TimeStamp (full)", 8, ""},
+    {"TimeStamp (time)", 9, ""},
+    {"TimeStamp (date)", 10, ""},
+    {"DateList (Minutes)", 11, "08:00|09:00"},
+    {"DateList (Date Minutes)", 12, "1/1/2001|08:00|1/1/2001|09:00"},
+    {"DateList (Hours/Minutes)", 13, "08:30|17:30"},
+    {"DateList (Date Hours/Minutes)", 14, "1/1/2001|08:30|1/2/2001|08:30"},
+    {"DateList (Hours)", 15, "08:00|17:00"},
+    {"DateList (Date Hours)", 16, "1/1/2001|08:00|1/2/2001|08:00"},
+    {"DateList (days)", 17, "1/1/2001|1/31/2001"},
+    {"DateList (Months/Years)", 18, "1/1/2001|12/1/2001"},
+    {"DateList (MonthNames/Years)", 19, "1/1/2001|12/1/2001"},
+    {"DateList (Years)", 20, "1/1/2001|1/1/2030"},
+    {"ListNumbers", 21, "start=1|end=30|inc=1|zeropad=3|pre=A-"},
+    {"MakeList", 22, "a\rb\rc\rd|pre=<|post=>"},
+    {"DatePrefs", 23, "MMDDYYYY|/|1"},
+    {"TimePrefs", 24, "12|:|1"},
+    {"MinuteIncrementPrefs", 25, "1"},
+    {"HourIncrementPrefs", 26, "1"},
+    {"OverflowMessagePrefs", 27, "The date range specified is too large."},
+    {"FormatDate", 28, "3/5/2001"},
+    {"FormatTime", 29, "14:05:33"},
+    {"Version#", 30, ""},
+};
+
+// Estimates just below 65535 bytes with the default preferences (12-hour
+// clock, MM/DD/YYYY, steps of 1).
+inline const BenchCall kLargestLists[] = {
+    // (1 + 8) x 1441 - 1: the whole day, every minute
+    {"DateList (Minutes)", 11, "00:00:01|00:00"},
+    // (1 + 19) x 3276 - 1
+    {"DateList (Date Minutes)", 12, "1/1/2001|00:00|1/3/2001|06:35"},
+    {"DateList (Hours/Minutes)", 13, "00:00:01|00:00"},
+    // (1 + 19) x 3276 - 1
+    {"DateList (Date Hours/Minutes)", 14, "1/1/2001|00:00|5/17/2001|11:00"},
+    {"DateList (Hours)", 15, "00:00:01|00:00"},
+    // (1 + 16) x 3855 - 1
+    {"DateList (Date Hours)", 16, "1/1/2001|00:00|6/10/2001|14:00"},
+    // (1 + 10) x 5957 - 1 = 65526
+    {"DateList (days)", 17, "1/1/2001|4/23/2017"},
+    // (7 + 1) x 8191 + 1 = 65529
+    {"DateList (Months/Years)", 18, "1/1/1000|7/1/1682"},
+    // (8 + 1) x 7281 + 1 = 65530
+    {"DateList (MonthNames/Years)", 19, "1/1/1000|9/1/1606"},
+    // (4 + 1) x 9000 + 1
+    {"DateList (Years)", 20, "1/1/1000|1/1/9999"},
+    // (5 + 1) x 10922 = 65532
+    {"ListNumbers", 21, "start=1|end=10922|inc=1|zeropad=5"},
+};

@@ -1,0 +1,56 @@
+#!/usr/bin/env bash
+# make bench: the Google Benchmark table, then instruction counts from
+# callgrind (stable on a noisy machine) for one Kelv-DiffDays call and per
+# output byte of every list function.
+#   run.sh BUILD_DIR
+set -euo pipefail
+build=$1
+table=$(mktemp)
+trap 'rm -f "$table"' EXIT
+"$build/bin/kelv_bench" --benchmark_counters_tabular=true | tee "$table"
+
+# Time of one benchmark in nanoseconds, from the table.
+ns() {
+  awk -v name="$1" 'index($0, name " ") == 1 { split(substr($0, length(name) + 1), f, " "); t = f[1]; u = f[2]
+    if (u == "us") t *= 1000; else if (u == "ms") t *= 1000000; else if (u == "s") t *= 1e9
+    print t }' "$table"
+}
+ratio() { awk -v a="$1" -v b="$2" 'BEGIN { printf "%.1f", a / b }'; }
+days=$(ns "BM_LargestList/DateList (days)")
+echo
+echo "Against the anchors (targets in brackets)"
+echo "  day numbers, ours / Neri-Schneider:           $(ratio "$(ns BM_DayNumbers_Ours)" "$(ns BM_DayNumbers_NeriSchneider)")x  [at most 2x]"
+echo "  largest day list, snprintf builder / ours:    $(ratio "$(ns BM_Anchor_SnprintfDayList)" "$days")x  [at least 10x]"
+echo "  largest day list, ours / memcpy of 64 KiB:    $(ratio "$days" "$(ns BM_Anchor_Memcpy64K)")x  [at most 40x]"
+
+# Instructions inside FMExternCallProc per call, services included.
+count() {  # count ID PARAMETER CALLS -> "instructions-per-call bytes"
+  local out
+  out=$(mktemp)
+  local bytes
+  bytes=$(valgrind --tool=callgrind --toggle-collect=FMExternCallProc --callgrind-out-file="$out" \
+            "$build/bin/callgrind-driver" "$1" "$2" "$3" 2>/dev/null)
+  local total
+  total=$(callgrind_annotate "$out" 2>/dev/null | awk '/PROGRAM TOTALS/ { gsub(",", "", $1); print $1 }')
+  rm -f "$out"
+  echo "$(( total / $3 )) $bytes"
+}
+
+echo
+echo "Instructions per call (callgrind, inside FMExternCallProc)"
+printf '%-34s %14s %10s %14s\n' "function" "instructions" "bytes" "per byte"
+read -r ins bytes <<<"$(count 3 '1/1/2001|1/3/2001' 1000)"
+printf '%-34s %14s %10s %14s\n' "Kelv-DiffDays 1/1/2001|1/3/2001" "$ins" "$bytes" "[under 3000]"
+source <(sed -n 's/^ *{"\(DateList[^"]*\|ListNumbers\)", \([0-9]*\), "\([^"]*\)"},$/lists+=("\1|\2|\3")/p' \
+         "$(dirname "$0")/Calls.h" | sed 's/^/declare -ga lists; /' )
+seen=""
+for entry in "${lists[@]}"; do
+  IFS='|' read -r label id p1 p2 p3 <<<"$entry"
+  param="$p1|$p2"
+  [ -n "$p3" ] && param="$param|$p3"
+  read -r ins bytes <<<"$(count "$id" "$param" 3)"
+  case " $seen " in *" $id "*) kind="largest";; *) kind="typical";; esac
+  seen="$seen $id"
+  printf '%-34s %14s %10s %14s\n' "$label ($kind)" "$ins" "$bytes" \
+    "$(awk -v i="$ins" -v b="$bytes" 'BEGIN { if (b > 0) printf "%.1f", i / b; else print "-" }')"
+done
