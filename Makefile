@@ -3,7 +3,7 @@
 #   make test   installs what is missing, builds, runs every test of both builds
 SHELL := /bin/bash
 .DEFAULT_GOAL := test
-.PHONY: deps configure build build-native build-asan build-win32 test test-native test-asan test-win32 demo bench clean
+.PHONY: fuzz deps configure build build-native build-asan build-win32 test test-native test-asan test-win32 demo bench clean
 
 WINE_ENV := WINEPREFIX=$(CURDIR)/build/win32/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -47,3 +47,13 @@ bench: deps
 
 clean:
 	rm -rf build
+
+# Coverage-guided fuzzing with libFuzzer (clang), for a while; what it finds
+# goes into fuzz/corpus/call, which every test run replays.
+FUZZ_SECONDS ?= 60
+fuzz: deps
+	@command -v clang++ >/dev/null || apt-get install -y -qq clang >/dev/null
+	CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELV_LIBFUZZER=ON >/dev/null
+	cmake --build build/fuzz --target fuzz_call
+	mkdir -p build/fuzz/found
+	build/fuzz/bin/fuzz_call -max_total_time=$(FUZZ_SECONDS) -max_len=512 build/fuzz/found fuzz/corpus/call
