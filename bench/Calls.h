@@ -3,14 +3,16 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 struct BenchCall {
   const char* label;
   int32_t id;
-  const char* parameter;
+  std::string parameter;
 };
 
-inline const BenchCall kTypicalCalls[] = {
+inline const std::vector<BenchCall> kTypicalCalls = {
     {"DiffDaysString", 0, "Total: |1/1/2001|8:00|1/3/2001|17:30| hrs"},
     {"DiffHoursString", 1, "1/1/2001|8:00|1/3/2001|17:30"},
     {"DiffTimeString", 2, "1/1/2001|0:00|1/2/2001|2:03:04.05"},
@@ -46,7 +48,14 @@ inline const BenchCall kTypicalCalls[] = {
 
 // Estimates just below 65535 bytes with the default preferences (12-hour
 // clock, MM/DD/YYYY, steps of 1).
-inline const BenchCall kLargestLists[] = {
+// (0 + 0 + 1) x 21845 lines + 43689 = 65534: one-letter lines, no prefix or suffix.
+inline std::string LargestMakeListText() {
+  std::string text = "a";
+  for (int line = 1; line < 21845; ++line) text += "\ra";
+  return text;
+}
+
+inline const std::vector<BenchCall> kLargestLists = {
     // (1 + 8) x 1441 - 1: the whole day, every minute
     {"DateList (Minutes)", 11, "00:00:01|00:00"},
     // (1 + 19) x 3276 - 1
@@ -67,4 +76,5 @@ inline const BenchCall kLargestLists[] = {
     {"DateList (Years)", 20, "1/1/1000|1/1/9999"},
     // (5 + 1) x 10922 = 65532
     {"ListNumbers", 21, "start=1|end=10922|inc=1|zeropad=5"},
+    {"MakeList", 22, LargestMakeListText()},
 };

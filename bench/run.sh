@@ -24,33 +24,23 @@ echo "  largest day list, snprintf builder / ours:    $(ratio "$(ns BM_Anchor_Sn
 echo "  largest day list, ours / memcpy of 64 KiB:    $(ratio "$days" "$(ns BM_Anchor_Memcpy64K)")x  [at most 40x]"
 
 # Instructions inside FMExternCallProc per call, services included.
-count() {  # count ID PARAMETER CALLS -> "instructions-per-call bytes"
-  local out
+count() {  # count DRIVER-ARGUMENTS... CALLS -> "instructions-per-call bytes"
+  local out bytes total calls=${*: -1}
   out=$(mktemp)
-  local bytes
   bytes=$(valgrind --tool=callgrind --toggle-collect=FMExternCallProc --callgrind-out-file="$out" \
-            "$build/bin/callgrind-driver" "$1" "$2" "$3" 2>/dev/null)
-  local total
+            "$build/bin/callgrind-driver" "$@" 2>/dev/null)
   total=$(callgrind_annotate "$out" 2>/dev/null | awk '/PROGRAM TOTALS/ { gsub(",", "", $1); print $1 }')
   rm -f "$out"
-  echo "$(( total / $3 )) $bytes"
+  echo "$(( total / calls )) $bytes"
 }
 
 echo
 echo "Instructions per call (callgrind, inside FMExternCallProc)"
-printf '%-34s %14s %10s %14s\n' "function" "instructions" "bytes" "per byte"
-read -r ins bytes <<<"$(count 3 '1/1/2001|1/3/2001' 1000)"
-printf '%-34s %14s %10s %14s\n' "Kelv-DiffDays 1/1/2001|1/3/2001" "$ins" "$bytes" "[under 3000]"
-source <(sed -n 's/^ *{"\(DateList[^"]*\|ListNumbers\)", \([0-9]*\), "\([^"]*\)"},$/lists+=("\1|\2|\3")/p' \
-         "$(dirname "$0")/Calls.h" | sed 's/^/declare -ga lists; /' )
-seen=""
-for entry in "${lists[@]}"; do
-  IFS='|' read -r label id p1 p2 p3 <<<"$entry"
-  param="$p1|$p2"
-  [ -n "$p3" ] && param="$param|$p3"
-  read -r ins bytes <<<"$(count "$id" "$param" 3)"
-  case " $seen " in *" $id "*) kind="largest";; *) kind="typical";; esac
-  seen="$seen $id"
-  printf '%-34s %14s %10s %14s\n' "$label ($kind)" "$ins" "$bytes" \
+printf '%-40s %14s %10s %10s\n' "function" "instructions" "bytes" "per byte"
+read -r ins bytes <<<"$(count diffdays 1000)"
+printf '%-40s %14s %10s %10s\n' "Kelv-DiffDays 1/1/2001|1/3/2001" "$ins" "$bytes" "[under 3000 instructions]"
+"$build/bin/callgrind-driver" lists | while read -r kind index label; do
+  read -r ins bytes <<<"$(count "$kind" "$index" 3)"
+  printf '%-40s %14s %10s %10s\n' "$label ($kind)" "$ins" "$bytes" \
     "$(awk -v i="$ins" -v b="$bytes" 'BEGIN { if (b > 0) printf "%.1f", i / b; else print "-" }')"
 done

@@ -152,7 +152,7 @@ namespace {
 // The items of a day list within one month differ only in the digits of the
 // day. DayItemTemplate formats one item and finds where those digits stand,
 // so that the following days of the month are that item with the digits
-// patched; it formats anew whenever the month or the day's number of digits
+// patched; it is made anew whenever the month or the day's number of digits
 // changes. Host day numbers change in other digits too and are always
 // formatted in full.
 struct DayItemTemplate {
@@ -160,15 +160,15 @@ struct DayItemTemplate {
   int32_t length = 0;
   int32_t digitsAt = -1;  // where the day's digits start; -1: no template
   int32_t digits = 0;     // 1 or 2
-  int32_t year = 0, month = 0;
 };
 
-int32_t DayDigits(int32_t day) { return day >= 10 ? 2 : 1; }
+// The digits the day is written with: two when padded or from 10 on.
+int32_t DayDigits(int32_t day) { return day >= 10 || DateTimePrefs.dateZeroPad != 0 ? 2 : 1; }
 
-// A day whose every digit differs from day's: 10..20 <-> 21..31, 1..4 <-> 5..9.
+// A day written with as many digits, every one of them different:
+// 1..20 <-> 12..31 when two digits are written, 1..4 <-> 5..9 when one is.
 int32_t ProbeDay(int32_t day) {
-  if (day >= 21) return day - 11;
-  if (day >= 10) return day + 11;
+  if (DayDigits(day) == 2) return day >= 21 ? day - 11 : day + 11;
   return day <= 4 ? day + 5 : day - 5;
 }
 
@@ -176,8 +176,6 @@ void MakeDayTemplate(DayItemTemplate* t, int32_t year, int32_t month, int32_t da
                      const char* suffix) {
   t->length = FormatDateText(t->text, year, month, day, prefix, suffix, true);
   t->digitsAt = -1;
-  t->year = year;
-  t->month = month;
   t->digits = DayDigits(day);
   if (DateTimePrefs.dateFormat == kDateHost || day < 1 || day > 31 || month < 1 || month > 12) return;
   char probe[kFormattedTextSize];
@@ -190,20 +188,6 @@ void MakeDayTemplate(DayItemTemplate* t, int32_t year, int32_t month, int32_t da
   if (last - first + 1 == t->digits) t->digitsAt = first;
 }
 
-// The item of `day`, from the template when it fits, else formatted anew.
-const char* DayItem(DayItemTemplate* t, int32_t year, int32_t month, int32_t day, const char* prefix,
-                    const char* suffix, int32_t* length) {
-  if (t->digitsAt < 0 || year != t->year || month != t->month || DayDigits(day) != t->digits) {
-    MakeDayTemplate(t, year, month, day, prefix, suffix);
-    *length = t->length;
-    return t->text;
-  }
-  if (t->digits == 2) t->text[t->digitsAt] = static_cast<char>('0' + day / 10);
-  t->text[t->digitsAt + t->digits - 1] = static_cast<char>('0' + day % 10);
-  *length = t->length;
-  return t->text;
-}
-
 }  // namespace
 
 void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
@@ -212,17 +196,38 @@ void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int
   if (!BeginInPlaceList(&list, result, InPlaceEstimate(DateTextWidth(), prefix, suffix, count))) return;
   bool leap = IsLeapYear(year);
   char first[kFormattedTextSize];
-  DayItemTemplate later;
-  for (int64_t i = 0; i < count; ++i) {
-    int32_t n;
-    const char* item;
+  DayItemTemplate t;
+  for (int64_t i = 0; i < count;) {
     if (i == 0) {
-      n = FormatDateText(first, year, month, day, prefix, suffix, false);
-      item = first;
+      const int32_t n = FormatDateText(first, year, month, day, prefix, suffix, false);
+      if (!AppendListItem(&list, first, n)) return;
     } else {
-      item = DayItem(&later, year, month, day, prefix, suffix, &n);
+      // A run of days with the same month and number of digits: one template,
+      // then only the digits change.
+      MakeDayTemplate(&t, year, month, day, prefix, suffix);
+      if (!AppendListItem(&list, t.text, t.length)) return;
+      if (t.digitsAt >= 0) {
+        // The run ends with the month, or where a one-digit day reaches 10.
+        const int32_t last = (month == 2 && leap) ? 29 : MonthLengths[month];
+        const int32_t runEnd = t.digits == 1 && last > 9 ? 9 : last;
+        const int64_t left = count - 1 - i;
+        const int64_t run = runEnd - day < left ? runEnd - day : left;
+        char* tens = t.text + t.digitsAt;
+        char* ones = tens + t.digits - 1;
+        for (int64_t k = 0; k < run; ++k) {
+          if (++*ones > '9') {  // only two-digit days carry
+            *ones = '0';
+            ++*tens;
+          }
+          if (!AppendListItem(&list, t.text, t.length)) return;
+        }
+        if (run > 0) {
+          i += run;
+          day += static_cast<int32_t>(run);
+        }
+      }
     }
-    if (!AppendListItem(&list, item, n)) return;
+    ++i;
     NextDay(&year, &month, &day, &leap);
   }
   FinishInPlaceList(&list);

@@ -28,9 +28,14 @@ bool BeginInPlaceList(InPlaceList* list, HostHandle result, int64_t estimate);
 bool AppendOversizedItem(InPlaceList* list, const char* item, int32_t n);
 
 // Adds one item's bytes. False when the list was refused on the way.
+// `item` must hold at least 32 bytes (the formatters' buffers hold 256):
+// short items go as one fixed 32-byte copy while the handle has room for it,
+// the bytes past the item being overwritten by the next one or cut off at
+// the end.
 inline bool AppendListItem(InPlaceList* list, const char* item, int32_t n) {
   if (list->length + n > list->capacity) return AppendOversizedItem(list, item, n);
-  std::memcpy(list->data + list->length, item, static_cast<size_t>(n));
+  if (n <= 32 && list->length + 32 <= list->capacity) std::memcpy(list->data + list->length, item, 32);
+  else std::memcpy(list->data + list->length, item, static_cast<size_t>(n));
   list->length += n;
   return true;
 }

@@ -33,6 +33,20 @@ inline void PutText(TextCursor* c, const char* text) {
 // The decimal text of value, at least `width` characters with zeros after
 // the sign, as "%0*d" writes it: PutNumber(c, -5, 4) -> "-005".
 inline void PutNumber(TextCursor* c, int64_t value, int64_t width) {
+  if (value >= 0 && value < 100 && width <= 2) {  // months, days, hours, minutes
+    if (value >= 10 || width == 2) PutChar(c, static_cast<char>('0' + value / 10));
+    PutChar(c, static_cast<char>('0' + value % 10));
+    return;
+  }
+  if (value >= 0 && value < 10000 && width <= 4) {  // years
+    const int64_t digitsOf = value >= 1000 ? 4 : value >= 100 ? 3 : value >= 10 ? 2 : 1;
+    for (int64_t pad = width - digitsOf; pad > 0; --pad) PutChar(c, '0');
+    if (digitsOf >= 4) PutChar(c, static_cast<char>('0' + value / 1000));
+    if (digitsOf >= 3) PutChar(c, static_cast<char>('0' + value / 100 % 10));
+    if (digitsOf >= 2) PutChar(c, static_cast<char>('0' + value / 10 % 10));
+    PutChar(c, static_cast<char>('0' + value % 10));
+    return;
+  }
   char digits[24];
   int32_t n = 0;
   uint64_t magnitude = value < 0 ? 0u - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
