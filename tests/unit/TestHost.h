@@ -23,12 +23,18 @@ class TestHost {
   }
 
   // An external call; answers the result ("" with resized() false when none).
-  std::string Call(int32_t functionId, const std::string& parameter) {
+  // The result handle starts with `resultInit`; from the `failFrom`-th resize
+  // on (1 for the first, 0 never) every resize fails and leaves it alone.
+  std::string Call(int32_t functionId, const std::string& parameter, const std::string& resultInit = "",
+                   int failFrom = 0) {
     Handle param{const_cast<char*>(parameter.data()), static_cast<int32_t>(parameter.size()), {}};
-    result_.bytes.clear();
-    result_.data = nullptr;
-    result_.size = 0;
+    result_.bytes.assign(resultInit.begin(), resultInit.end());
+    result_.data = result_.bytes.data();
+    result_.size = static_cast<int32_t>(resultInit.size());
     resized_ = false;
+    resizes_ = 0;
+    failFrom_ = failFrom;
+    lastError_ = 0;
     block_.callKind = CallKind::ExternalCall;
     block_.functionId = functionId;
     block_.parameterHandle = &param.data;
@@ -37,6 +43,7 @@ class TestHost {
     return std::string(result_.data ? result_.data : "", static_cast<size_t>(result_.size));
   }
   bool Resized() const { return resized_; }
+  int Resizes() const { return resizes_; }
 
  private:
   struct Handle {
@@ -47,6 +54,9 @@ class TestHost {
   static Handle* Of(HostHandle h) { return reinterpret_cast<Handle*>(h); }
   static void WINAPI Resize(HostHandle h, int32_t size) {
     Handle* handle = Of(h);
+    ++resizes_;
+    lastError_ = failFrom_ != 0 && resizes_ >= failFrom_ ? -108 : 0;
+    if (lastError_ != 0) return;
     handle->bytes.resize(static_cast<size_t>(size));
     handle->data = handle->bytes.data();
     handle->size = size;
@@ -54,9 +64,12 @@ class TestHost {
   }
   static int32_t WINAPI Size(HostHandle h) { return Of(h)->size; }
   static void WINAPI Lock(HostHandle) {}
-  static int16_t WINAPI NoError() { return 0; }
+  static int16_t WINAPI NoError() { return lastError_; }
 
   ExternCallBlock block_;
   Handle result_{};
   static inline bool resized_ = false;
+  static inline int resizes_ = 0;
+  static inline int failFrom_ = 0;
+  static inline int16_t lastError_ = 0;
 };

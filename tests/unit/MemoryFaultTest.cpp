@@ -1,0 +1,54 @@
+// Memory failures injected in a loop: for every function, the host refuses
+// every resize from the first, the second, ... on. Nothing may crash or write
+// outside the handles (the sanitizer build watches), and a call whose very
+// first resize fails leaves the result exactly as the host passed it.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TestHost.h"
+#include "prefs/DateTimePrefs.h"
+
+namespace {
+
+struct Call {
+  int32_t id;
+  const char* parameter;
+  int32_t dateFormat = 13;
+};
+
+const Call kCalls[] = {
+    {0, "1/1/2001|9:00|1/2/2001|11:00:05"}, {1, "1/1/2001|1/3/2001"}, {2, "10:03|10:00"},
+    {3, "1/1/2001|1/3/2001"}, {4, "8:00|9:00"}, {5, "8:00|9:00"}, {6, "8:00|9:00"}, {7, "8:00|9:00"},
+    {8, ""}, {9, ""}, {10, ""}, {11, "<|10:00|10:30|>"}, {12, "1/1/2001|23:58|1/2/2001|00:01"},
+    {13, "09:30|12:00"}, {14, "1/1/2001|09:30|1/1/2001|12:00"}, {15, "08:00|12:00"},
+    {16, "2/28/2000|22:00|2/29/2000|01:00"}, {17, "[|12/30/2001|1/2/2002|]"},
+    {18, "Q|11/1/2001|1/1/2002"}, {19, "11/1/2001|2/1/2002"}, {20, "1/1/1999|1/1/2001"},
+    {21, "start=1|end=10|inc=3|pre=<"}, {22, "a\rb|post=,"}, {28, "3/5/2001"}, {29, "13:05"},
+    {30, ""}, {31, "1/1/2001|1/3/2001"}, {3, "unreadable"}, {17, "1/1/2001|4/23/2017"},
+    // Items longer than their estimate, so the list moves to its spill buffer.
+    {17, "1/1/1500|1/30/1500", 14},
+};
+
+TEST(MemoryFaults, EveryResizeFailingFromTheNthOn) {
+  TestHost host;
+  for (const Call& call : kCalls) {
+    SetDefaultPrefs();
+    DateTimePrefs.dateFormat = call.dateFormat;
+    host.Call(call.id, call.parameter);
+    const int resizes = host.Resizes();
+    const std::string clean = host.Call(call.id, call.parameter);
+    for (int from = 1; from <= resizes + 1; ++from) {
+      const std::string result = host.Call(call.id, call.parameter, "host's bytes", from);
+      if (from == 1) {
+        EXPECT_EQ(result, "host's bytes") << "id " << call.id << " " << call.parameter;
+      }
+      if (from > resizes) {
+        EXPECT_EQ(result, clean) << "id " << call.id << ": a failure that never comes changes nothing";
+      }
+    }
+  }
+  SetDefaultPrefs();
+}
+
+}  // namespace
