@@ -38,7 +38,7 @@ test-win32: build-win32
 test: test-native test-asan test-win32
 
 demo: build-native build-win32
-	@$(WINE_ENV) bash tools/demo.sh
+	@set -o pipefail; $(WINE_ENV) xvfb-run -a -s "-screen 0 1024x768x24" bash tools/demo.sh 2>&1 | grep -v "^X connection"
 
 bench: deps
 	cmake --preset release >/dev/null

@@ -32,6 +32,9 @@ tour() {
   done
   echo "  (list items are shown separated by /)"
   echo
+  echo "The preferences dialog, opened and cancelled through a session:"
+  echo '{"event": "preferences"}' | "${host[@]}" run | sed 's/^/  /'
+  echo
 }
 
 work=$(mktemp -d)
