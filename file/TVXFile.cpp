@@ -137,6 +137,8 @@ int16_t TVXFile::SetInfo(const TVXFileInfo* info) {
   attributes &= ~(FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN);
   if (info->flags & kInfoReadOnly) attributes |= FILE_ATTRIBUTE_READONLY;
   if (info->flags & kInfoHidden) attributes |= FILE_ATTRIBUTE_HIDDEN;
+  // "Normal" is only valid alone: it gives way to any other attribute.
+  if (attributes != FILE_ATTRIBUTE_NORMAL) attributes &= ~FILE_ATTRIBUTE_NORMAL;
   return SetFileAttributesA(path, attributes) ? kFileOk : LastErrorCode();
 }
 
