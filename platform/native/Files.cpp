@@ -116,6 +116,10 @@ HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD share, void*, DWORD creation
   }
   struct stat info;
   if (stat(native.c_str(), &info) == 0) {
+    if (creation == CREATE_NEW) {  // the name is taken: that comes before any sharing rule
+      SetLastError(ERROR_FILE_EXISTS);
+      return INVALID_HANDLE_VALUE;
+    }
     if (S_ISDIR(info.st_mode)) {
       SetLastError(ERROR_ACCESS_DENIED);
       return INVALID_HANDLE_VALUE;
