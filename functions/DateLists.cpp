@@ -1,5 +1,6 @@
 #include "DateLists.h"
 
+#include <cstring>
 #include <new>
 
 #include "InPlaceList.h"
@@ -17,11 +18,7 @@ namespace {
 constexpr int64_t kSeparatorLength = 1;
 constexpr int64_t kMinutesPerDay = 1440;
 
-int64_t TextLength(const char* text) {
-  int64_t n = 0;
-  while (text[n] != 0) ++n;
-  return n;
-}
+int64_t TextLength(const char* text) { return static_cast<int64_t>(std::strlen(text)); }
 
 // Estimated item widths from the current preferences.
 int64_t DateTextWidth() {
@@ -81,15 +78,6 @@ void WriteClockList(HostHandle result, const char* prefix, const char* suffix, i
     first = false;
   }
   FinishInPlaceList(&list);
-}
-
-// Month and year lists: built in a buffer, trimmed, then delivered.
-void DeliverBufferList(HostHandle result, char* text, int64_t length) {
-  text[length] = 0;
-  TrimTrailingLineEnds(text);
-  const int64_t trimmed = TextLength(text);
-  if (CheckResultOverflow(trimmed)) return;
-  WriteHandleBytes(result, text, static_cast<int32_t>(trimmed), true);
 }
 
 }  // namespace
@@ -260,7 +248,7 @@ void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, i
       ++year;
     }
   }
-  DeliverBufferList(result, buffer, c.length);
+  WriteFinishedList(result, buffer, c.length);
   delete[] buffer;
 }
 
@@ -279,6 +267,6 @@ void WriteYearList(HostHandle result, const char* prefix, const char* suffix, in
     PutText(&c, suffix);
     PutText(&c, ListSeparator);
   }
-  DeliverBufferList(result, buffer, c.length);
+  WriteFinishedList(result, buffer, c.length);
   delete[] buffer;
 }

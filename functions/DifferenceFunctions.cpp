@@ -1,6 +1,7 @@
 #include "DifferenceFunctions.h"
 
 #include "host/ResultWriters.h"
+#include "text/TextCursor.h"
 #include "text/VXString.h"
 
 namespace {
@@ -19,21 +20,6 @@ void AppendComponent(char* text, int32_t value, const char* singular, const char
   VXIntToStr(value, number);
   VXStrAppend(text, number, kTextCapacity);
   VXStrAppend(text, plural, kTextCapacity);
-}
-
-// Two digits for 0..99, three for the milliseconds: the zero-padded clock parts.
-void AppendPadded(char* text, int64_t value, int32_t width) {
-  char digits[24];
-  int32_t n = 0;
-  do {
-    digits[n++] = static_cast<char>('0' + value % 10);
-    value /= 10;
-  } while (value != 0 || n < width);
-  char out[24];
-  int32_t length = 0;
-  while (n > 0) out[length++] = digits[--n];
-  out[length] = 0;
-  VXStrAppend(text, out, kTextCapacity);
 }
 
 }  // namespace
@@ -56,21 +42,20 @@ void WriteClockDurationText(HostHandle result, int32_t hours, int32_t minutes, i
                             int32_t milliseconds) {
   // Hours, minutes and seconds share one sign; milliseconds are never negative.
   int64_t total = ((static_cast<int64_t>(hours) * 60 + minutes) * 60 + seconds) * 1000 + milliseconds;
-  char text[kTextCapacity] = {0};
+  char text[kTextCapacity];
+  TextCursor c = MakeTextCursor(text, kTextCapacity - 1);
   if (total < 0) {
-    VXStrAppend(text, "-", kTextCapacity);
+    PutChar(&c, '-');
     total = -total;
   }
-  AppendPadded(text, total / 3600000, 1);
-  VXStrAppend(text, ":", kTextCapacity);
-  AppendPadded(text, total / 60000 % 60, 2);
-  VXStrAppend(text, ":", kTextCapacity);
-  AppendPadded(text, total / 1000 % 60, 2);
-  VXStrAppend(text, ".", kTextCapacity);
-  AppendPadded(text, total % 1000, 3);
-  int32_t length = 0;
-  while (text[length] != 0) ++length;
-  WriteHandleBytes(result, text, length);
+  PutNumber(&c, total / 3600000, 0);
+  PutChar(&c, ':');
+  PutNumber(&c, total / 60000 % 60, 2);
+  PutChar(&c, ':');
+  PutNumber(&c, total / 1000 % 60, 2);
+  PutChar(&c, '.');
+  PutNumber(&c, total % 1000, 3);
+  WriteHandleBytes(result, text, EndText(&c));
 }
 
 int64_t RoundToUnit(int64_t totalSeconds, int64_t unitSeconds) {

@@ -1,5 +1,6 @@
 #include "NumberLists.h"
 
+#include <cstring>
 #include <new>
 
 #include "datetime/Formatting.h"
@@ -14,11 +15,7 @@ constexpr int32_t kOptionTextLimit = 255;
 constexpr int32_t kAffixLimit = 255;
 constexpr int64_t kSeparatorLength = 1;
 
-int64_t TextLength(const char* text) {
-  int64_t n = 0;
-  while (text[n] != 0) ++n;
-  return n;
-}
+int64_t TextLength(const char* text) { return static_cast<int64_t>(std::strlen(text)); }
 
 // Copies the parameter's bytes, at most `limit`, NUL-terminated; `text`
 // holds limit + 1 bytes.
@@ -35,15 +32,6 @@ int32_t ReadParameter(HostHandle parameter, char* text, int32_t limit) {
 
 bool StartsWithKey(const char* piece, const char* key, int32_t keyLength) {
   return VXMemCompare(piece, key, keyLength, true) == 0;
-}
-
-// Trims the finished list, checks its real size and delivers it.
-void DeliverList(HostHandle result, char* text, int64_t length) {
-  text[length] = 0;
-  TrimTrailingLineEnds(text);
-  const int64_t trimmed = TextLength(text);
-  if (CheckResultOverflow(trimmed)) return;
-  WriteHandleBytes(result, text, static_cast<int32_t>(trimmed), true);
 }
 
 }  // namespace
@@ -100,7 +88,7 @@ void WriteNumberList(HostHandle parameter, HostHandle result) {
     PutText(&c, suffix);
     PutText(&c, ListSeparator);
   }
-  DeliverList(result, buffer, c.length);
+  WriteFinishedList(result, buffer, c.length);
   delete[] buffer;
 }
 
@@ -169,7 +157,7 @@ void WriteWrappedList(HostHandle parameter, HostHandle result) {
     PutText(&c, ListSeparator);
     i = itemEnd + 1;  // each line end ends exactly one item
   } while (i < listLength);
-  DeliverList(result, buffer, c.length);
+  WriteFinishedList(result, buffer, c.length);
   delete[] buffer;
   delete[] text;
 }

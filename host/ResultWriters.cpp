@@ -1,5 +1,7 @@
 #include "ResultWriters.h"
 
+#include <cstring>
+
 #include "HostServices.h"
 #include "prefs/DateTimePrefs.h"
 #include "text/VXString.h"
@@ -82,6 +84,14 @@ bool CheckResultOverflow(int64_t n) {
   }
   WriteErrorResult();
   return true;
+}
+
+void WriteFinishedList(HostHandle result, char* text, int64_t length) {
+  text[length] = 0;
+  TrimTrailingLineEnds(text);
+  const int64_t trimmed = static_cast<int64_t>(std::strlen(text));
+  if (CheckResultOverflow(trimmed)) return;
+  WriteHandleBytes(result, text, static_cast<int32_t>(trimmed), true);
 }
 
 void TrimTrailingLineEnds(char* text) {
