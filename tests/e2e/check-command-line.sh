@@ -50,6 +50,21 @@ check "a missing plug-in is error 2" "1 2" "$(grep -c '^kelvhost: cannot load pl
 printf '{"call": "Kelv-Version#"}\nbroken\n' > requests.jsonl
 out=$(host run requests.jsonl); status=$?
 check "run goes on after a bad line and exits 2" "2 2" "$(wc -l <<<"$out" | tr -d ' ') $status"
+err=$(host run . 2>&1 >/dev/null); status=$?
+check "run of a folder is usage error 2" "kelvhost: cannot read . 2" "$err $status"
+
+# Lines that are not UTF-8 are answered with an error and the session goes on
+# to its Shutdown, which saves the preference changed before them.
+rm -f DateTimePrefs.dtp
+out=$(printf '{"call":"Kelv-DatePrefs","param":"DDMMYYYY|.|1"}\n\xff\n{"call":"x\xc0\xa9"}\n{"call":"Kelv-Version#"}\n' |
+      host run 2>/dev/null); status=$?
+check "bad bytes: every line answered" 4 "$(wc -l <<<"$out" | tr -d ' ')"
+check "bad bytes: a bare byte is an error" 1 "$(sed -n 2p <<<"$out" | grep -c '^{"line":2,"error":"not JSON: .*<FF>')"
+check "bad bytes: an overlong form is an error" 1 "$(sed -n 3p <<<"$out" | grep -c '^{"line":3,"error":"not JSON: .*<C0>')"
+check "bad bytes: later lines still run" '{"line":4,"outcome":"result","result":"3.02"}' "$(sed -n 4p <<<"$out")"
+check "bad bytes: exit 2" 2 "$status"
+check "bad bytes: Shutdown saved the date order" "0f 2e" "$(od -An -t x1 -j 4 -N 1 DateTimePrefs.dtp | tr -d ' ') $(od -An -t x1 -j 9 -N 1 DateTimePrefs.dtp | tr -d ' ')"
+rm -f DateTimePrefs.dtp  # the checks below read the default preferences
 
 # Time stamps: the shape, and within a few seconds of this machine's clock.
 before=$(date +%s)

@@ -58,6 +58,14 @@ void ReportBoxes(Json* response, const std::vector<MessageBoxSeen>& boxes) {
   (*response)["message_boxes"] = list;
 }
 
+// A dialog control id: 16 bits, as a dialog template holds it. A larger
+// number must not wrap round to another control (4294967297 is not OK).
+int ControlId(const Json& id) {
+  const int64_t n = id.is_number_unsigned() && id.get<uint64_t>() > INT64_MAX ? -1 : id.get<int64_t>();
+  if (n < 0 || n > 0xFFFF) throw BadRequest{"a dialog control id must lie in 0..65535"};
+  return static_cast<int>(n);
+}
+
 // [{"click": 7}, {"type": [9, "."]}, ...]
 std::vector<DialogAction> DialogActions(const Json& request) {
   std::vector<DialogAction> actions;
@@ -67,14 +75,14 @@ std::vector<DialogAction> DialogActions(const Json& request) {
   for (const Json& action : list) {
     if (action.is_object() && action.size() == 1 && action.contains("click") &&
         action["click"].is_number_integer()) {
-      actions.push_back({true, action["click"].get<int>(), ""});
+      actions.push_back({true, ControlId(action["click"]), ""});
     } else if (action.is_object() && action.size() == 1 && action.contains("type") &&
                action["type"].is_array() && action["type"].size() == 2 &&
                action["type"][0].is_number_integer() && action["type"][1].is_string()) {
       std::string text;
       if (!BytesFromJsonText(action["type"][1].get<std::string>(), &text))
         throw BadRequest{"a typed text holds a character above U+00FF"};
-      actions.push_back({false, action["type"][0].get<int>(), text});
+      actions.push_back({false, ControlId(action["type"][0]), text});
     } else {
       throw BadRequest{"a dialog action is {\"click\": ID} or {\"type\": [ID, TEXT]}"};
     }
@@ -173,12 +181,32 @@ Json EventRequest(PluginHost& host, const Json& request) {
   return response;
 }
 
+// The parser's message quotes what it read, raw bytes included: bytes outside
+// printable ASCII are shown as <XX> so the message is plain text.
+std::string PrintableText(const std::string& text) {
+  static const char kHex[] = "0123456789ABCDEF";
+  std::string shown;
+  for (unsigned char ch : text) {
+    if (ch >= 0x20 && ch < 0x7F) {
+      shown.push_back(static_cast<char>(ch));
+    } else {
+      shown += '<';
+      shown += kHex[ch >> 4];
+      shown += kHex[ch & 15];
+      shown += '>';
+    }
+  }
+  return shown;
+}
+
 void WriteLine(std::ostream& out, int64_t line, const Json& body) {
   Json response;
   response["line"] = line;
   for (auto it = body.begin(); it != body.end(); ++it) response[it.key()] = it.value();
-  // ASCII only: bytes above 0x7F travel as \u00XX escapes.
-  out << response.dump(-1, ' ', true) << "\n";
+  // ASCII only: bytes above 0x7F travel as \u00XX escapes. Every text put
+  // into a response is valid UTF-8; should one not be, it is written with
+  // U+FFFD rather than ending the session.
+  out << response.dump(-1, ' ', true, Json::error_handler_t::replace) << "\n";
   out.flush();
 }
 
@@ -231,7 +259,7 @@ int RunSession(PluginHost& host, const std::vector<FunctionName>& names, std::is
       body = Json{{"error", bad.what}};
       status = 2;
     } catch (const Json::exception& bad) {
-      body = Json{{"error", std::string("not JSON: ") + bad.what()}};
+      body = Json{{"error", std::string("not JSON: ") + PrintableText(bad.what())}};
       status = 2;
     }
     WriteLine(out, line, body);

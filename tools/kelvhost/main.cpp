@@ -133,7 +133,8 @@ int main(int argc, char** argv) {
       status = RunSession(host, names, std::cin, std::cout, manual);
     } else {
       std::ifstream in(file, std::ios::binary);
-      if (!in) {
+      // A folder opens on some systems and then fails on the first read.
+      if (!in || (in.peek(), in.bad())) {
         std::cerr << "kelvhost: cannot read " << file << "\n";
         UnloadPlugin(&plugin);
         return kUsageError;
