@@ -41,6 +41,14 @@ uint8_t InfoFlags(uint8_t callerFlags, DWORD attributes) {
 
 int16_t LastErrorCode() { return TranslatePlatformError(GetLastError()); }
 
+// After a call that failed by its own answer (nothing copied, or a path cut
+// at the buffer's end) the platform may have set no error: it is a failure
+// all the same.
+int16_t FailedCallCode() {
+  const int16_t code = LastErrorCode();
+  return code != kFileOk ? code : kFileOtherError;
+}
+
 }  // namespace
 
 int16_t TranslatePlatformError(DWORD error) {
@@ -289,7 +297,7 @@ int16_t TVXFile::SetSpecialFolder(char kind) {
     case 'F':
     case 'M': {
       UINT n = kind == 'F' ? GetSystemDirectoryA(path, MAX_PATH) : GetWindowsDirectoryA(path, MAX_PATH);
-      if (n == 0 || n >= MAX_PATH) return LastErrorCode();
+      if (n == 0 || n >= MAX_PATH) return FailedCallCode();
       VXStrCopy(folder_, path, kFolderSize - 1);
       return EndWithBackslash(folder_, kFolderSize) ? kFileOk : kFileInvalid;
     }
@@ -301,7 +309,7 @@ int16_t TVXFile::SetSpecialFolder(char kind) {
     }
     case 'H': {
       DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-      if (n == 0 || n >= MAX_PATH) return LastErrorCode();
+      if (n == 0 || n >= MAX_PATH) return FailedCallCode();
       int32_t cut = 0;  // just after the last backslash
       for (int32_t i = 0; path[i] != 0; ++i) {
         if (path[i] == '\\') cut = i + 1;
@@ -312,7 +320,7 @@ int16_t TVXFile::SetSpecialFolder(char kind) {
     }
     case 'I': {
       DWORD n = GetTempPathA(MAX_PATH, path);
-      if (n == 0 || n >= MAX_PATH) return LastErrorCode();
+      if (n == 0 || n >= MAX_PATH) return FailedCallCode();
       VXStrCopy(folder_, path, kFolderSize - 1);
       return kFileOk;
     }

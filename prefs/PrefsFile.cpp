@@ -20,7 +20,10 @@ TVXFile* prefsFile = nullptr;
 void OpenPrefsFile() {
   if (prefsFile != nullptr) return;
   prefsFile = new (prefsFileStorage) TVXFile;
-  prefsFile->SetSpecialFolder('H');
+  // The file belongs beside the host program only. Without that folder the
+  // object keeps no name: loading and saving then do nothing, as for a file
+  // that cannot be opened, and no stray file appears in the working folder.
+  if (prefsFile->SetSpecialFolder('H') != kFileOk) return;
   prefsFile->SetName(kPrefsFileName);
   if (prefsFile->Exists()) return;
   if (prefsFile->Create() != kFileOk) return;
@@ -34,8 +37,14 @@ void LoadPrefs() {
   if (prefsFile->Open() == kFileOk) {
     int32_t length = kImageSize;
     if (prefsFile->Read(&DateTimePrefs, &length) == kFileOk) {
-      // A damaged file may lack the terminator: the message ends within its field.
-      DateTimePrefs.overflowMessage[sizeof DateTimePrefs.overflowMessage - 1] = 0;
+      // A damaged file may lack the terminator: the message then ends within
+      // its field. A message that ends earlier keeps every byte after it, so
+      // the save writes back what the load read.
+      char* message = DateTimePrefs.overflowMessage;
+      const int32_t field = static_cast<int32_t>(sizeof DateTimePrefs.overflowMessage);
+      int32_t end = 0;
+      while (end < field && message[end] != 0) ++end;
+      if (end == field) message[field - 1] = 0;
       activeTimeSeparator = DateTimePrefs.timeSeparator;
       activeDateSeparator = DateTimePrefs.dateSeparator;
     }

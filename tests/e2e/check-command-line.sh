@@ -66,6 +66,16 @@ check "bad bytes: exit 2" 2 "$status"
 check "bad bytes: Shutdown saved the date order" "0f 2e" "$(od -An -t x1 -j 4 -N 1 DateTimePrefs.dtp | tr -d ' ') $(od -An -t x1 -j 9 -N 1 DateTimePrefs.dtp | tr -d ' ')"
 rm -f DateTimePrefs.dtp  # the checks below read the default preferences
 
+# A host program whose path passes 260 characters: its folder cannot be had,
+# so the plug-in keeps no preference file, neither there nor in the working
+# folder, and works on the defaults.
+deep=$work/$(printf 'a%.0s' $(seq 60))/$(printf 'b%.0s' $(seq 60))/$(printf 'c%.0s' $(seq 60))/$(printf 'd%.0s' $(seq 60))
+mkdir -p "$deep" cwd
+cp "$host_file" "$plugin_file" "$deep/"
+out=$(cd cwd && "${emulator[@]}" "$deep/$host_file" call Kelv-FormatDate 3/5/2001); status=$?
+check "a long program path still answers" "03/05/2001 0" "$out $status"
+check "a long program path leaves no preference file" 0 "$(ls cwd "$deep" | grep -c DateTimePrefs)"
+
 # Time stamps: the shape, and within a few seconds of this machine's clock.
 before=$(date +%s)
 full=$(host call "Kelv-TimeStamp (full)" "ignored")
