@@ -262,10 +262,10 @@ int16_t TVXFile::Rename(const char* newName) {
 int16_t TVXFile::NoOp(intptr_t) { return kFileOk; }
 
 uint32_t TVXFile::GetFreeSpace() {
-  char root[4] = {folder_[0], ':', '\\', 0};
+  // The folder's own volume, which need not be its drive's root volume.
   const bool hasDrive = folder_[0] != 0 && folder_[1] == ':';
   DWORD sectorsPerCluster = 0, bytesPerSector = 0, freeClusters = 0, totalClusters = 0;
-  if (!GetDiskFreeSpaceA(hasDrive ? root : nullptr, &sectorsPerCluster, &bytesPerSector,
+  if (!GetDiskFreeSpaceA(hasDrive ? folder_ : nullptr, &sectorsPerCluster, &bytesPerSector,
                          &freeClusters, &totalClusters))
     return 0;
   // In 64 bits: more than 4 GiB free answers the largest 32-bit value.
@@ -422,10 +422,12 @@ int16_t TVXFile::ReadLocation(TVXFile* other) {
   int32_t length = kFolderSize + 1;
   int16_t code = other->Read(folderBlock, &length);
   if (code != kFileOk) return code;
+  // A short or damaged block still leaves each field terminated within
+  // itself, at the end of what arrived.
   VXMemCopy(folder_, folderBlock, static_cast<uint32_t>(length < kFolderSize ? length : kFolderSize));
-  folder_[kFolderSize - 1] = 0;  // a damaged block still leaves a terminated folder
+  folder_[length < kFolderSize ? length : kFolderSize - 1] = 0;
   length = kFileNameSize;
   code = other->Read(name_, &length);
-  name_[kFileNameSize - 1] = 0;
+  if (code == kFileOk) name_[length < kFileNameSize ? length : kFileNameSize - 1] = 0;
   return code;
 }

@@ -34,6 +34,44 @@ struct NativeSearch {
 
 std::vector<NativeFile*> openFiles;
 
+// Files given the hidden attribute, by device and inode. A native file has no
+// such bit; like the sharing rules, it is kept within this process.
+struct FileId {
+  dev_t device;
+  ino_t inode;
+};
+std::vector<FileId> hiddenFiles;
+
+bool IsHidden(const struct stat& info) {
+  for (const FileId& id : hiddenFiles) {
+    if (id.device == info.st_dev && id.inode == info.st_ino) return true;
+  }
+  return false;
+}
+
+void SetHidden(const struct stat& info, bool hidden) {
+  for (size_t i = 0; i < hiddenFiles.size(); ++i) {
+    if (hiddenFiles[i].device == info.st_dev && hiddenFiles[i].inode == info.st_ino) {
+      if (!hidden) hiddenFiles.erase(hiddenFiles.begin() + static_cast<std::ptrdiff_t>(i));
+      return;
+    }
+  }
+  if (hidden) hiddenFiles.push_back(FileId{info.st_dev, info.st_ino});
+}
+
+// Read-only is the absence of the owner's write permission, whoever runs:
+// root too is refused, as an administrator is on Windows.
+bool IsReadOnly(const struct stat& info) { return !(info.st_mode & S_IWUSR); }
+
+// Whether some handle of this process holds the file open. The plug-in never
+// shares deleting, so an open file can be neither deleted nor renamed.
+bool IsOpenHere(const struct stat& info) {
+  for (const NativeFile* open : openFiles) {
+    if (open->device == info.st_dev && open->inode == info.st_ino) return true;
+  }
+  return false;
+}
+
 bool Conflicts(const NativeFile& open, DWORD access, DWORD share) {
   if ((access & GENERIC_WRITE) && !(open.share & FILE_SHARE_WRITE)) return true;
   if ((access & GENERIC_READ) && !(open.share & FILE_SHARE_READ)) return true;
@@ -59,8 +97,9 @@ FILETIME FileTimeOf(const timespec& when) {
 DWORD AttributesOf(const struct stat& info, const std::string& name) {
   DWORD attributes = 0;
   if (S_ISDIR(info.st_mode)) attributes |= FILE_ATTRIBUTE_DIRECTORY;
-  if (!(info.st_mode & S_IWUSR)) attributes |= FILE_ATTRIBUTE_READONLY;
-  if (!name.empty() && name[0] == '.' && name != "." && name != "..") attributes |= FILE_ATTRIBUTE_HIDDEN;
+  if (IsReadOnly(info)) attributes |= FILE_ATTRIBUTE_READONLY;
+  if (IsHidden(info) || (!name.empty() && name[0] == '.' && name != "." && name != ".."))
+    attributes |= FILE_ATTRIBUTE_HIDDEN;
   return attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes;
 }
 
@@ -120,7 +159,7 @@ HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD share, void*, DWORD creation
       SetLastError(ERROR_FILE_EXISTS);
       return INVALID_HANDLE_VALUE;
     }
-    if (S_ISDIR(info.st_mode)) {
+    if (S_ISDIR(info.st_mode) || ((access & GENERIC_WRITE) && IsReadOnly(info))) {
       SetLastError(ERROR_ACCESS_DENIED);
       return INVALID_HANDLE_VALUE;
     }
@@ -287,13 +326,14 @@ BOOL SetFileAttributesA(LPCSTR path, DWORD attributes) {
     SetErrorFromErrno(errno, native);
     return FALSE;
   }
-  // Read-only is the absence of write permission; there is no hidden bit to set.
+  // Read-only is the absence of write permission; hidden is kept aside.
   mode_t mode = info.st_mode & 07777;
   mode = (attributes & FILE_ATTRIBUTE_READONLY) ? (mode & ~static_cast<mode_t>(0222)) : (mode | S_IWUSR);
   if (chmod(native.c_str(), mode) != 0) {
     SetErrorFromErrno(errno, native);
     return FALSE;
   }
+  SetHidden(info, (attributes & FILE_ATTRIBUTE_HIDDEN) != 0);
   return TRUE;
 }
 
@@ -304,14 +344,22 @@ BOOL DeleteFileA(LPCSTR path) {
     return FALSE;
   }
   struct stat info;
-  if (stat(native.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-    SetLastError(ERROR_ACCESS_DENIED);
-    return FALSE;
+  const bool there = stat(native.c_str(), &info) == 0;
+  if (there) {
+    if (S_ISDIR(info.st_mode) || IsReadOnly(info)) {
+      SetLastError(ERROR_ACCESS_DENIED);
+      return FALSE;
+    }
+    if (IsOpenHere(info)) {
+      SetLastError(ERROR_SHARING_VIOLATION);
+      return FALSE;
+    }
   }
   if (unlink(native.c_str()) != 0) {
     SetErrorFromErrno(errno, native);
     return FALSE;
   }
+  if (there) SetHidden(info, false);  // a later file may get the same inode
   return TRUE;
 }
 
@@ -321,8 +369,15 @@ BOOL MoveFileA(LPCSTR from, LPCSTR to) {
     SetLastError(ERROR_PATH_NOT_FOUND);
     return FALSE;
   }
-  struct stat info;
-  if (lstat(target.c_str(), &info) == 0) {
+  struct stat info, targetInfo;
+  const bool sourceThere = stat(source.c_str(), &info) == 0;
+  if (sourceThere && IsOpenHere(info)) {
+    SetLastError(ERROR_SHARING_VIOLATION);
+    return FALSE;
+  }
+  if (lstat(target.c_str(), &targetInfo) == 0) {
+    // A move onto itself succeeds and changes nothing.
+    if (sourceThere && targetInfo.st_dev == info.st_dev && targetInfo.st_ino == info.st_ino) return TRUE;
     SetLastError(ERROR_ALREADY_EXISTS);
     return FALSE;
   }
@@ -353,8 +408,13 @@ BOOL RemoveDirectoryA(LPCSTR path) {
     SetLastError(ERROR_PATH_NOT_FOUND);
     return FALSE;
   }
+  struct stat info;
+  if (stat(native.c_str(), &info) == 0 && !S_ISDIR(info.st_mode)) {
+    SetLastError(ERROR_DIRECTORY);  // a file is no folder to remove
+    return FALSE;
+  }
   if (rmdir(native.c_str()) != 0) {
-    SetErrorFromErrno(errno == ENOTDIR ? ENOTDIR : errno, native);
+    SetErrorFromErrno(errno, native);
     return FALSE;
   }
   return TRUE;

@@ -9,6 +9,7 @@
 # "result_length" instead of "result" for a long result. Lines starting with
 # "#" are comments, except these directives:
 #   #! --manual        the session has no automatic Init and Shutdown
+#   #! native only     skipped (exit 77) when run through an emulator
 #   #! user nobody     kelvhost runs as an unprivileged user
 #   #! setup CMD       runs in the session's folder before kelvhost starts
 #   #! shell CMD       runs there between two requests
@@ -22,6 +23,11 @@ set -uo pipefail
 case_file=$(realpath "$1") bin_dir=$2 host_file=$3 plugin_file=$4
 shift 4
 emulator=("$@")
+
+if grep -q '^#! native only' "$case_file" && [ ${#emulator[@]} -gt 0 ]; then
+  echo "native only: skipped"
+  exit 77
+fi
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT

@@ -2,11 +2,16 @@
 // behave as the plug-in expects of the real calls.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+
 #include <cerrno>
+#include <cstdlib>
 #include <string>
 
 #include "NativePaths.h"
 #include "PlatformApi.h"
+#include "file/TVXFile.h"
 
 namespace {
 
@@ -66,6 +71,69 @@ TEST(StandInFiles, CreateNewAndSharing) {
   CloseHandle(reader);
   CloseHandle(writer);
   EXPECT_TRUE(DeleteFileA(path.c_str()));
+}
+
+// Read-only holds for root as well: Windows refuses an administrator too.
+TEST(StandInFiles, ReadOnlyRefusesWritingWhoeverRuns) {
+  char temp[MAX_PATH];
+  ASSERT_GT(GetTempPathA(MAX_PATH, temp), 0u);
+  std::string path = std::string(temp) + "kelv-standin-ro.bin";
+  std::string native;
+  ASSERT_TRUE(NativePath(path.c_str(), &native));
+  chmod(native.c_str(), 0644);
+  DeleteFileA(path.c_str());
+  HANDLE made = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, 0, nullptr);
+  ASSERT_NE(made, INVALID_HANDLE_VALUE);
+  CloseHandle(made);
+  ASSERT_EQ(chmod(native.c_str(), 0444), 0);
+  for (DWORD access : {static_cast<DWORD>(GENERIC_WRITE), static_cast<DWORD>(GENERIC_READ | GENERIC_WRITE)}) {
+    EXPECT_EQ(CreateFileA(path.c_str(), access, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr),
+              INVALID_HANDLE_VALUE) << access;
+    EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED)) << access;
+  }
+  HANDLE reader = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
+  EXPECT_NE(reader, INVALID_HANDLE_VALUE) << "reading stays allowed";
+  CloseHandle(reader);
+  EXPECT_FALSE(DeleteFileA(path.c_str()));
+  EXPECT_EQ(GetLastError(), static_cast<DWORD>(ERROR_ACCESS_DENIED));
+
+  // The preference file's view of it: missing in mode 2, present in mode 1.
+  TVXFile file;
+  std::string folder(temp);
+  ASSERT_EQ(file.SetFolder(folder.c_str()), kFileOk);
+  file.SetName("kelv-standin-ro.bin");
+  EXPECT_EQ(file.Exists(), 0);
+  EXPECT_EQ(file.Create(), kFileOtherError);
+  file.SetMode(kModeReadOnly);
+  EXPECT_EQ(file.Exists(), 1);
+  chmod(native.c_str(), 0644);
+  EXPECT_TRUE(DeleteFileA(path.c_str()));
+}
+
+// A special folder whose path does not fit answers an error, never success
+// with the folder left as it was.
+TEST(StandInFiles, TemporaryFolderTooLongIsAnError) {
+  const char* saved = std::getenv("TMPDIR");
+  const std::string keep = saved != nullptr ? saved : "";
+  setenv("TMPDIR", ("/tmp/" + std::string(300, 't')).c_str(), 1);
+  TVXFile file;
+  char before[kFolderSize], after[kFolderSize];
+  file.GetFolder(before);
+  EXPECT_NE(file.SetSpecialFolder('I'), kFileOk);
+  file.GetFolder(after);
+  EXPECT_STREQ(after, before);
+  if (saved != nullptr) setenv("TMPDIR", keep.c_str(), 1);
+  else unsetenv("TMPDIR");
+}
+
+// Free space is that of the folder's own file system, not of the root's:
+// /proc has none, the root some.
+TEST(StandInFiles, FreeSpaceOfTheFolderItself) {
+  TVXFile file;
+  ASSERT_EQ(file.SetFolder("C:\\proc\\"), kFileOk);
+  EXPECT_EQ(file.GetFreeSpace(), 0u);
+  file.SetSpecialFolder('G');
+  EXPECT_GT(file.GetFreeSpace(), 0u);
 }
 
 }  // namespace

@@ -294,6 +294,79 @@ TEST_F(TVXFileTest, ListingRenameDelete) {
   EXPECT_EQ(nameless.Rename("x"), kFileNoName);
 }
 
+// The answers of Windows itself, which the native stand-ins must give too.
+TEST_F(TVXFileTest, WindowsAnswersForFilesInTheWay) {
+  MakeFile("held.txt", "keep");
+  MakeFile("plain.txt", "x");
+  TVXFile holder;
+  holder.SetFolder(Folder().c_str());
+  holder.SetName("held.txt");
+  holder.SetMode(kModeReadOnly);
+  ASSERT_EQ(holder.Open(), kFileOk);
+  file_.SetName("held.txt");
+  EXPECT_EQ(file_.Delete(), kFileOtherError) << "another object holds it open";
+  file_.SetName("held.txt");
+  EXPECT_EQ(file_.Rename("moved.txt"), kFileOtherError) << "another object holds it open";
+  holder.Close();
+
+  file_.SetName("held.txt");
+  EXPECT_EQ(file_.Rename("held.txt"), kFileOk) << "a rename onto itself";
+  EXPECT_EQ(file_.Exists(), 1);
+  EXPECT_EQ(file_.Create(), kFileOtherError) << "the name exists already";
+  EXPECT_EQ(file_.GetSize(), 4) << "a refused Create leaves the content";
+
+  EXPECT_EQ(file_.RemoveFolder("plain.txt"), kFileOtherError) << "a file is no folder";
+  EXPECT_EQ(file_.RemoveFolder("nothing-here"), kFileNotFound);
+}
+
+TEST_F(TVXFileTest, ReadOnlyAndHiddenAttributes) {
+  MakeFile("ro.txt", "x");
+  file_.SetName("ro.txt");
+  TVXFileInfo info{};
+  info.flags = kInfoHidden;
+  ASSERT_EQ(file_.SetInfo(&info), kFileOk);
+  TVXFileInfo seen{};
+  ASSERT_EQ(file_.GetInfo(&seen), kFileOk);
+  EXPECT_EQ(seen.flags & 0x0F, kInfoHidden);
+  info.flags = kInfoReadOnly;
+  ASSERT_EQ(file_.SetInfo(&info), kFileOk);
+  ASSERT_EQ(file_.GetInfo(&seen), kFileOk);
+  EXPECT_EQ(seen.flags & 0x0F, kInfoReadOnly) << "hidden went, read-only came";
+  EXPECT_EQ(file_.Delete(), kFileReadError) << "a read-only file is not deleted";
+  file_.SetMode(kModeReadOnly);
+  EXPECT_EQ(file_.Exists(), 1) << "in mode 1 a read-only file exists";
+}
+
+TEST_F(TVXFileTest, ShortAndDamagedLocations) {
+  // A block cut inside the folder, one cut inside the name, and one whose
+  // fields hold no terminator at all: every field ends within itself, at the
+  // end of what arrived.
+  const std::string f100(100, 'f');
+  struct Case { int32_t bytes; char fill; int16_t code; size_t folderLength; std::string path; } cases[] = {
+      {100, 'f', kFileEndOfFile, 100, f100 + "before"},
+      {kFolderSize + 1 + 10, 'g', kFileOk, kFolderSize - 1, ""},
+      {kLocationSize, 'h', kFileOk, kFolderSize - 1, ""},
+  };
+  for (const Case& c : cases) {
+    MakeFile("loc.bin", std::string(static_cast<size_t>(c.bytes), c.fill));
+    file_.SetName("loc.bin");
+    file_.SetMode(kModeReadOnly);
+    ASSERT_EQ(file_.Open(), kFileOk);
+    TVXFile target;
+    target.SetName("before");
+    EXPECT_EQ(target.ReadLocation(&file_), c.code) << c.bytes;
+    file_.Close();
+    char folder[kFolderSize];
+    target.GetFolder(folder);
+    EXPECT_EQ(std::strlen(folder), c.folderLength) << c.bytes;
+    char path[MAX_PATH] = "x";
+    target.GetPath(path);
+    EXPECT_EQ(std::string(path), c.path) << c.bytes << ": a path too long for the platform is empty";
+    file_.SetMode(kModeReadWrite);
+    ASSERT_EQ(file_.Delete(), kFileOk);
+  }
+}
+
 TEST_F(TVXFileTest, LocationsRoundTrip) {
   file_.SetName("where.loc");
   ASSERT_EQ(file_.Create(), kFileOk);

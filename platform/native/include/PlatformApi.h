@@ -140,6 +140,7 @@ struct WIN32_FIND_DATAA {
 #define ERROR_DISK_FULL 112
 #define ERROR_DIR_NOT_EMPTY 145
 #define ERROR_ALREADY_EXISTS 183
+#define ERROR_DIRECTORY 267
 
 DWORD GetLastError(void);
 void SetLastError(DWORD error);
