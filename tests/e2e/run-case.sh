@@ -75,8 +75,18 @@ run_as=()
 if grep -q '^#! user nobody' "$case_file"; then
   chmod 0777 "$work"
   run_as=(setpriv --reuid=nobody --regid=nogroup --clear-groups)
-  if [ ${#emulator[@]} -gt 0 ]; then  # Wine wants a prefix of the user's own
-    export WINEPREFIX=$WINEPREFIX-nobody HOME=$WINEPREFIX-nobody
+  if [ ${#emulator[@]} -gt 0 ]; then
+    # Wine wants a prefix of the user's own, in a folder that user can reach
+    # wherever the checkout lies: a temporary one, gone with the case.
+    prefix=$work/wineprefix-nobody
+    mkdir "$prefix"
+    chown nobody:nogroup "$prefix"
+    export WINEPREFIX=$prefix HOME=$prefix
+    "${run_as[@]}" wineboot --init >/dev/null 2>&1 || true
+    "${run_as[@]}" wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+      >/dev/null 2>&1
+    "${run_as[@]}" wineserver -w
+    trap '"${run_as[@]}" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
   fi
 fi
 
