@@ -30,6 +30,13 @@ int64_t DateTextWidth() {
     default: return 10;
   }
 }
+// Two-digit year orders write years before 1900 in full: items of such a
+// list can be longer than the estimate allows for.
+bool DatesMayOutgrow(int32_t startYear) {
+  const int32_t format = DateTimePrefs.dateFormat;
+  const bool twoDigitYear = format == kDateMMDDYY || format == kDateDDMMYY || format == kDateYYMMDD;
+  return twoDigitYear && startYear < 1900;
+}
 int64_t TimeTextWidth() { return DateTimePrefs.timeFormat == kTime12Hour ? 8 : 5; }
 int64_t HourTextWidth() {
   return DateTimePrefs.timeFormat == kTime12Hour || DateTimePrefs.timeFormat == kTimeHost ? 5 : 2;
@@ -107,7 +114,8 @@ void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix
   int64_t count = totalMinutes / step + 1;
   const int64_t width = (hourOnly ? HourTextWidth() : TimeTextWidth()) + DateTextWidth() + 1;
   InPlaceList list;
-  if (!BeginInPlaceList(&list, result, InPlaceEstimate(width, prefix, suffix, count))) return;
+  if (!BeginInPlaceList(&list, result, InPlaceEstimate(width, prefix, suffix, count), DatesMayOutgrow(year)))
+    return;
   bool leap = IsLeapYear(year);
   int64_t running = minute - step;
   char item[kFormattedTextSize];
@@ -181,7 +189,9 @@ void MakeDayTemplate(DayItemTemplate* t, int32_t year, int32_t month, int32_t da
 void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
                   int32_t month, int32_t day, int64_t count) {
   InPlaceList list;
-  if (!BeginInPlaceList(&list, result, InPlaceEstimate(DateTextWidth(), prefix, suffix, count))) return;
+  if (!BeginInPlaceList(&list, result, InPlaceEstimate(DateTextWidth(), prefix, suffix, count),
+                        DatesMayOutgrow(year)))
+    return;
   bool leap = IsLeapYear(year);
   char first[kFormattedTextSize];
   DayItemTemplate t;

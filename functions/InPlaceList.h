@@ -17,11 +17,15 @@ struct InPlaceList {
   int64_t capacity;  // bytes that `data` holds
   int64_t length;    // bytes written so far
   char* spill;       // the heap buffer once an item outgrew the estimate
+  bool resized;      // the handle was sized to the estimate and holds items
 };
 
 // Checks the estimate and sizes the result to it. False when the list was
 // refused ("??" written) or the host could not resize: nothing more to do.
-bool BeginInPlaceList(InPlaceList* list, HostHandle result, int64_t estimate);
+// A list whose items may come out longer than the estimate (`mayOutgrow`)
+// goes to the heap buffer from the start and reaches the handle in one
+// resize at the end, so a refused resize never leaves part of it there.
+bool BeginInPlaceList(InPlaceList* list, HostHandle result, int64_t estimate, bool mayOutgrow = false);
 
 // Adds an item that does not fit: moves the list to the spill buffer, or
 // refuses it. False when the list was refused on the way.

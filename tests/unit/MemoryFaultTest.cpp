@@ -1,7 +1,9 @@
 // Memory failures injected in a loop: for every function, the host refuses
-// every resize from the first, the second, ... on. Nothing may crash or write
-// outside the handles (the sanitizer build watches), and a call whose very
-// first resize fails leaves the result exactly as the host passed it.
+// every resize from the first, the second, ... on, and then the first, the
+// second, ... alone. Nothing may crash or write outside the handles (the
+// sanitizer build watches), every call ends in a documented way, and a call
+// whose very first resize fails for good leaves the result exactly as the
+// host passed it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -27,10 +29,22 @@ const Call kCalls[] = {
     {21, "start=1|end=10|inc=3|pre=<"}, {22, "a\rb|post=,"}, {28, "3/5/2001"}, {29, "13:05"},
     {30, ""}, {31, "1/1/2001|1/3/2001"}, {3, "unreadable"}, {17, "1/1/2001|4/23/2017"},
     // Items longer than their estimate, so the list moves to its spill buffer.
-    {17, "1/1/1500|1/30/1500", 14},
+    {17, "1/1/1500|1/30/1500", 14}, {16, "1/1/1500|22:00|1/3/1500|02:00", 14},
 };
 
-TEST(MemoryFaults, EveryResizeFailingFromTheNthOn) {
+// A failed resize may end a call in one of the documented ways only: the
+// whole result, "??", the handle exactly as the host passed it, or (from the
+// integer writer, which empties it) nothing. Never a cut or padded text.
+void ExpectDocumentedEnding(const std::string& result, const std::string& clean, const Call& call,
+                            int at, const char* mode) {
+  const bool integerWriter = call.id >= 3 && call.id <= 7;  // Kelv-DiffDays .. Kelv-DiffMilliSeconds
+  const bool ending =
+      result == clean || result == "??" || result == "host's bytes" || (result.empty() && integerWriter);
+  EXPECT_TRUE(ending) << "id " << call.id << " " << call.parameter << ", resize " << at << " failing " << mode
+                      << ": got " << result.size() << " bytes [" << result.substr(0, 60) << "]";
+}
+
+TEST(MemoryFaults, EveryResizeFailingFromTheNthOnAndTheNthAlone) {
   TestHost host;
   for (const Call& call : kCalls) {
     SetDefaultPrefs();
@@ -38,13 +52,18 @@ TEST(MemoryFaults, EveryResizeFailingFromTheNthOn) {
     host.Call(call.id, call.parameter);
     const int resizes = host.Resizes();
     const std::string clean = host.Call(call.id, call.parameter);
-    for (int from = 1; from <= resizes + 1; ++from) {
-      const std::string result = host.Call(call.id, call.parameter, "host's bytes", from);
-      if (from == 1) {
-        EXPECT_EQ(result, "host's bytes") << "id " << call.id << " " << call.parameter;
+    for (int at = 1; at <= resizes + 1; ++at) {
+      const std::string fromOn = host.Call(call.id, call.parameter, "host's bytes", at);
+      ExpectDocumentedEnding(fromOn, clean, call, at, "from then on");
+      const std::string once =
+          host.Call(call.id, call.parameter, "host's bytes", at, TestHost::Failing::NthOnly);
+      ExpectDocumentedEnding(once, clean, call, at, "once");
+      if (at == 1) {
+        EXPECT_EQ(fromOn, "host's bytes") << "id " << call.id << " " << call.parameter;
       }
-      if (from > resizes) {
-        EXPECT_EQ(result, clean) << "id " << call.id << ": a failure that never comes changes nothing";
+      if (at > resizes) {
+        EXPECT_EQ(fromOn, clean) << "id " << call.id << ": a failure that never comes changes nothing";
+        EXPECT_EQ(once, clean) << "id " << call.id << ": a failure that never comes changes nothing";
       }
     }
   }

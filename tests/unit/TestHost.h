@@ -22,11 +22,16 @@ class TestHost {
     block_.LastMemoryError = NoError;
   }
 
+  // How resizes fail: from the Nth on, every one (a host out of memory), or
+  // the Nth alone (a passing shortage).
+  enum class Failing { FromTheNthOn, NthOnly };
+
   // An external call; answers the result ("" with resized() false when none).
   // The result handle starts with `resultInit`; from the `failFrom`-th resize
-  // on (1 for the first, 0 never) every resize fails and leaves it alone.
+  // on (1 for the first, 0 never), or at that one only, a resize fails and
+  // leaves the handle alone.
   std::string Call(int32_t functionId, const std::string& parameter, const std::string& resultInit = "",
-                   int failFrom = 0) {
+                   int failFrom = 0, Failing failing = Failing::FromTheNthOn) {
     Handle param{const_cast<char*>(parameter.data()), static_cast<int32_t>(parameter.size()), {}};
     result_.bytes.assign(resultInit.begin(), resultInit.end());
     result_.data = result_.bytes.data();
@@ -34,6 +39,7 @@ class TestHost {
     resized_ = false;
     resizes_ = 0;
     failFrom_ = failFrom;
+    failOnce_ = failing == Failing::NthOnly;
     lastError_ = 0;
     block_.callKind = CallKind::ExternalCall;
     block_.functionId = functionId;
@@ -55,7 +61,8 @@ class TestHost {
   static void WINAPI Resize(HostHandle h, int32_t size) {
     Handle* handle = Of(h);
     ++resizes_;
-    lastError_ = failFrom_ != 0 && resizes_ >= failFrom_ ? -108 : 0;
+    const bool fails = failFrom_ != 0 && (failOnce_ ? resizes_ == failFrom_ : resizes_ >= failFrom_);
+    lastError_ = fails ? -108 : 0;
     if (lastError_ != 0) return;
     handle->bytes.resize(static_cast<size_t>(size));
     handle->data = handle->bytes.data();
@@ -71,5 +78,6 @@ class TestHost {
   static inline bool resized_ = false;
   static inline int resizes_ = 0;
   static inline int failFrom_ = 0;
+  static inline bool failOnce_ = false;
   static inline int16_t lastError_ = 0;
 };
