@@ -15,6 +15,17 @@ constexpr int32_t kImageSize = static_cast<int32_t>(sizeof(DateTimePrefsRecord))
 alignas(TVXFile) unsigned char prefsFileStorage[sizeof(TVXFile)];
 TVXFile* prefsFile = nullptr;
 
+// Whether the last load read the file (an empty file included). A file the
+// load could not read holds preferences this run never saw: the save must
+// not put the defaults over them.
+bool prefsFileRead = false;
+
+void WritePrefsImage() {
+  prefsFile->SetMode(kModeReadWrite);
+  if (prefsFile->Open() == kFileOk) prefsFile->Write(&DateTimePrefs, kImageSize);
+  prefsFile->Close();
+}
+
 }  // namespace
 
 void OpenPrefsFile() {
@@ -28,15 +39,18 @@ void OpenPrefsFile() {
   if (prefsFile->Exists()) return;
   if (prefsFile->Create() != kFileOk) return;
   SetDefaultPrefs();
-  SavePrefs();
+  WritePrefsImage();
 }
 
 void LoadPrefs() {
+  prefsFileRead = false;
   if (prefsFile == nullptr) return;
   prefsFile->SetMode(kModeReadOnly);
   if (prefsFile->Open() == kFileOk) {
     int32_t length = kImageSize;
-    if (prefsFile->Read(&DateTimePrefs, &length) == kFileOk) {
+    const int16_t code = prefsFile->Read(&DateTimePrefs, &length);
+    prefsFileRead = code == kFileOk || code == kFileEndOfFile;
+    if (code == kFileOk) {
       // A damaged file may lack the terminator: the message then ends within
       // its field. A message that ends earlier keeps every byte after it, so
       // the save writes back what the load read.
@@ -53,8 +67,6 @@ void LoadPrefs() {
 }
 
 void SavePrefs() {
-  if (prefsFile == nullptr) return;
-  prefsFile->SetMode(kModeReadWrite);
-  if (prefsFile->Open() == kFileOk) prefsFile->Write(&DateTimePrefs, kImageSize);
-  prefsFile->Close();
+  if (prefsFile == nullptr || !prefsFileRead) return;
+  WritePrefsImage();
 }

@@ -8,5 +8,6 @@
 void OpenPrefsFile();
 // Reads the file over the record (at most 280 bytes).
 void LoadPrefs();
-// Writes the record at the start of the file, if the file still exists.
+// Writes the record at the start of the file, if the file still exists and
+// the last load could read it.
 void SavePrefs();

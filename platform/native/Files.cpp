@@ -15,6 +15,7 @@
 
 #include "NativePaths.h"
 #include "PlatformApi.h"
+#include "StandInFileFaults.h"
 
 namespace {
 
@@ -33,6 +34,21 @@ struct NativeSearch {
 };
 
 std::vector<NativeFile*> openFiles;
+int64_t openSearches = 0;
+
+int64_t faultAt = 0;
+FileFaultMode faultMode = FileFaultMode::FromTheNthOn;
+int64_t fileCalls = 0;
+std::string programPath;
+
+// Counts one file call; true when it is to fail, with `error` as its last error.
+bool Faulted(DWORD error = ERROR_GEN_FAILURE) {
+  ++fileCalls;
+  const bool fails = faultAt != 0 && (faultMode == FileFaultMode::NthOnly ? fileCalls == faultAt
+                                                                            : fileCalls >= faultAt);
+  if (fails) SetLastError(error);
+  return fails;
+}
 
 // Files given the hidden attribute, by device and inode. A native file has no
 // such bit; like the sharing rules, it is kept within this process.
@@ -140,6 +156,7 @@ bool NextEntry(NativeSearch* search, WIN32_FIND_DATAA* found) {
 }  // namespace
 
 HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD share, void*, DWORD creation, DWORD, HANDLE) {
+  if (Faulted()) return INVALID_HANDLE_VALUE;
   std::string native;
   if (!NativePath(path, &native) || native.empty()) {
     SetLastError(ERROR_PATH_NOT_FOUND);
@@ -183,6 +200,10 @@ HANDLE CreateFileA(LPCSTR path, DWORD access, DWORD share, void*, DWORD creation
 }
 
 BOOL ReadFile(HANDLE handle, LPVOID buffer, DWORD toRead, LPDWORD read, void*) {
+  if (Faulted(ERROR_READ_FAULT)) {
+    if (read != nullptr) *read = 0;
+    return FALSE;
+  }
   NativeFile* file = FileOf(handle);
   if (read != nullptr) *read = 0;
   if (file == nullptr || !(file->access & GENERIC_READ)) {
@@ -199,6 +220,10 @@ BOOL ReadFile(HANDLE handle, LPVOID buffer, DWORD toRead, LPDWORD read, void*) {
 }
 
 BOOL WriteFile(HANDLE handle, const void* buffer, DWORD toWrite, LPDWORD written, void*) {
+  if (Faulted(ERROR_WRITE_FAULT)) {
+    if (written != nullptr) *written = 0;
+    return FALSE;
+  }
   NativeFile* file = FileOf(handle);
   if (written != nullptr) *written = 0;
   if (file == nullptr || !(file->access & GENERIC_WRITE)) {
@@ -222,6 +247,7 @@ BOOL WriteFile(HANDLE handle, const void* buffer, DWORD toWrite, LPDWORD written
 }
 
 DWORD SetFilePointer(HANDLE handle, LONG distance, PLONG distanceHigh, DWORD method) {
+  if (Faulted()) return INVALID_SET_FILE_POINTER;
   NativeFile* file = FileOf(handle);
   if (file == nullptr) {
     SetLastError(ERROR_INVALID_HANDLE);
@@ -243,6 +269,7 @@ DWORD SetFilePointer(HANDLE handle, LONG distance, PLONG distanceHigh, DWORD met
 }
 
 BOOL FlushFileBuffers(HANDLE handle) {
+  if (Faulted()) return FALSE;
   NativeFile* file = FileOf(handle);
   if (file == nullptr) {
     SetLastError(ERROR_INVALID_HANDLE);
@@ -253,12 +280,13 @@ BOOL FlushFileBuffers(HANDLE handle) {
 }
 
 BOOL CloseHandle(HANDLE handle) {
+  const bool faulted = Faulted();
   for (size_t i = 0; i < openFiles.size(); ++i) {
     if (openFiles[i] == handle) {
       close(openFiles[i]->fd);
       delete openFiles[i];
       openFiles.erase(openFiles.begin() + static_cast<std::ptrdiff_t>(i));
-      return TRUE;
+      return faulted ? FALSE : TRUE;
     }
   }
   SetLastError(ERROR_INVALID_HANDLE);
@@ -266,6 +294,7 @@ BOOL CloseHandle(HANDLE handle) {
 }
 
 BOOL GetFileInformationByHandle(HANDLE handle, BY_HANDLE_FILE_INFORMATION* out) {
+  if (Faulted()) return FALSE;
   NativeFile* file = FileOf(handle);
   struct stat info;
   if (file == nullptr || fstat(file->fd, &info) != 0) {
@@ -306,6 +335,7 @@ BOOL FileTimeToSystemTime(const FILETIME* fileTime, SYSTEMTIME* out) {
 }
 
 DWORD GetFileAttributesA(LPCSTR path) {
+  if (Faulted()) return INVALID_FILE_ATTRIBUTES;
   std::string native;
   struct stat info;
   if (!NativePath(path, &native) || native.empty()) {
@@ -320,6 +350,7 @@ DWORD GetFileAttributesA(LPCSTR path) {
 }
 
 BOOL SetFileAttributesA(LPCSTR path, DWORD attributes) {
+  if (Faulted()) return FALSE;
   std::string native;
   struct stat info;
   if (!NativePath(path, &native) || stat(native.c_str(), &info) != 0) {
@@ -338,6 +369,7 @@ BOOL SetFileAttributesA(LPCSTR path, DWORD attributes) {
 }
 
 BOOL DeleteFileA(LPCSTR path) {
+  if (Faulted()) return FALSE;
   std::string native;
   if (!NativePath(path, &native) || native.empty()) {
     SetLastError(ERROR_PATH_NOT_FOUND);
@@ -364,6 +396,7 @@ BOOL DeleteFileA(LPCSTR path) {
 }
 
 BOOL MoveFileA(LPCSTR from, LPCSTR to) {
+  if (Faulted()) return FALSE;
   std::string source, target;
   if (!NativePath(from, &source) || !NativePath(to, &target)) {
     SetLastError(ERROR_PATH_NOT_FOUND);
@@ -389,6 +422,7 @@ BOOL MoveFileA(LPCSTR from, LPCSTR to) {
 }
 
 BOOL CreateDirectoryA(LPCSTR path, void*) {
+  if (Faulted()) return FALSE;
   std::string native;
   if (!NativePath(path, &native) || native.empty()) {
     SetLastError(ERROR_PATH_NOT_FOUND);
@@ -403,6 +437,7 @@ BOOL CreateDirectoryA(LPCSTR path, void*) {
 }
 
 BOOL RemoveDirectoryA(LPCSTR path) {
+  if (Faulted()) return FALSE;
   std::string native;
   if (!NativePath(path, &native) || native.empty()) {
     SetLastError(ERROR_PATH_NOT_FOUND);
@@ -421,6 +456,7 @@ BOOL RemoveDirectoryA(LPCSTR path) {
 }
 
 HANDLE FindFirstFileA(LPCSTR pattern, WIN32_FIND_DATAA* found) {
+  if (Faulted()) return INVALID_HANDLE_VALUE;
   std::string native;
   if (!NativePath(pattern, &native)) {
     SetLastError(ERROR_PATH_NOT_FOUND);
@@ -441,10 +477,12 @@ HANDLE FindFirstFileA(LPCSTR pattern, WIN32_FIND_DATAA* found) {
     SetLastError(ERROR_FILE_NOT_FOUND);
     return INVALID_HANDLE_VALUE;
   }
+  ++openSearches;
   return search;
 }
 
 BOOL FindNextFileA(HANDLE handle, WIN32_FIND_DATAA* found) {
+  if (Faulted()) return FALSE;
   NativeSearch* search = static_cast<NativeSearch*>(handle);
   if (search == nullptr || handle == INVALID_HANDLE_VALUE) {
     SetLastError(ERROR_INVALID_HANDLE);
@@ -463,13 +501,16 @@ BOOL FindClose(HANDLE handle) {
     SetLastError(ERROR_INVALID_HANDLE);
     return FALSE;
   }
+  const bool faulted = Faulted();
   closedir(search->dir);
   delete search;
-  return TRUE;
+  --openSearches;
+  return faulted ? FALSE : TRUE;
 }
 
 BOOL GetDiskFreeSpaceA(LPCSTR root, LPDWORD sectorsPerCluster, LPDWORD bytesPerSector,
                        LPDWORD freeClusters, LPDWORD totalClusters) {
+  if (Faulted()) return FALSE;
   std::string native = "/";
   if (root != nullptr && !NativePath(root, &native)) {
     SetLastError(ERROR_PATH_NOT_FOUND);
@@ -492,6 +533,7 @@ BOOL GetDiskFreeSpaceA(LPCSTR root, LPDWORD sectorsPerCluster, LPDWORD bytesPerS
 }
 
 DWORD GetCurrentDirectoryA(DWORD size, LPSTR buffer) {
+  if (Faulted()) return 0;
   char cwd[PATH_MAX];
   if (getcwd(cwd, sizeof cwd) == nullptr) {
     SetErrorFromErrno(errno, "");
@@ -501,8 +543,10 @@ DWORD GetCurrentDirectoryA(DWORD size, LPSTR buffer) {
 }
 
 DWORD GetModuleFileNameA(HMODULE, LPSTR buffer, DWORD size) {
+  if (Faulted()) return 0;
   char self[PATH_MAX];
-  ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+  ssize_t n = programPath.empty() ? readlink("/proc/self/exe", self, sizeof self - 1)
+                                  : static_cast<ssize_t>(programPath.copy(self, sizeof self - 1));
   if (n <= 0 || size == 0) {
     SetLastError(ERROR_GEN_FAILURE);
     return 0;
@@ -523,8 +567,21 @@ UINT GetSystemDirectoryA(LPSTR buffer, UINT size) { return CopyOutPath("C:\\usr\
 UINT GetWindowsDirectoryA(LPSTR buffer, UINT size) { return CopyOutPath("C:\\usr", buffer, size); }
 
 DWORD GetTempPathA(DWORD size, LPSTR buffer) {
+  if (Faulted()) return 0;
   const char* tmp = getenv("TMPDIR");
   std::string path = WindowsPath(tmp != nullptr && *tmp != 0 ? tmp : "/tmp");
   if (path.empty() || path.back() != '\\') path += '\\';
   return CopyOutPath(path, buffer, size);
 }
+
+void InjectFileFaults(int64_t n, FileFaultMode mode) {
+  faultAt = n;
+  faultMode = mode;
+  fileCalls = 0;
+}
+
+int64_t FileCallsMade() { return fileCalls; }
+
+int64_t OpenStandInHandles() { return static_cast<int64_t>(openFiles.size()) + openSearches; }
+
+void SetStandInProgramPath(const char* nativePath) { programPath = nativePath != nullptr ? nativePath : ""; }
