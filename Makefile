@@ -3,7 +3,7 @@
 #   make test   installs what is missing, builds, runs every test of both builds
 SHELL := /bin/bash
 .DEFAULT_GOAL := test
-.PHONY: fuzz deps configure build build-native build-asan build-win32 test test-native test-asan test-win32 demo bench clean
+.PHONY: fuzz deps configure build build-native build-asan build-asan32 build-win32 test test-native test-asan test-asan32 test-win32 demo bench clean
 
 WINE_ENV := WINEPREFIX=$(CURDIR)/build/win32/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -14,6 +14,8 @@ build/native/build.ninja: | deps
 	cmake --preset native >/dev/null
 build/asan/build.ninja: | deps
 	cmake --preset asan >/dev/null
+build/asan32/build.ninja: | deps
+	cmake --preset asan32 >/dev/null
 build/win32/build.ninja: | deps
 	cmake --preset win32 >/dev/null
 
@@ -21,21 +23,27 @@ build-native: deps build/native/build.ninja
 	cmake --build --preset native
 build-asan: deps build/asan/build.ninja
 	cmake --build --preset asan
+build-asan32: deps build/asan32/build.ninja
+	cmake --build --preset asan32
 build-win32: deps build/win32/build.ninja
 	cmake --build --preset win32
 
-build: build-native build-asan build-win32
+build: build-native build-asan build-asan32 build-win32
 
 test-native: build-native
 	ctest --test-dir build/native --output-on-failure -j2
+SANITIZER_ENV := ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 test-asan: build-asan
-	ASAN_OPTIONS=detect_leaks=1:abort_on_error=0 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	  ctest --test-dir build/asan --output-on-failure -j2
+	$(SANITIZER_ENV) ctest --test-dir build/asan --output-on-failure -j2
+# The same suite built for 32-bit x86: the call block's real layout, 32-bit
+# pointers and long, as the Windows build has them.
+test-asan32: build-asan32
+	$(SANITIZER_ENV) ctest --test-dir build/asan32 --output-on-failure -j2
 # Message boxes and the dialog need a display: one Xvfb for the whole run.
 test-win32: build-win32
 	$(WINE_ENV) xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win32 --output-on-failure
 
-test: test-native test-asan test-win32
+test: test-native test-asan test-asan32 test-win32
 
 demo: build-native build-win32
 	@set -o pipefail; $(WINE_ENV) xvfb-run -a -s "-screen 0 1024x768x24" bash tools/demo.sh 2>&1 | grep -v "^X connection"

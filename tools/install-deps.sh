@@ -6,7 +6,7 @@ set -euo pipefail
 need=()
 have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok installed'; }
 
-for p in build-essential cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev \
+for p in build-essential g++-multilib cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev \
          nlohmann-json3-dev libcli11-dev g++-mingw-w64-i686 binutils-mingw-w64-i686 \
          xvfb xauth file valgrind imagemagick x11-utils; do
   have "$p" || need+=("$p")
