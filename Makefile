@@ -56,12 +56,22 @@ bench: deps
 clean:
 	rm -rf build
 
-# Coverage-guided fuzzing with libFuzzer (clang), for a while; what it finds
-# goes into fuzz/corpus/call, which every test run replays.
+# Coverage-guided fuzzing with libFuzzer (clang), FUZZ_SECONDS for each
+# target, with its dictionary; what a target finds is merged into its corpus
+# (fuzz/corpus/NAME), which every test run replays.
 FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := call text parsers prefs_file request
 fuzz: deps
 	@command -v clang++ >/dev/null || apt-get install -y -qq clang >/dev/null
 	CC=clang CXX=clang++ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKELV_LIBFUZZER=ON >/dev/null
-	cmake --build build/fuzz --target fuzz_call
-	mkdir -p build/fuzz/found
-	build/fuzz/bin/fuzz_call -max_total_time=$(FUZZ_SECONDS) -max_len=512 build/fuzz/found fuzz/corpus/call
+	cmake --build build/fuzz --target $(addprefix fuzz_,$(FUZZ_TARGETS))
+	@set -e; top=$(CURDIR); for t in $(FUZZ_TARGETS); do \
+	  mkdir -p build/fuzz/found/$$t; \
+	  echo "== $$t"; \
+	  work=$$(mktemp -d -p /dev/shm); cp build/fuzz/bin/fuzz_$$t $$work/; \
+	  (cd $$work && ./fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -max_len=1024 -dict=$$top/fuzz/dict/$$t.dict \
+	    -print_final_stats=1 $$top/build/fuzz/found/$$t $$top/fuzz/corpus/$$t 2>&1 | \
+	    grep -E '^(#[0-9]+.*DONE|stat::average_exec_per_sec|==[0-9]+==ERROR|SUMMARY)' ; \
+	   ./fuzz_$$t -merge=1 $$top/fuzz/corpus/$$t $$top/build/fuzz/found/$$t >/dev/null 2>&1); \
+	  rm -rf $$work; \
+	done

@@ -4,6 +4,7 @@
 //   replay [--mutations N] FILE_OR_FOLDER...
 #include <dirent.h>
 
+#include <chrono>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -42,6 +43,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "replay: no inputs\n");
     return 2;
   }
+  const auto started = std::chrono::steady_clock::now();
   for (const auto& input : inputs) LLVMFuzzerTestOneInput(input.data(), input.size());
 
   // A small xorshift generator: the same mutations on every run and build.
@@ -68,6 +70,9 @@ int main(int argc, char** argv) {
     if (input.size() > 4096) input.resize(4096);
     LLVMFuzzerTestOneInput(input.data(), input.size());
   }
-  std::printf("%zu inputs and %ld mutations ran without a fault\n", inputs.size(), mutations);
+  const double seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
+  const double runs = static_cast<double>(inputs.size()) + static_cast<double>(mutations);
+  std::printf("%zu inputs and %ld mutations ran without a fault (%.0f executions per second)\n", inputs.size(),
+              mutations, seconds > 0 ? runs / seconds : 0.0);
   return 0;
 }

@@ -12,7 +12,9 @@ if [ "${1:-}" == "--emulator" ]; then
 fi
 program=$1
 shift
-work=$(mktemp -d)
+# In memory where the machine has it: a program that writes a file per run
+# (the preference file's fuzz target) is then not bound by the disk.
+if [ -d /dev/shm ] && [ -w /dev/shm ]; then work=$(mktemp -d -p /dev/shm); else work=$(mktemp -d); fi
 trap 'rm -rf "$work"' EXIT
 cp "$program" "$work/"
 cd "$work" && "${emulator[@]}" "./$(basename "$program")" "$@"

@@ -41,7 +41,9 @@ int64_t IntegerField(const Json& request, const char* key, int64_t fallback, int
   if (!request.contains(key)) return fallback;
   const Json& value = request[key];
   if (!value.is_number_integer()) throw BadRequest{std::string("\"") + key + "\" must be an integer"};
-  int64_t n = value.get<int64_t>();
+  // Above 2^63 an unsigned number must not wrap round to a small one.
+  const bool huge = value.is_number_unsigned() && value.get<uint64_t>() > static_cast<uint64_t>(INT64_MAX);
+  int64_t n = huge ? INT64_MAX : value.get<int64_t>();
   if (n < low || n > high)
     throw BadRequest{std::string("\"") + key + "\" must lie in " + std::to_string(low) + ".." +
                      std::to_string(high)};
@@ -61,7 +63,8 @@ void ReportBoxes(Json* response, const std::vector<MessageBoxSeen>& boxes) {
 // A dialog control id: 16 bits, as a dialog template holds it. A larger
 // number must not wrap round to another control (4294967297 is not OK).
 int ControlId(const Json& id) {
-  const int64_t n = id.is_number_unsigned() && id.get<uint64_t>() > INT64_MAX ? -1 : id.get<int64_t>();
+  const bool huge = id.is_number_unsigned() && id.get<uint64_t>() > static_cast<uint64_t>(INT64_MAX);
+  const int64_t n = huge ? -1 : id.get<int64_t>();
   if (n < 0 || n > 0xFFFF) throw BadRequest{"a dialog control id must lie in 0..65535"};
   return static_cast<int>(n);
 }
@@ -108,27 +111,32 @@ Json CodeOf(const CallOutcome& outcome) {
   return outcome.codeWritten ? Json(outcome.code) : Json(nullptr);
 }
 
-Json CallRequest(PluginHost& host, const std::vector<FunctionName>& names, const Json& request) {
-  int32_t id = 0;
+void ReadCall(const std::vector<FunctionName>& names, const Json& request, Request* out) {
+  out->kind = Request::Kind::Call;
   const Json& call = request["call"];
   if (call.is_number_integer()) {
+    if (call.is_number_unsigned() && call.get<uint64_t>() > static_cast<uint64_t>(INT32_MAX))
+      throw BadRequest{"\"call\" id must fit in 32 bits"};
     int64_t n = call.get<int64_t>();
     if (n < INT32_MIN || n > INT32_MAX) throw BadRequest{"\"call\" id must fit in 32 bits"};
-    id = static_cast<int32_t>(n);
+    out->functionId = static_cast<int32_t>(n);
   } else if (call.is_string()) {
-    if (!LookUpFunction(names, call.get<std::string>(), &id))
+    if (!LookUpFunction(names, call.get<std::string>(), &out->functionId))
       throw BadRequest{"unknown function \"" + call.get<std::string>() + "\""};
   } else {
     throw BadRequest{"\"call\" must be a function name or an id"};
   }
-  const std::string parameter = BytesField(request, "param");
-  const std::string resultInit = BytesField(request, "result_init");
-  bool failResizes = false;
+  out->parameter = BytesField(request, "param");
+  out->resultInit = BytesField(request, "result_init");
   if (request.contains("memory_error")) {
     if (!request["memory_error"].is_boolean()) throw BadRequest{"\"memory_error\" must be true or false"};
-    failResizes = request["memory_error"].get<bool>();
+    out->failResizes = request["memory_error"].get<bool>();
   }
-  CallOutcome outcome = host.ExternalCall(id, parameter, resultInit, failResizes);
+}
+
+Json RunCall(PluginHost& host, const Request& request) {
+  CallOutcome outcome =
+      host.ExternalCall(request.functionId, request.parameter, request.resultInit, request.failResizes);
   if (outcome.damaged) throw BadRequest{"the plug-in wrote outside the result handle"};
   Json response;
   if (outcome.resized) {
@@ -141,42 +149,72 @@ Json CallRequest(PluginHost& host, const std::vector<FunctionName>& names, const
   return response;
 }
 
-Json EventRequest(PluginHost& host, const Json& request) {
+void ReadEvent(const Json& request, Request* out) {
   if (!request["event"].is_string()) throw BadRequest{"\"event\" must be a string"};
   const std::string event = request["event"].get<std::string>();
-  Json response;
   if (event == "init") {
-    int16_t version = static_cast<int16_t>(IntegerField(request, "version", 4, INT16_MIN, INT16_MAX));
-    CallOutcome outcome = host.Init(version);
-    response["outcome"] = "init";
-    response["code"] = CodeOf(outcome);
-    ReportBoxes(&response, outcome.messageBoxes);
+    out->kind = Request::Kind::Init;
+    out->version = static_cast<int16_t>(IntegerField(request, "version", 4, INT16_MIN, INT16_MAX));
   } else if (event == "idle") {
-    uint8_t level = static_cast<uint8_t>(IntegerField(request, "level", 0, 0, 255));
-    ReportBoxes(&response, host.RawKind(CallKind::Idle, level).messageBoxes);
-    response["outcome"] = "done";
+    out->kind = Request::Kind::Idle;
+    out->level = static_cast<uint8_t>(IntegerField(request, "level", 0, 0, 255));
   } else if (event == "shutdown") {
-    CallOutcome outcome = host.RawKind(CallKind::Shutdown);
-    response["outcome"] = "done";
-    ReportBoxes(&response, outcome.messageBoxes);
+    out->kind = Request::Kind::Shutdown;
   } else if (event == "kind") {
     if (!request.contains("kind")) throw BadRequest{"\"kind\" is missing"};
-    uint8_t kind = static_cast<uint8_t>(IntegerField(request, "kind", 0, 0, 255));
-    CallOutcome outcome = host.RawKind(kind);
-    response["outcome"] = "done";
-    response["code"] = CodeOf(outcome);
-    ReportBoxes(&response, outcome.messageBoxes);
+    out->kind = Request::Kind::RawKind;
+    out->level = static_cast<uint8_t>(IntegerField(request, "kind", 0, 0, 255));
   } else if (event == "wait") {
     if (!request.contains("ms")) throw BadRequest{"\"ms\" is missing"};
-    SleepMilliseconds(static_cast<uint32_t>(IntegerField(request, "ms", 0, 0, 600000)));
-    response["outcome"] = "done";
+    out->kind = Request::Kind::Wait;
+    out->ms = static_cast<uint32_t>(IntegerField(request, "ms", 0, 0, 600000));
   } else if (event == "preferences") {
-    CallOutcome outcome = host.Preferences(DialogActions(request));
-    response["outcome"] = "done";
-    response["dialog"] = DialogReport(outcome.dialog);
-    ReportBoxes(&response, outcome.messageBoxes);
+    out->kind = Request::Kind::Preferences;
+    out->actions = DialogActions(request);
   } else {
     throw BadRequest{"unknown event \"" + event + "\""};
+  }
+}
+
+Json RunEvent(PluginHost& host, const Request& request) {
+  Json response;
+  switch (request.kind) {
+    case Request::Kind::Init: {
+      CallOutcome outcome = host.Init(request.version);
+      response["outcome"] = "init";
+      response["code"] = CodeOf(outcome);
+      ReportBoxes(&response, outcome.messageBoxes);
+      break;
+    }
+    case Request::Kind::Idle:
+      ReportBoxes(&response, host.RawKind(CallKind::Idle, request.level).messageBoxes);
+      response["outcome"] = "done";
+      break;
+    case Request::Kind::Shutdown: {
+      CallOutcome outcome = host.RawKind(CallKind::Shutdown);
+      response["outcome"] = "done";
+      ReportBoxes(&response, outcome.messageBoxes);
+      break;
+    }
+    case Request::Kind::RawKind: {
+      CallOutcome outcome = host.RawKind(request.level);
+      response["outcome"] = "done";
+      response["code"] = CodeOf(outcome);
+      ReportBoxes(&response, outcome.messageBoxes);
+      break;
+    }
+    case Request::Kind::Wait:
+      SleepMilliseconds(request.ms);
+      response["outcome"] = "done";
+      break;
+    case Request::Kind::Preferences: {
+      CallOutcome outcome = host.Preferences(request.actions);
+      response["outcome"] = "done";
+      response["dialog"] = DialogReport(outcome.dialog);
+      ReportBoxes(&response, outcome.messageBoxes);
+      break;
+    }
+    case Request::Kind::Call: return RunCall(host, request);
   }
   return response;
 }
@@ -199,18 +237,39 @@ std::string PrintableText(const std::string& text) {
   return shown;
 }
 
-void WriteLine(std::ostream& out, int64_t line, const Json& body) {
+std::string ResponseText(int64_t line, const Json& body) {
   Json response;
   response["line"] = line;
   for (auto it = body.begin(); it != body.end(); ++it) response[it.key()] = it.value();
   // ASCII only: bytes above 0x7F travel as \u00XX escapes. Every text put
   // into a response is valid UTF-8; should one not be, it is written with
   // U+FFFD rather than ending the session.
-  out << response.dump(-1, ' ', true, Json::error_handler_t::replace) << "\n";
-  out.flush();
+  return response.dump(-1, ' ', true, Json::error_handler_t::replace);
 }
 
 }  // namespace
+
+bool ReadRequest(const std::string& text, const std::vector<FunctionName>& names, Request* request,
+                 std::string* error) {
+  *request = Request{};
+  try {
+    Json json = Json::parse(text);
+    if (!json.is_object()) throw BadRequest{"a request must be a JSON object"};
+    if (json.contains("call")) ReadCall(names, json, request);
+    else if (json.contains("event")) ReadEvent(json, request);
+    else throw BadRequest{"a request needs \"call\" or \"event\""};
+    return true;
+  } catch (const BadRequest& bad) {
+    *error = bad.what;
+  } catch (const Json::exception& bad) {
+    *error = std::string("not JSON: ") + PrintableText(bad.what());
+  }
+  return false;
+}
+
+std::string ErrorResponse(int64_t line, const std::string& error) {
+  return ResponseText(line, Json{{"error", error}});
+}
 
 std::vector<FunctionName> ReadFunctionNames(const LoadedPlugin& plugin) {
   std::vector<FunctionName> names;
@@ -248,21 +307,22 @@ int RunSession(PluginHost& host, const std::vector<FunctionName>& names, std::is
   for (int64_t line = 1; std::getline(in, text); ++line) {
     if (!text.empty() && text.back() == '\r') text.pop_back();
     if (text.find_first_not_of(" \t") == std::string::npos) continue;
-    Json body;
-    try {
-      Json request = Json::parse(text);
-      if (!request.is_object()) throw BadRequest{"a request must be a JSON object"};
-      if (request.contains("call")) body = CallRequest(host, names, request);
-      else if (request.contains("event")) body = EventRequest(host, request);
-      else throw BadRequest{"a request needs \"call\" or \"event\""};
-    } catch (const BadRequest& bad) {
-      body = Json{{"error", bad.what}};
+    Request request;
+    std::string error;
+    std::string response;
+    if (!ReadRequest(text, names, &request, &error)) {
+      response = ErrorResponse(line, error);
       status = 2;
-    } catch (const Json::exception& bad) {
-      body = Json{{"error", std::string("not JSON: ") + PrintableText(bad.what())}};
-      status = 2;
+    } else {
+      try {
+        response = ResponseText(line, RunEvent(host, request));
+      } catch (const BadRequest& bad) {
+        response = ErrorResponse(line, bad.what);
+        status = 2;
+      }
     }
-    WriteLine(out, line, body);
+    out << response << "\n";
+    out.flush();
   }
   if (!manual) host.RawKind(CallKind::Shutdown);
   return status;

@@ -20,6 +20,28 @@ std::vector<FunctionName> ReadFunctionNames(const LoadedPlugin& plugin);
 // Finds a function by name (case ignored) or decimal id; false when unknown.
 bool LookUpFunction(const std::vector<FunctionName>& names, const std::string& text, int32_t* id);
 
+// One request of a session, read and checked, ready to be carried out.
+struct Request {
+  enum class Kind { Call, Init, Idle, Shutdown, RawKind, Wait, Preferences };
+  Kind kind = Kind::Call;
+  int32_t functionId = 0;  // Call
+  std::string parameter;   // Call: the parameter's bytes
+  std::string resultInit;  // Call: the result handle's bytes at the start
+  bool failResizes = false;
+  int16_t version = 4;     // Init
+  uint8_t level = 0;       // Idle: the idle level; RawKind: the call kind
+  uint32_t ms = 0;         // Wait
+  std::vector<DialogAction> actions;  // Preferences
+};
+
+// Reads one line of a session. False with `error`, the text of the error
+// response, when the line is no request kelvhost can carry out.
+bool ReadRequest(const std::string& text, const std::vector<FunctionName>& names, Request* request,
+                 std::string* error);
+
+// The error response to line `line`, as one line of ASCII JSON.
+std::string ErrorResponse(int64_t line, const std::string& error);
+
 // Runs the session; answers the exit status (0, or 2 after an error response).
 int RunSession(PluginHost& host, const std::vector<FunctionName>& names, std::istream& in,
                std::ostream& out, bool manual);
