@@ -87,6 +87,26 @@ TEST(TVXFileFresh, ClosedObjectAnswersItsCodes) {
   EXPECT_STREQ(path, "") << "no name, no path";
 }
 
+// NULLs and negative lengths are refused with a code or ignored; none is
+// followed.
+TEST(TVXFileFresh, NullAndNegativeArguments) {
+  TVXFile file;
+  file.SetName("x");
+  file.SetName(nullptr);
+  char path[MAX_PATH] = "x";
+  file.GetPath(path);
+  EXPECT_STREQ(path, "") << "NULL empties the name";
+  file.GetPath(nullptr);
+  file.GetFolder(nullptr);
+  file.CopyFoundTo(nullptr);
+  file.SetName("x");
+  EXPECT_EQ(file.Rename(nullptr), kFileInvalid);
+  EXPECT_EQ(file.CreateFolder(nullptr), kFileInvalid);
+  EXPECT_EQ(file.RemoveFolder(nullptr), kFileInvalid);
+  std::string tooLong(MAX_PATH + 1, 'p');
+  EXPECT_EQ(file.SetFolder(tooLong.c_str()), kFileInvalid);
+}
+
 TEST(TVXFileFresh, PlatformErrorsTranslate) {
   struct Case { DWORD error; int16_t code; } cases[] = {
       {0, kFileOk}, {2, kFileNotFound}, {3, kFileNotFound}, {18, kFileNotFound},
@@ -120,6 +140,25 @@ TEST_F(TVXFileTest, ExistsCreateOpenReadWrite) {
   EXPECT_EQ(length, 0);
   file_.Close();
   EXPECT_EQ(file_.GetSize(), 100);
+}
+
+TEST_F(TVXFileTest, OpenFileOperations) {
+  MakeFile("open.bin", "abc");
+  file_.SetName("open.bin");
+  ASSERT_EQ(file_.Open(), kFileOk);
+  EXPECT_EQ(file_.Exists(), 1) << "an open file exists";
+  TVXFileInfo info{};
+  ASSERT_EQ(file_.GetInfo(&info), kFileOk);
+  EXPECT_EQ(info.size, 3u);
+  char buffer[4];
+  int32_t length = -1;
+  EXPECT_EQ(file_.Read(buffer, &length), kFileReadError) << "a negative length";
+  EXPECT_EQ(length, 0);
+  EXPECT_EQ(file_.Write(buffer, -1), kFileWriteError) << "a negative length";
+  length = 3;
+  EXPECT_EQ(file_.Read(buffer, &length), kFileOk) << "GetInfo left the file open where it was";
+  EXPECT_EQ(length, 3);
+  file_.Close();
 }
 
 TEST_F(TVXFileTest, SeekOrigins) {

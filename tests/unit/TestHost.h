@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "host/CallBlock.h"
+#include "host/HostServices.h"
 
 extern "C" void FMExternCallProc(ExternCallBlock* block);
 
@@ -33,6 +34,18 @@ class TestHost {
   std::string Call(int32_t functionId, const std::string& parameter, const std::string& resultInit = "",
                    int failFrom = 0, Failing failing = Failing::FromTheNthOn) {
     Handle param{const_cast<char*>(parameter.data()), static_cast<int32_t>(parameter.size()), {}};
+    Prepare(resultInit, failFrom, failing);
+    block_.callKind = CallKind::ExternalCall;
+    block_.functionId = functionId;
+    block_.parameterHandle = &param.data;
+    FMExternCallProc(&block_);
+    return Result();
+  }
+
+  // For code below the entry point: makes this host's block the current one
+  // and answers the result handle, prepared as Call prepares it.
+  HostHandle Prepare(const std::string& resultInit = "", int failFrom = 0,
+                     Failing failing = Failing::FromTheNthOn) {
     result_.bytes.assign(resultInit.begin(), resultInit.end());
     result_.data = result_.bytes.data();
     result_.size = static_cast<int32_t>(resultInit.size());
@@ -41,11 +54,12 @@ class TestHost {
     failFrom_ = failFrom;
     failOnce_ = failing == Failing::NthOnly;
     lastError_ = 0;
-    block_.callKind = CallKind::ExternalCall;
-    block_.functionId = functionId;
-    block_.parameterHandle = &param.data;
     block_.result = reinterpret_cast<intptr_t>(&result_.data);
-    FMExternCallProc(&block_);
+    currentCallBlock = &block_;
+    return reinterpret_cast<HostHandle>(&result_.data);
+  }
+  // The result handle's bytes.
+  std::string Result() const {
     return std::string(result_.data ? result_.data : "", static_cast<size_t>(result_.size));
   }
   bool Resized() const { return resized_; }
