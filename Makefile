@@ -3,7 +3,7 @@
 #   make test   installs what is missing, builds, runs every test of both builds
 SHELL := /bin/bash
 .DEFAULT_GOAL := test
-.PHONY: fuzz deps configure build build-native build-asan build-asan32 build-win32 test test-native test-asan test-asan32 test-win32 demo bench coverage clean
+.PHONY: fuzz deps configure build build-native build-asan build-asan32 build-win32 test test-native test-asan test-asan32 test-win32 demo bench coverage docs clean
 
 WINE_ENV := WINEPREFIX=$(CURDIR)/build/win32/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -52,6 +52,10 @@ bench: deps
 	cmake --preset release >/dev/null
 	cmake --build --preset release
 	bash bench/run.sh build/release
+
+# The manual, the README's table and the examples' case, from the function registry.
+docs: build-native
+	bash tools/update-docs.sh build/native/bin/generate-manual
 
 # Line and branch coverage of the plug-in's code over the native suite (clang).
 coverage: deps

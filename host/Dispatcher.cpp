@@ -8,48 +8,29 @@
 #include "functions/NumberLists.h"
 #include "functions/TimeStampFunctions.h"
 #include "prefs/DateTimePrefs.h"
+#include "resources/FunctionRegistry.h"
+#include "resources/PluginTexts.h"
 #include "text/VXString.h"
 
 namespace {
-
-const char kPluginVersionText[] = "3.02";
 
 constexpr int32_t kFormatTextLimit = 64;
 constexpr int32_t kPrefsTextLimit = 128;
 constexpr int32_t kMessageLimit = 255;
 
 enum FunctionId : int32_t {
-  kDiffDaysString = 0,
-  kDiffHoursString = 1,
-  kDiffTimeString = 2,
-  kDiffDays = 3,
-  kDiffHours = 4,
-  kDiffMinutes = 5,
-  kDiffSeconds = 6,
-  kDiffMilliSeconds = 7,
-  kTimeStampFull = 8,
-  kTimeStampDate = 10,
-  kListMinutes = 11,
-  kListDateMinutes = 12,
-  kListHoursMinutes = 13,
-  kListDateHoursMinutes = 14,
-  kListHours = 15,
-  kListDateHours = 16,
-  kListDays = 17,
-  kListMonths = 18,
-  kListMonthNames = 19,
-  kListYears = 20,
-  kListNumbers = 21,
-  kMakeList = 22,
-  kDatePrefs = 23,
-  kTimePrefs = 24,
-  kMinuteIncrementPrefs = 25,
-  kHourIncrementPrefs = 26,
-  kOverflowMessagePrefs = 27,
-  kFormatDate = 28,
-  kFormatTime = 29,
-  kVersion = 30,
+#define KELV_FUNCTION_ID(id, Ident, name, Handler) k##Ident = id,
+  KELV_FUNCTION_TABLE(KELV_FUNCTION_ID)
+#undef KELV_FUNCTION_ID
 };
+
+// The parameter's size; false (and "??" written) when it is empty.
+bool NonEmptyParameter(HostHandle parameter, int32_t* size) {
+  *size = HostHandleSize(parameter);
+  if (*size > 0) return true;
+  WriteErrorResult();
+  return false;
+}
 
 // Copies at most `limit` bytes of the parameter, NUL-terminated.
 void CopyParameter(HostHandle parameter, int32_t size, char* text, int32_t limit) {
@@ -57,6 +38,26 @@ void CopyParameter(HostHandle parameter, int32_t size, char* text, int32_t limit
   if (size < 0) size = 0;
   VXMemCopy(text, HandleData(parameter), static_cast<uint32_t>(size));
   text[size] = 0;
+}
+
+// Each handler runs the functions the registry gives it; every one but the
+// date and time formatters and those that read no parameter answers "??"
+// for an empty parameter.
+
+void VersionText(int32_t, HostHandle, HostHandle result) {  // the parameter is not read
+  WriteHandleBytes(result, KELV_VERSION_TEXT, static_cast<int32_t>(sizeof KELV_VERSION_TEXT - 1));
+}
+
+void CurrentTimeStamp(int32_t id, HostHandle, HostHandle result) { WriteCurrentTimeStamp(result, id); }
+
+void NumberList(int32_t, HostHandle parameter, HostHandle result) {
+  int32_t size;
+  if (NonEmptyParameter(parameter, &size)) WriteNumberList(parameter, result);
+}
+
+void WrappedList(int32_t, HostHandle parameter, HostHandle result) {
+  int32_t size;
+  if (NonEmptyParameter(parameter, &size)) WriteWrappedList(parameter, result);
 }
 
 void FormatDateOrTime(int32_t id, HostHandle parameter, HostHandle result) {
@@ -74,7 +75,9 @@ void FormatDateOrTime(int32_t id, HostHandle parameter, HostHandle result) {
 }
 
 // "Kelv-DatePrefs" and "Kelv-TimePrefs": format|separator|zero-pad flag.
-void SetFormatPrefs(int32_t id, HostHandle parameter, int32_t size) {
+void FormatPrefs(int32_t id, HostHandle parameter, HostHandle) {
+  int32_t size;
+  if (!NonEmptyParameter(parameter, &size)) return;
   char text[kPrefsTextLimit + 1];
   CopyParameter(parameter, size, text, kPrefsTextLimit);
   char* fields[4];
@@ -107,7 +110,9 @@ void SetFormatPrefs(int32_t id, HostHandle parameter, int32_t size) {
   }
 }
 
-void SetIncrementPrefs(int32_t id, HostHandle parameter, int32_t size) {
+void IncrementPrefs(int32_t id, HostHandle parameter, HostHandle) {
+  int32_t size;
+  if (!NonEmptyParameter(parameter, &size)) return;
   char text[kPrefsTextLimit + 1];
   CopyParameter(parameter, size, text, kPrefsTextLimit);
   int32_t value = ReadLeadingInteger(text);
@@ -115,12 +120,16 @@ void SetIncrementPrefs(int32_t id, HostHandle parameter, int32_t size) {
   else DateTimePrefs.hourIncrement = value;
 }
 
-void SetOverflowMessagePrefs(HostHandle parameter, int32_t size) {
+void OverflowMessagePrefs(int32_t, HostHandle parameter, HostHandle) {
+  int32_t size;
+  if (!NonEmptyParameter(parameter, &size)) return;
   DateTimePrefs.overflowMessageOn = 1;
   CopyParameter(parameter, size, DateTimePrefs.overflowMessage, kMessageLimit);
 }
 
-void TimeList(int32_t id, HostHandle parameter, int32_t size, HostHandle result) {
+void TimeList(int32_t id, HostHandle parameter, HostHandle result) {
+  int32_t size;
+  if (!NonEmptyParameter(parameter, &size)) return;
   char prefix[kRangeTextCapacity + 1];
   char suffix[kRangeTextCapacity + 1];
   TimeStampParts start, end;
@@ -142,7 +151,9 @@ void TimeList(int32_t id, HostHandle parameter, int32_t size, HostHandle result)
   }
 }
 
-void TimeStampRangeFunction(int32_t id, HostHandle parameter, int32_t size, HostHandle result) {
+void TimeStampRangeFunction(int32_t id, HostHandle parameter, HostHandle result) {
+  int32_t size;
+  if (!NonEmptyParameter(parameter, &size)) return;
   char prefix[kRangeTextCapacity + 1];
   char suffix[kRangeTextCapacity + 1];
   TimeStampParts start, end;
@@ -194,38 +205,38 @@ void TimeStampRangeFunction(int32_t id, HostHandle parameter, int32_t size, Host
   }
 }
 
+typedef void (*FunctionHandler)(int32_t id, HostHandle parameter, HostHandle result);
+
+const FunctionHandler kHandlers[] = {
+#define KELV_FUNCTION_HANDLER(id, Ident, name, Handler) Handler,
+    KELV_FUNCTION_TABLE(KELV_FUNCTION_HANDLER)
+#undef KELV_FUNCTION_HANDLER
+};
+static_assert(sizeof kHandlers / sizeof kHandlers[0] == KELV_FUNCTION_COUNT, "a handler for every function");
+
+// The table's rows stand in the order of their ids.
+constexpr int32_t kRowIds[] = {
+#define KELV_FUNCTION_ROW(id, Ident, name, Handler) id,
+    KELV_FUNCTION_TABLE(KELV_FUNCTION_ROW)
+#undef KELV_FUNCTION_ROW
+};
+constexpr bool RowsInIdOrder() {
+  for (int32_t i = 0; i < KELV_FUNCTION_COUNT; ++i) {
+    if (kRowIds[i] != i) return false;
+  }
+  return true;
+}
+static_assert(RowsInIdOrder(), "the function table lists ids 0, 1, 2, ... in order");
+
 }  // namespace
 
 void DispatchExternalFunction(int32_t functionId, HostHandle parameter, HostHandle result) {
-  if (functionId == kVersion) {  // the parameter is not read
-    WriteHandleBytes(result, kPluginVersionText, 4);
-    return;
-  }
-  currentResultHandle = result;
-  if (functionId >= kTimeStampFull && functionId <= kTimeStampDate) {
-    WriteCurrentTimeStamp(result, functionId);
-    return;
-  }
-  if (functionId == kFormatDate || functionId == kFormatTime) {
-    FormatDateOrTime(functionId, parameter, result);
-    return;
-  }
-  const int32_t size = HostHandleSize(parameter);
-  if (size <= 0) {
+  // The version writes straight into its own result; every other call
+  // makes its result the current one first, for "??".
+  if (functionId != kVersion) currentResultHandle = result;
+  if (functionId < 0 || functionId >= KELV_FUNCTION_COUNT) {
     WriteErrorResult();
     return;
   }
-  switch (functionId) {
-    case kListMinutes:
-    case kListHoursMinutes:
-    case kListHours: TimeList(functionId, parameter, size, result); break;
-    case kListNumbers: WriteNumberList(parameter, result); break;
-    case kMakeList: WriteWrappedList(parameter, result); break;
-    case kDatePrefs:
-    case kTimePrefs: SetFormatPrefs(functionId, parameter, size); break;
-    case kMinuteIncrementPrefs:
-    case kHourIncrementPrefs: SetIncrementPrefs(functionId, parameter, size); break;
-    case kOverflowMessagePrefs: SetOverflowMessagePrefs(parameter, size); break;
-    default: TimeStampRangeFunction(functionId, parameter, size, result); break;
-  }
+  kHandlers[functionId](functionId, parameter, result);
 }

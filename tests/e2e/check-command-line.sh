@@ -28,6 +28,13 @@ info=$(host info)
 check "info names the plug-in" "Mevrin Date & Time 3.02" "$(head -n 1 <<<"$info")"
 check "info lists 31 functions" 31 "$(grep -c -E '^ +[0-9]+  Kelv-' <<<"$info")"
 check "info gives the numeric version" 1 "$(grep -c 'file version: 3.02 (3.0.2.0)' <<<"$info")"
+check "info gives each function's syntax" '   3  Kelv-DiffDays("[prefix|]start|end[|suffix]")' "$(grep '^   3  ' <<<"$info")"
+help=$(host help kelv-diffdays); status=$?
+check "help shows the function's section" "### Kelv-DiffDays 0" "$(head -n 1 <<<"$help") $status"
+check "help shows its examples" 1 "$(grep -c '^      => 2$' <<<"$help")"
+check "help of everything lists 31 syntax lines" 31 "$(host help | grep -c '^  Kelv-')"
+err=$(host help Kelv-NoSuch 2>&1 >/dev/null); status=$?
+check "help of an unknown function is usage error 2" "kelvhost: unknown function \"Kelv-NoSuch\" 2" "$err $status"
 json=$(host info --json)
 check "info --json has the product name" 1 "$(grep -c '"ProductName": "Mevrin Date & Time"' <<<"$json")"
 

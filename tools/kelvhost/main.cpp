@@ -5,6 +5,7 @@
 //   kelvhost [--plugin PATH] info [--json]
 //   kelvhost [--plugin PATH] [--raw] call FUNCTION [PARAMETER]
 //   kelvhost [--plugin PATH] [--manual] run [FILE]
+//   kelvhost help [FUNCTION]
 #include <fstream>
 #include <iostream>
 
@@ -12,6 +13,7 @@
 #include <nlohmann/json.hpp>
 
 #include "ByteText.h"
+#include "ManualText.h"
 #include "PluginHost.h"
 #include "PluginTexts.h"
 #include "Session.h"
@@ -35,7 +37,12 @@ int ShowInfo(const LoadedPlugin& plugin, const std::vector<FunctionName>& names,
     version["numeric"] = PluginVersionValue(plugin, "#");
     info["version"] = version;
     nlohmann::ordered_json functions = nlohmann::ordered_json::array();
-    for (const FunctionName& f : names) functions.push_back({{"id", f.id}, {"name", JsonTextFromBytes(f.name)}});
+    for (const FunctionName& f : names) {
+      const FunctionEntry* entry = FindFunction(f.name);
+      functions.push_back({{"id", f.id},
+                           {"name", JsonTextFromBytes(f.name)},
+                           {"syntax", entry != nullptr ? entry->syntax : ""}});
+    }
     info["functions"] = functions;
     std::cout << info.dump(2, ' ', true) << "\n";
     return 0;
@@ -48,7 +55,33 @@ int ShowInfo(const LoadedPlugin& plugin, const std::vector<FunctionName>& names,
             << "internal:     " << PluginVersionValue(plugin, "InternalName") << "\n"
             << "description:  " << PluginVersionValue(plugin, "FileDescription") << "\n"
             << "functions:\n";
-  for (const FunctionName& f : names) std::cout << (f.id < 10 ? "   " : "  ") << f.id << "  " << f.name << "\n";
+  for (const FunctionName& f : names) {
+    const FunctionEntry* entry = FindFunction(f.name);
+    std::cout << (f.id < 10 ? "   " : "  ") << f.id << "  " << (entry != nullptr ? entry->syntax : f.name.c_str())
+              << "\n";
+  }
+  std::cout << "(kelvhost help FUNCTION tells more of one)\n";
+  return 0;
+}
+
+// The manual's section of one function, or the list of all of them.
+int ShowHelp(const std::string& function) {
+  if (function.empty()) {
+    for (const FunctionGroup& group : FunctionGroups()) {
+      std::cout << group.title << ": " << group.summary << "\n";
+      for (const FunctionEntry& entry : FunctionEntries()) {
+        if (&FunctionGroups()[static_cast<size_t>(entry.group)] == &group) std::cout << "  " << entry.syntax << "\n";
+      }
+    }
+    std::cout << "\nkelvhost help FUNCTION (a name, case ignored, or an id) shows one in full.\n";
+    return 0;
+  }
+  const FunctionEntry* entry = FindFunction(function);
+  if (entry == nullptr) {
+    std::cerr << "kelvhost: unknown function \"" << function << "\"\n";
+    return kUsageError;
+  }
+  std::cout << FunctionSection(*entry);
   return 0;
 }
 
@@ -104,6 +137,10 @@ int main(int argc, char** argv) {
   call->add_option("FUNCTION", function, "a function name (case ignored) or a decimal id")->required();
   call->add_option("PARAMETER", parameter, "the parameter text (default empty)");
 
+  CLI::App* help = app.add_subcommand("help", "the manual of one function, or the list of them");
+  std::string helpFunction;
+  help->add_option("FUNCTION", helpFunction, "a function name (case ignored) or an id");
+
   CLI::App* run = app.add_subcommand("run", "a JSON Lines session");
   std::string file;
   run->add_option("FILE", file, "the requests (default standard input)");
@@ -114,6 +151,8 @@ int main(int argc, char** argv) {
     int code = app.exit(e);
     return code == 0 ? 0 : kUsageError;
   }
+
+  if (*help) return ShowHelp(helpFunction);  // the manual needs no plug-in
 
   LoadedPlugin plugin;
   std::string error;

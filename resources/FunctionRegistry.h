@@ -1,0 +1,288 @@
+// The 31 external functions: the one table every other list of them comes
+// from (the dispatcher, the string resources of both builds, kelvhost, the
+// user's manual, the README, the benchmarks and the fault tests).
+//
+// Adding a function or renaming one is an edit here: a row of
+// KELV_FUNCTION_TABLE, its entry in KELV_FUNCTION_MANUAL (same order; the
+// build checks it) and at least one example in KELV_FUNCTION_EXAMPLES.
+// This header holds macros only, so that the resource compiler can read it.
+#pragma once
+
+#define KELV_STRING_FIRST_FUNCTION 144
+#define KELV_FUNCTION_COUNT 31
+
+// X(id, Ident, name, Handler): the id the host passes as functionId (its
+// string resource is 144 + id), the name the user types, and the
+// dispatcher's handler for it.
+#define KELV_FUNCTION_TABLE(X)                                                         \
+  X(0, DiffDaysString, "Kelv-DiffDaysString", TimeStampRangeFunction)                 \
+  X(1, DiffHoursString, "Kelv-DiffHoursString", TimeStampRangeFunction)               \
+  X(2, DiffTimeString, "Kelv-DiffTimeString", TimeStampRangeFunction)                 \
+  X(3, DiffDays, "Kelv-DiffDays", TimeStampRangeFunction)                             \
+  X(4, DiffHours, "Kelv-DiffHours", TimeStampRangeFunction)                           \
+  X(5, DiffMinutes, "Kelv-DiffMinutes", TimeStampRangeFunction)                       \
+  X(6, DiffSeconds, "Kelv-DiffSeconds", TimeStampRangeFunction)                       \
+  X(7, DiffMilliSeconds, "Kelv-DiffMilliSeconds", TimeStampRangeFunction)             \
+  X(8, TimeStampFull, "Kelv-TimeStamp (full)", CurrentTimeStamp)                      \
+  X(9, TimeStampTime, "Kelv-TimeStamp (time)", CurrentTimeStamp)                      \
+  X(10, TimeStampDate, "Kelv-TimeStamp (date)", CurrentTimeStamp)                     \
+  X(11, ListMinutes, "Kelv-DateList (Minutes)", TimeList)                             \
+  X(12, ListDateMinutes, "Kelv-DateList (Date Minutes)", TimeStampRangeFunction)      \
+  X(13, ListHoursMinutes, "Kelv-DateList (Hours/Minutes)", TimeList)                  \
+  X(14, ListDateHoursMinutes, "Kelv-DateList (Date Hours/Minutes)", TimeStampRangeFunction) \
+  X(15, ListHours, "Kelv-DateList (Hours)", TimeList)                                 \
+  X(16, ListDateHours, "Kelv-DateList (Date Hours)", TimeStampRangeFunction)          \
+  X(17, ListDays, "Kelv-DateList (days)", TimeStampRangeFunction)                     \
+  X(18, ListMonths, "Kelv-DateList (Months/Years)", TimeStampRangeFunction)           \
+  X(19, ListMonthNames, "Kelv-DateList (MonthNames/Years)", TimeStampRangeFunction)   \
+  X(20, ListYears, "Kelv-DateList (Years)", TimeStampRangeFunction)                   \
+  X(21, ListNumbers, "Kelv-ListNumbers", NumberList)                                  \
+  X(22, MakeList, "Kelv-MakeList", WrappedList)                                       \
+  X(23, DatePrefs, "Kelv-DatePrefs", FormatPrefs)                                     \
+  X(24, TimePrefs, "Kelv-TimePrefs", FormatPrefs)                                     \
+  X(25, MinuteIncrementPrefs, "Kelv-MinuteIncrementPrefs", IncrementPrefs)            \
+  X(26, HourIncrementPrefs, "Kelv-HourIncrementPrefs", IncrementPrefs)                \
+  X(27, OverflowMessagePrefs, "Kelv-OverflowMessagePrefs", OverflowMessagePrefs)      \
+  X(28, FormatDate, "Kelv-FormatDate", FormatDateOrTime)                              \
+  X(29, FormatTime, "Kelv-FormatTime", FormatDateOrTime)                              \
+  X(30, Version, "Kelv-Version#", VersionText)
+
+// The groups the manual and the README show the functions in.
+// G(Group, title, what they answer)
+#define KELV_FUNCTION_GROUPS(G)                                                                         \
+  G(Differences, "Differences", "the difference of two time stamps, as text or as a number")           \
+  G(TimeStamps, "Time stamps", "the current local date and time")                                      \
+  G(Formatting, "Formatting", "a date or a time rewritten by the preferences")                         \
+  G(DateLists, "Date lists", "every minute, hour, day, month or year step between two limits")         \
+  G(NumberLists, "Number lists", "numbered lists, and every line of a list wrapped")                   \
+  G(Preferences, "Preferences", "change the preferences for the calls that follow")                    \
+  G(About, "Version", "the plug-in's version")
+
+// Texts the manual's entries share.
+#define KELV_MANUAL_RANGE                                                                                \
+  "`start|end`, optionally behind a `prefix|` field and before a `|suffix` field. Start and end are "  \
+  "both dates (`1/1/2001|1/3/2001`), both times of day (`8:00|17:30`) or both a date and a time "      \
+  "(`1/1/2001|8:00|1/3/2001|17:30`). See \"Dates and times\" for the forms that are read."
+#define KELV_MANUAL_TIME_RANGE                                                                           \
+  "`start|end` of two times of day, optionally behind a `prefix|` field and before a `|suffix` field; " \
+  "an end earlier than the start lies on the next day."
+#define KELV_MANUAL_RANGE_ERRORS "\"??\" for an empty parameter or one that is not a range as above."
+#define KELV_MANUAL_LIST_ERRORS                                                                          \
+  "\"??\" for an empty or unreadable parameter, for a step of 0, and for a list that would reach "     \
+  "65535 bytes (with the overflow message, when it is on)."
+#define KELV_MANUAL_READS_DATES "The date and time separators: they are what the parameter is read with."
+#define KELV_MANUAL_NO_PREFS "None."
+#define KELV_MANUAL_SETS_PREFS "It writes no result: the result stays as it was. The change holds for the calls that follow and is saved when the host quits."
+
+// M(Ident, Group, syntax, parameter, result, errors, preferences)
+#define KELV_FUNCTION_MANUAL(M)                                                                          \
+  M(DiffDaysString, Differences, "Kelv-DiffDaysString(\"[prefix|]start|end[|suffix]\")",               \
+    KELV_MANUAL_RANGE,                                                                                 \
+    "The difference from start to end in words, largest unit first, leaving out the units that are "  \
+    "0: `2 days 9 hours 30 minutes`, `1 minute 250 milliseconds`. A negative difference has a minus "  \
+    "sign before each number. Prefix and suffix are read but not shown.",                             \
+    KELV_MANUAL_RANGE_ERRORS, KELV_MANUAL_READS_DATES)                                                 \
+  M(DiffHoursString, Differences, "Kelv-DiffHoursString(\"[prefix|]start|end[|suffix]\")",             \
+    KELV_MANUAL_RANGE,                                                                                 \
+    "As Kelv-DiffDaysString, with whole days counted as hours: `48 hours`.",                           \
+    KELV_MANUAL_RANGE_ERRORS, KELV_MANUAL_READS_DATES)                                                 \
+  M(DiffTimeString, Differences, "Kelv-DiffTimeString(\"[prefix|]start|end[|suffix]\")",               \
+    KELV_MANUAL_RANGE,                                                                                 \
+    "The difference as a clock text `hours:minutes:seconds.milliseconds`, hours not limited to 24: "   \
+    "`26:03:04.050`. A negative difference is `-` and the clock text of its size.",                    \
+    KELV_MANUAL_RANGE_ERRORS, KELV_MANUAL_READS_DATES)                                                 \
+  M(DiffDays, Differences, "Kelv-DiffDays(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,        \
+    "The difference in whole days, rounded half away from zero (12 hours count as a day): a decimal "  \
+    "number, negative when the end lies before the start.",                                            \
+    KELV_MANUAL_RANGE_ERRORS, KELV_MANUAL_READS_DATES)                                                 \
+  M(DiffHours, Differences, "Kelv-DiffHours(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,      \
+    "The difference in whole hours, rounded half away from zero.", KELV_MANUAL_RANGE_ERRORS,           \
+    KELV_MANUAL_READS_DATES)                                                                           \
+  M(DiffMinutes, Differences, "Kelv-DiffMinutes(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,  \
+    "The difference in whole minutes, rounded half away from zero.", KELV_MANUAL_RANGE_ERRORS,         \
+    KELV_MANUAL_READS_DATES)                                                                           \
+  M(DiffSeconds, Differences, "Kelv-DiffSeconds(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,  \
+    "The difference in whole seconds, rounded down: a fraction of a second is dropped, or counts as a whole one when the difference is negative.", KELV_MANUAL_RANGE_ERRORS,   \
+    KELV_MANUAL_READS_DATES)                                                                           \
+  M(DiffMilliSeconds, Differences, "Kelv-DiffMilliSeconds(\"[prefix|]start|end[|suffix]\")",           \
+    KELV_MANUAL_RANGE, "The exact difference in milliseconds.", KELV_MANUAL_RANGE_ERRORS,              \
+    KELV_MANUAL_READS_DATES)                                                                           \
+  M(TimeStampFull, TimeStamps, "Kelv-TimeStamp (full)(\"\")", "Not read; any text will do.",           \
+    "The computer's local date and time, `date|time`, written as Kelv-FormatDate and Kelv-FormatTime " \
+    "write them, the time always with its milliseconds: `12/08/2026|03:05:09.250 PM`.",                \
+    "None: it always answers.", "Date order, separators, 12- or 24-hour clock and zero padding.")      \
+  M(TimeStampTime, TimeStamps, "Kelv-TimeStamp (time)(\"\")", "Not read; any text will do.",           \
+    "The local time of day with its milliseconds: `03:05:09.250 PM`.", "None: it always answers.",     \
+    "Time separator, 12- or 24-hour clock and zero padding.")                                          \
+  M(TimeStampDate, TimeStamps, "Kelv-TimeStamp (date)(\"\")", "Not read; any text will do.",           \
+    "The local date: `12/08/2026`.", "None: it always answers.",                                       \
+    "Date order, separator and zero padding.")                                                         \
+  M(ListMinutes, DateLists, "Kelv-DateList (Minutes)(\"[prefix|]start|end[|suffix]\")",                \
+    KELV_MANUAL_TIME_RANGE,                                                                            \
+    "Every time from start to end in steps of the minute increment, one per line, each between "       \
+    "prefix and suffix; lines are separated by a carriage return, with none after the last.",          \
+    KELV_MANUAL_LIST_ERRORS, "The minute increment (the step), the time format, separator and padding.") \
+  M(ListDateMinutes, DateLists, "Kelv-DateList (Date Minutes)(\"[prefix|]start|end[|suffix]\")",       \
+    KELV_MANUAL_RANGE,                                                                                 \
+    "Every date and time from start to end in steps of the minute increment, one per line: "           \
+    "`12/31/2001 23:58`. An end before the start gives an empty result.",                              \
+    KELV_MANUAL_LIST_ERRORS, "The minute increment, the date and time formats, separators and padding.") \
+  M(ListHoursMinutes, DateLists, "Kelv-DateList (Hours/Minutes)(\"[prefix|]start|end[|suffix]\")",     \
+    KELV_MANUAL_TIME_RANGE,                                                                            \
+    "Every time from start to end in steps of the hour increment, one per line: `09:30`, `10:30`.",    \
+    KELV_MANUAL_LIST_ERRORS, "The hour increment (the step), the time format, separator and padding.") \
+  M(ListDateHoursMinutes, DateLists,                                                                   \
+    "Kelv-DateList (Date Hours/Minutes)(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,          \
+    "Every date and time from start to end in steps of the hour increment, one per line. An end "      \
+    "before the start gives an empty result.",                                                         \
+    KELV_MANUAL_LIST_ERRORS, "The hour increment, the date and time formats, separators and padding.") \
+  M(ListHours, DateLists, "Kelv-DateList (Hours)(\"[prefix|]start|end[|suffix]\")",                    \
+    KELV_MANUAL_TIME_RANGE,                                                                            \
+    "Every hour from start to end in steps of the hour increment, written as the hour alone (`10`, "   \
+    "or `10 AM` on the 12-hour clock).",                                                               \
+    KELV_MANUAL_LIST_ERRORS, "The hour increment, the time format and padding.")                       \
+  M(ListDateHours, DateLists, "Kelv-DateList (Date Hours)(\"[prefix|]start|end[|suffix]\")",           \
+    KELV_MANUAL_RANGE,                                                                                 \
+    "Every date and hour from start to end in steps of the hour increment: `02/28/2000 10 PM`. An "    \
+    "end before the start gives an empty result.",                                                     \
+    KELV_MANUAL_LIST_ERRORS, "The hour increment, the date and time formats, separators and padding.") \
+  M(ListDays, DateLists, "Kelv-DateList (days)(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,   \
+    "Every day from the start date to the end date, one per line, written by the date preferences.",   \
+    "\"??\" for an empty or unreadable parameter, for an end before the start, and for a list that "   \
+    "would reach 65535 bytes.",                                                                        \
+    "The date order, separator and padding.")                                                          \
+  M(ListMonths, DateLists, "Kelv-DateList (Months/Years)(\"[prefix|]start|end[|suffix]\")",            \
+    KELV_MANUAL_RANGE,                                                                                 \
+    "Every month from the start's month to the end's, as `month/year` with a two-digit month: "        \
+    "`11/2001`. Only the dates are used.",                                                             \
+    "\"??\" for an empty or unreadable parameter and for a list that would reach 65535 bytes; no "     \
+    "result at all (the result stays as it was) when the end month lies before the start month.",     \
+    KELV_MANUAL_READS_DATES)                                                                           \
+  M(ListMonthNames, DateLists, "Kelv-DateList (MonthNames/Years)(\"[prefix|]start|end[|suffix]\")",    \
+    KELV_MANUAL_RANGE,                                                                                 \
+    "As Kelv-DateList (Months/Years), the month written as its three-letter name: `NOV/2001`.",        \
+    "As Kelv-DateList (Months/Years).", KELV_MANUAL_READS_DATES)                                       \
+  M(ListYears, DateLists, "Kelv-DateList (Years)(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE, \
+    "Every year from the start's to the end's, one per line.",                                         \
+    "\"??\" for an empty or unreadable parameter and for a list that would reach 65535 bytes; no "     \
+    "result at all when the end year lies before the start year.",                                     \
+    KELV_MANUAL_READS_DATES)                                                                           \
+  M(ListNumbers, NumberLists,                                                                          \
+    "Kelv-ListNumbers(\"start=N|end=N|inc=N[|zeropad=N][|pre=text][|post=text]\")",                    \
+    "Keywords in any order and case, separated by `|`, six at most: `start=` and `end=` the first "    \
+    "and last numbers (missing or empty: 0), `inc=` the step, 1 or more (the list counts down when "    \
+    "the end is below the start), `zeropad=` the least number of characters of each number, zeros "    \
+    "filled in after a minus sign, `pre=` and `post=` the text before and after each number. A field " \
+    "in double quotes may hold `|`; the parameter ends at its first line end.",                        \
+    "The numbers from start to end, one per line.",                                                    \
+    "\"??\" for an empty parameter and for a list that would reach 65535 bytes. No result at all (the "\
+    "result stays as it was) for a field that is no keyword, a value that is no whole number, a "      \
+    "missing `inc=` or one below 1, and a start equal to the end.",                                    \
+    KELV_MANUAL_NO_PREFS)                                                                              \
+  M(MakeList, NumberLists, "Kelv-MakeList(\"list[|pre=text][|post=text]\")",                           \
+    "A list of lines separated by carriage returns, with `pre=` and `post=` fields before or after "   \
+    "it.",                                                                                             \
+    "Every line of the list between the prefix and the suffix, one per line; an empty line stays an "  \
+    "empty item.",                                                                                     \
+    "\"??\" for an empty parameter and for a result that would reach 65535 bytes; no result at all "   \
+    "when there is no list text.",                                                                     \
+    KELV_MANUAL_NO_PREFS)                                                                              \
+  M(DatePrefs, Preferences, "Kelv-DatePrefs(\"order|separator[|zeropad]\")",                           \
+    "The date order, one of `MMDDYYYY` (any other text means this one), `MMDDYY`, `DDMMYYYY`, "        \
+    "`DDMMYY`, `YYYYMMDD`, `YYMMDD` or `FMDATE` (the host's day number), case ignored; the date "      \
+    "separator (its first character; empty keeps the one in force); `1` to pad day and month with "    \
+    "a zero, anything else or nothing not to.",                                                         \
+    KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has fewer than two fields.",        \
+    "Sets the date order, separator and padding.")                                                     \
+  M(TimePrefs, Preferences, "Kelv-TimePrefs(\"format|separator[|zeropad]\")",                          \
+    "The time format, `12` (any other text means this one), `24` or `FMTIME` (the host's seconds of "  \
+    "the day), case ignored; the time separator (its first character; empty keeps the one in force); " \
+    "`1` to pad with zeros.",                                                                          \
+    KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has fewer than two fields.",        \
+    "Sets the time format, separator and padding.")                                                    \
+  M(MinuteIncrementPrefs, Preferences, "Kelv-MinuteIncrementPrefs(\"minutes\")",                       \
+    "The step of the minute lists, read as a number from the start of the text (`15 minutes` is 15, "  \
+    "`abc` is 0).",                                                                                    \
+    KELV_MANUAL_SETS_PREFS, "\"??\" for an empty parameter. A step of 0 makes the lists answer \"??\".", \
+    "Sets the minute increment.")                                                                      \
+  M(HourIncrementPrefs, Preferences, "Kelv-HourIncrementPrefs(\"hours\")",                             \
+    "The step of the hour lists in hours, read as Kelv-MinuteIncrementPrefs reads its number.",        \
+    KELV_MANUAL_SETS_PREFS, "\"??\" for an empty parameter. A step of 0 makes the lists answer \"??\".", \
+    "Sets the hour increment.")                                                                        \
+  M(OverflowMessagePrefs, Preferences, "Kelv-OverflowMessagePrefs(\"message\")",                       \
+    "The message shown when a list would be too long, at most 255 characters (more are cut). It also " \
+    "switches the message on; only the preferences dialog switches it off.",                           \
+    KELV_MANUAL_SETS_PREFS, "\"??\" for an empty parameter.",                                          \
+    "Sets the overflow message and switches it on.")                                                   \
+  M(FormatDate, Formatting, "Kelv-FormatDate(\"date\")",                                               \
+    "A date in any form that is read (see \"Dates and times\"), or a day number.",                     \
+    "The date written by the date preferences: `03/05/2001`.",                                         \
+    "\"??\" when the text is no date.", "The date order, separator and padding.")                      \
+  M(FormatTime, Formatting, "Kelv-FormatTime(\"time\")",                                               \
+    "A time of day in any form that is read, or seconds of the day.",                                  \
+    "The time written by the time preferences, with seconds and milliseconds only when it has them: "  \
+    "`01:05 PM`.",                                                                                     \
+    "\"??\" when the text is no time.", "The time format, separator and padding.")                     \
+  M(Version, About, "Kelv-Version#(\"\")", "Not read; any text will do.", "`3.02`.",                   \
+    "None: it always answers.", KELV_MANUAL_NO_PREFS)
+
+// E(Ident, setup function, setup parameter, parameter, result): an example
+// with its exact answer under the default preferences, after the setup call
+// when it names one; KELV_NO_RESULT where the function writes no result.
+// Every example runs as a test on both builds. Every function has one but
+// the three time stamps, whose answers are the clock's.
+#define KELV_NO_RESULT nullptr
+#define KELV_FUNCTION_EXAMPLES(E)                                                                      \
+  E(DiffDaysString, "", "", "Total: |1/1/2001|8:00|1/3/2001|17:30| hrs", "2 days 9 hours 30 minutes") \
+  E(DiffDaysString, "", "", "1/1/2001|9:00|1/2/2001|11:00:05", "1 day 2 hours 5 seconds")            \
+  E(DiffDaysString, "", "", "17:30|8:00", "-9 hours -30 minutes")                                    \
+  E(DiffHoursString, "", "", "1/1/2001|1/3/2001", "48 hours")                                        \
+  E(DiffTimeString, "", "", "1/1/2001|0:00|1/2/2001|2:03:04.05", "26:03:04.050")                     \
+  E(DiffTimeString, "", "", "10:00|9:30", "-0:30:00.000")                                           \
+  E(DiffDays, "", "", "1/1/2001|1/3/2001", "2")                                                      \
+  E(DiffDays, "", "", "25/12/2001|2002-01-01", "7")                                                  \
+  E(DiffDays, "", "", "1/1/2001|", "??")                                                             \
+  E(DiffHours, "", "", "1/1/2001|8:00|1/1/2001|17:30", "10")                                         \
+  E(DiffMinutes, "", "", "8:00 am|5:30 pm", "570")                                                   \
+  E(DiffSeconds, "", "", "10:00|10:01:30.9", "90")                                                   \
+  E(DiffMilliSeconds, "", "", "10:00|10:01:30.9", "90900")                                           \
+  E(ListMinutes, "Kelv-MinuteIncrementPrefs", "15", "23:30|0:15", "11:30 PM\r11:45 PM\r00:00 AM\r00:15 AM") \
+  E(ListMinutes, "", "", "<|10:00|10:02|>", "<10:00 AM>\r<10:01 AM>\r<10:02 AM>")                   \
+  E(ListDateMinutes, "", "", "12/31/2001|23:58|1/1/2002|0:01",                                       \
+    "12/31/2001 11:58 PM\r12/31/2001 11:59 PM\r01/01/2002 00:00 AM\r01/01/2002 00:01 AM")           \
+  E(ListHoursMinutes, "", "", "9:30|12:00", "09:30 AM\r10:30 AM\r11:30 AM")                          \
+  E(ListDateHoursMinutes, "", "", "1/1/2001|9:30|1/1/2001|12:00",                                    \
+    "01/01/2001 09:30 AM\r01/01/2001 10:30 AM\r01/01/2001 11:30 AM")                                \
+  E(ListHours, "Kelv-TimePrefs", "24|:|1", "22:00|2:00", "22\r23\r00\r01\r02")                       \
+  E(ListDateHours, "", "", "2/28/2000|22:00|2/29/2000|1:00",                                         \
+    "02/28/2000 10 PM\r02/28/2000 11 PM\r02/29/2000 00 AM\r02/29/2000 01 AM")                       \
+  E(ListDays, "", "", "2/27/2000|3/1/2000", "02/27/2000\r02/28/2000\r02/29/2000\r03/01/2000")        \
+  E(ListDays, "Kelv-DatePrefs", "DDMMYYYY|.|1", "[|29.12.2001|1.1.2002|]",                           \
+    "[29.12.2001]\r[30.12.2001]\r[31.12.2001]\r[01.01.2002]")                                        \
+  E(ListDays, "", "", "1/3/2001|1/1/2001", "??")                                                     \
+  E(ListMonths, "", "", "11/1/2001|2/1/2002", "11/2001\r12/2001\r01/2002\r02/2002")                  \
+  E(ListMonthNames, "", "", "11/1/2001|2/1/2002", "NOV/2001\rDEC/2001\rJAN/2002\rFEB/2002")          \
+  E(ListYears, "", "", "Year |1/1/1999|1/1/2001", "Year 1999\rYear 2000\rYear 2001")                 \
+  E(ListNumbers, "", "", "start=1|end=10|inc=3", "1\r4\r7\r10")                                      \
+  E(ListNumbers, "", "", "start=1|end=3|inc=1|zeropad=3|pre=A-", "A-001\rA-002\rA-003")               \
+  E(ListNumbers, "", "", "start=10|end=1|inc=4", "10\r6\r2")                                         \
+  E(ListNumbers, "", "", "start=1|end=3", KELV_NO_RESULT)                                            \
+  E(MakeList, "", "", "apples\rpears|pre=<li>|post=</li>", "<li>apples</li>\r<li>pears</li>")        \
+  E(MakeList, "", "", "post=,|a\rb\rc", "a,\rb,\rc,")                                                  \
+  E(ListNumbers, "", "", "start=-2|end=2|inc=1|zeropad=2", "-2\r-1\r00\r01\r02")                      \
+  E(DiffSeconds, "", "", "10:00:00.5|10:00", "-1")                                                   \
+  E(DatePrefs, "", "", "DDMMYYYY|.|1", KELV_NO_RESULT)                                               \
+  E(DatePrefs, "", "", "MMDDYYYY", "??")                                                             \
+  E(FormatDate, "Kelv-DatePrefs", "YYYYMMDD|-|1", "12-25-2001", "2001-12-25")                        \
+  E(TimePrefs, "", "", "24|.", KELV_NO_RESULT)                                                       \
+  E(FormatTime, "Kelv-TimePrefs", "24|.", "1.05 pm", "13.05")                                        \
+  E(MinuteIncrementPrefs, "", "", "15 minutes", KELV_NO_RESULT)                                      \
+  E(HourIncrementPrefs, "", "", "2", KELV_NO_RESULT)                                                 \
+  E(ListHoursMinutes, "Kelv-HourIncrementPrefs", "2", "8:00|13:00", "08:00 AM\r10:00 AM\r12:00 PM")  \
+  E(OverflowMessagePrefs, "", "", "That list is too long.", KELV_NO_RESULT)                          \
+  E(FormatDate, "", "", "3/5/2001", "03/05/2001")                                                    \
+  E(FormatDate, "", "", "730486", "01/01/2001")                                                      \
+  E(FormatDate, "", "", "Christmas", "??")                                                           \
+  E(FormatTime, "", "", "13:05", "01:05 PM")                                                         \
+  E(FormatTime, "", "", "3600", "01:00 AM")                                                          \
+  E(Version, "", "", "", "3.02")

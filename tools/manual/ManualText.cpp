@@ -1,0 +1,218 @@
+#include "ManualText.h"
+
+#include <cctype>
+#include <cstdio>
+#include <cstring>
+
+#include "FunctionRegistry.h"
+
+namespace {
+
+enum GroupIndex {
+#define KELV_GROUP_INDEX(Group, title, summary) k##Group,
+  KELV_FUNCTION_GROUPS(KELV_GROUP_INDEX)
+#undef KELV_GROUP_INDEX
+};
+
+enum FunctionIndex {
+#define KELV_FUNCTION_INDEX(id, Ident, name, Handler) k##Ident = id,
+  KELV_FUNCTION_TABLE(KELV_FUNCTION_INDEX)
+#undef KELV_FUNCTION_INDEX
+};
+
+std::vector<FunctionEntry> MakeEntries() {
+  std::vector<FunctionEntry> entries;
+  const char* names[] = {
+#define KELV_FUNCTION_NAME(id, Ident, name, Handler) name,
+      KELV_FUNCTION_TABLE(KELV_FUNCTION_NAME)
+#undef KELV_FUNCTION_NAME
+  };
+#define KELV_MANUAL_ENTRY(Ident, Group, syntax, parameter, result, errors, preferences) \
+  entries.push_back({k##Ident, names[k##Ident], k##Group, syntax, parameter, result, errors, preferences, {}});
+  KELV_FUNCTION_MANUAL(KELV_MANUAL_ENTRY)
+#undef KELV_MANUAL_ENTRY
+#define KELV_EXAMPLE(Ident, setupName, setupParameter, parameter, result) \
+  entries[k##Ident].examples.push_back({setupName, setupParameter, parameter, result});
+  KELV_FUNCTION_EXAMPLES(KELV_EXAMPLE)
+#undef KELV_EXAMPLE
+  return entries;
+}
+
+bool SameIgnoringCase(const std::string& a, const char* b) {
+  if (a.size() != std::strlen(b)) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
+      return false;
+  }
+  return true;
+}
+
+// A text in a formula's double quotes: CR as ¶ (the host's own sign for it)
+// and a double quote doubled, as formulas write them.
+std::string QuotedInFormula(const char* text) {
+  std::string out = "\"";
+  for (const char* p = text; *p != 0; ++p) {
+    if (*p == '\r') out += "\xC2\xB6";
+    else if (*p == '"') out += "\"\"";
+    else out += *p;
+  }
+  return out + "\"";
+}
+
+// A result as the manual shows it: lines one below the other.
+std::string ShownResult(const char* result) {
+  if (result == nullptr) return "(no result: the field keeps what it had)";
+  std::string out;
+  for (const char* p = result; *p != 0; ++p) out += *p == '\r' ? '\n' : *p;
+  return out;
+}
+
+// A JSON string of 8-bit text.
+std::string Json(const char* text) {
+  std::string out = "\"";
+  for (const unsigned char* p = reinterpret_cast<const unsigned char*>(text); *p != 0; ++p) {
+    char escaped[8];
+    if (*p == '"' || *p == '\\') {
+      out += '\\';
+      out += static_cast<char>(*p);
+    } else if (*p == '\r') {
+      out += "\\r";
+    } else if (*p < 0x20 || *p >= 0x7F) {
+      std::snprintf(escaped, sizeof escaped, "\\u%04x", *p);
+      out += escaped;
+    } else {
+      out += static_cast<char>(*p);
+    }
+  }
+  return out + "\"";
+}
+
+std::string Anchor(const char* name) {
+  std::string out;
+  for (const char* p = name; *p != 0; ++p) {
+    unsigned char ch = static_cast<unsigned char>(*p);
+    if (std::isalnum(ch)) out += static_cast<char>(std::tolower(ch));
+    else if (ch == ' ' || ch == '-') out += '-';
+  }
+  return out;
+}
+
+}  // namespace
+
+const std::vector<FunctionEntry>& FunctionEntries() {
+  static const std::vector<FunctionEntry> entries = MakeEntries();
+  return entries;
+}
+
+const std::vector<FunctionGroup>& FunctionGroups() {
+  static const std::vector<FunctionGroup> groups = {
+#define KELV_GROUP(Group, title, summary) {title, summary},
+      KELV_FUNCTION_GROUPS(KELV_GROUP)
+#undef KELV_GROUP
+  };
+  return groups;
+}
+
+const FunctionEntry* FindFunction(const std::string& nameOrId) {
+  for (const FunctionEntry& entry : FunctionEntries()) {
+    if (SameIgnoringCase(nameOrId, entry.name) || nameOrId == std::to_string(entry.id)) return &entry;
+  }
+  return nullptr;
+}
+
+std::string FormulaText(const char* name, const char* parameter) {
+  return std::string(name) + "(" + QuotedInFormula(parameter) + ")";
+}
+
+std::string FunctionSection(const FunctionEntry& entry) {
+  std::string text = "### " + std::string(entry.name) + "\n\n";
+  text += "    " + std::string(entry.syntax) + "\n\n";
+  text += "**Parameter.** " + std::string(entry.parameter) + "\n\n";
+  text += "**Result.** " + std::string(entry.result) + "\n\n";
+  text += "**Errors.** " + std::string(entry.errors) + "\n\n";
+  text += "**Preferences.** " + std::string(entry.preferences) + "\n\n";
+  if (!entry.examples.empty()) {
+    text += "**Examples.**\n\n";
+    for (const FunctionExample& e : entry.examples) {
+      if (e.setupName[0] != 0) text += "    " + FormulaText(e.setupName, e.setupParameter) + "\n";
+      text += "    " + FormulaText(entry.name, e.parameter) + "\n";
+      std::string shown = ShownResult(e.result);
+      std::string indented;
+      for (char ch : shown) indented += ch == '\n' ? std::string("\n         ") : std::string(1, ch);
+      text += "      => " + indented + "\n\n";
+    }
+  }
+  return text;
+}
+
+std::string FunctionsManual() {
+  const auto& groups = FunctionGroups();
+  std::string text =
+      "# Functions\n\n"
+      "<!-- Made from resources/FunctionRegistry.h by `make docs`; edit the registry, not this file. -->\n\n"
+      "Every function takes one text parameter and answers one text. Fields of the parameter are "
+      "separated by `|`. In the examples a carriage return in a formula is written `\xC2\xB6`, and the "
+      "lines of a list result stand one below the other. Each example is the exact answer under the "
+      "default preferences (after the call above it, where there is one), checked by the tests of "
+      "every build.\n\n";
+  for (size_t g = 0; g < groups.size(); ++g) {
+    text += "- " + std::string(groups[g].title) + ":";
+    for (const FunctionEntry& entry : FunctionEntries()) {
+      if (entry.group == static_cast<int>(g)) text += " [" + std::string(entry.name) + "](#" + Anchor(entry.name) + ")";
+    }
+    text += "\n";
+  }
+  text += "\n## Dates and times\n\n"
+          "A date is three numbers separated by the date separator (`/` unless changed) or `-`, read by "
+          "their size whatever the date order: `25/12/2001`, `12/25/2001` and `2001-12-25` are all "
+          "Christmas, and `05/06/2001` is 6 May. Two-digit years 90 to 99 are 1990 to 1999, 00 to 89 "
+          "are 2000 to 2089. An all-digit date is the host's day number (1 January 2001 is 730486), up "
+          "to 1095726, 30 December 3000.\n\n"
+          "A time is `h:mm`, `h:mm:ss` or `m:ss`, with a fraction of a second after `.` (`.5`, `.25`, "
+          "`.123`) and `am` or `pm` anywhere after the digits. An all-digit time is seconds of the day "
+          "(3600 is 1:00 AM), below 86400.\n\n";
+  for (size_t g = 0; g < groups.size(); ++g) {
+    text += "## " + std::string(groups[g].title) + "\n\n";
+    text += "Functions that answer " + std::string(groups[g].summary) + ".\n\n";
+    for (const FunctionEntry& entry : FunctionEntries()) {
+      if (entry.group == static_cast<int>(g)) text += FunctionSection(entry);
+    }
+  }
+  return text;
+}
+
+std::string ReadmeFunctionTable() {
+  std::string text = "| Functions | What they answer |\n|---|---|\n";
+  const auto& groups = FunctionGroups();
+  for (size_t g = 0; g < groups.size(); ++g) {
+    std::string names;
+    for (const FunctionEntry& entry : FunctionEntries()) {
+      if (entry.group != static_cast<int>(g)) continue;
+      if (!names.empty()) names += ", ";
+      names += "`" + std::string(entry.name) + "`";
+    }
+    text += "| " + names + " | " + groups[g].summary + " |\n";
+  }
+  return text;
+}
+
+std::string ExamplesCase() {
+  std::string text =
+      "# The examples of the user's manual, each in a session of its own\n"
+      "# preferences (an Init before each reloads the defaults). Made from\n"
+      "# resources/FunctionRegistry.h by `make docs`; edit the registry, not this file.\n"
+      "#! --manual\n";
+  for (const FunctionEntry& entry : FunctionEntries()) {
+    for (const FunctionExample& e : entry.examples) {
+      text += "{\"event\": \"init\"}\n=> {\"outcome\":\"init\",\"code\":4}\n";
+      if (e.setupName[0] != 0) {
+        text += "{\"call\": " + Json(e.setupName) + ", \"param\": " + Json(e.setupParameter) + "}\n";
+        text += "=> {\"outcome\":\"none\"}\n";
+      }
+      text += "{\"call\": " + Json(entry.name) + ", \"param\": " + Json(e.parameter) + ", \"result_init\": \"kept\"}\n";
+      if (e.result == nullptr) text += "=> {\"outcome\":\"none\"}\n";
+      else text += "=> {\"outcome\":\"result\",\"result\":" + Json(e.result) + "}\n";
+    }
+  }
+  return text;
+}

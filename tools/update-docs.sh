@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# What the function registry makes: docs/functions.md, the README's table of
+# functions and the end-to-end case of the manual's examples. Writes them,
+# or with --check only tells whether the committed ones are up to date.
+#
+#   update-docs.sh GENERATE_MANUAL [--check]
+set -euo pipefail
+generator=$(realpath "$1")
+check=${2:-}
+cd "$(dirname "$0")/.."
+out=$(mktemp -d)
+trap 'rm -rf "$out"' EXIT
+"$generator" "$out"
+
+# The README with its table between the two markers replaced.
+awk -v table="$out/readme-table.md" '
+  /^<!-- functions:/ { print; while ((getline line < table) > 0) print line; skip = 1; next }
+  /^<!-- \/functions -->/ { skip = 0 }
+  !skip { print }' README.md > "$out/README.md"
+
+stale=0
+for pair in "functions.md:docs/functions.md" "manual_examples.jsonl:tests/e2e/manual_examples.jsonl" \
+            "README.md:README.md"; do
+  made=$out/${pair%%:*} committed=${pair#*:}
+  if [ "$check" == "--check" ]; then
+    if ! cmp -s "$made" "$committed"; then
+      echo "$committed is not what the registry makes (run make docs):"
+      diff -u "$committed" "$made" | head -20 || true
+      stale=1
+    fi
+  else
+    cp "$made" "$committed"
+  fi
+done
+[ "$check" == "--check" ] && [ "$stale" -eq 0 ] && echo "the manual, the README's table and the examples' case are up to date"
+exit "$stale"
