@@ -6,45 +6,60 @@
 #include <string>
 #include <vector>
 
+#include "FunctionRegistry.h"
+
 struct BenchCall {
   const char* label;
   int32_t id;
   std::string parameter;
 };
 
-inline const std::vector<BenchCall> kTypicalCalls = {
-    {"DiffDaysString", 0, "Total: |1/1/2001|8:00|1/3/2001|17:30| hrs"},
-    {"DiffHoursString", 1, "1/1/2001|8:00|1/3/2001|17:30"},
-    {"DiffTimeString", 2, "1/1/2001|0:00|1/2/2001|2:03:04.05"},
-    {"DiffDays", 3, "1/1/2001|1/3/2001"},
-    {"DiffHours", 4, "1/1/2001|1/3/2001"},
-    {"DiffMinutes", 5, "8:00|17:30"},
-    {"DiffSeconds", 6, "8:00|17:30:15"},
-    {"DiffMilliSeconds", 7, "1/1/2001|1/31/2001"},
-    {"TimeStamp (full)", 8, ""},
-    {"TimeStamp (time)", 9, ""},
-    {"TimeStamp (date)", 10, ""},
-    {"DateList (Minutes)", 11, "08:00|09:00"},
-    {"DateList (Date Minutes)", 12, "1/1/2001|08:00|1/1/2001|09:00"},
-    {"DateList (Hours/Minutes)", 13, "08:30|17:30"},
-    {"DateList (Date Hours/Minutes)", 14, "1/1/2001|08:30|1/2/2001|08:30"},
-    {"DateList (Hours)", 15, "08:00|17:00"},
-    {"DateList (Date Hours)", 16, "1/1/2001|08:00|1/2/2001|08:00"},
-    {"DateList (days)", 17, "1/1/2001|1/31/2001"},
-    {"DateList (Months/Years)", 18, "1/1/2001|12/1/2001"},
-    {"DateList (MonthNames/Years)", 19, "1/1/2001|12/1/2001"},
-    {"DateList (Years)", 20, "1/1/2001|1/1/2030"},
-    {"ListNumbers", 21, "start=1|end=30|inc=1|zeropad=3|pre=A-"},
-    {"MakeList", 22, "a\rb\rc\rd|pre=<|post=>"},
-    {"DatePrefs", 23, "MMDDYYYY|/|1"},
-    {"TimePrefs", 24, "12|:|1"},
-    {"MinuteIncrementPrefs", 25, "1"},
-    {"HourIncrementPrefs", 26, "1"},
-    {"OverflowMessagePrefs", 27, "The date range specified is too large."},
-    {"FormatDate", 28, "3/5/2001"},
-    {"FormatTime", 29, "14:05:33"},
-    {"Version#", 30, ""},
+// One typical parameter for each function, by id.
+inline const char* const kTypicalParameters[] = {
+    "Total: |1/1/2001|8:00|1/3/2001|17:30| hrs",  // Kelv-DiffDaysString
+    "1/1/2001|8:00|1/3/2001|17:30",
+    "1/1/2001|0:00|1/2/2001|2:03:04.05",
+    "1/1/2001|1/3/2001",  // Kelv-DiffDays
+    "1/1/2001|1/3/2001",
+    "8:00|17:30",
+    "8:00|17:30:15",
+    "1/1/2001|1/31/2001",
+    "",  // Kelv-TimeStamp (full)
+    "",
+    "",
+    "08:00|09:00",  // Kelv-DateList (Minutes)
+    "1/1/2001|08:00|1/1/2001|09:00",
+    "08:30|17:30",
+    "1/1/2001|08:30|1/2/2001|08:30",
+    "08:00|17:00",
+    "1/1/2001|08:00|1/2/2001|08:00",
+    "1/1/2001|1/31/2001",  // Kelv-DateList (days)
+    "1/1/2001|12/1/2001",
+    "1/1/2001|12/1/2001",
+    "1/1/2001|1/1/2030",
+    "start=1|end=30|inc=1|zeropad=3|pre=A-",  // Kelv-ListNumbers
+    "a\rb\rc\rd|pre=<|post=>",
+    "MMDDYYYY|/|1",  // Kelv-DatePrefs
+    "12|:|1",
+    "1",
+    "1",
+    "The date range specified is too large.",
+    "3/5/2001",  // Kelv-FormatDate
+    "14:05:33",
+    "",  // Kelv-Version#
 };
+static_assert(sizeof kTypicalParameters / sizeof kTypicalParameters[0] == KELV_FUNCTION_COUNT,
+              "a typical parameter for every function");
+
+inline std::vector<BenchCall> TypicalCalls() {
+  std::vector<BenchCall> calls;
+#define KELV_BENCH_CALL(id, Ident, name, Handler) calls.push_back({name + 5, id, kTypicalParameters[id]});
+  KELV_FUNCTION_TABLE(KELV_BENCH_CALL)  // the label drops "Kelv-"
+#undef KELV_BENCH_CALL
+  return calls;
+}
+
+inline const std::vector<BenchCall> kTypicalCalls = TypicalCalls();
 
 // Estimates just below 65535 bytes with the default preferences (12-hour
 // clock, MM/DD/YYYY, steps of 1).

@@ -6,8 +6,11 @@
 // host passed it.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
+#include <vector>
 
+#include "FunctionRegistry.h"
 #include "TestHost.h"
 #include "prefs/DateTimePrefs.h"
 
@@ -17,9 +20,11 @@ struct Call {
   int32_t id;
   const char* parameter;
   int32_t dateFormat = 13;
+  int32_t setupId = -1;  // a call made first, without faults
+  const char* setupParameter = "";
 };
 
-const Call kCalls[] = {
+const Call kOwnCalls[] = {
     {0, "1/1/2001|9:00|1/2/2001|11:00:05"}, {1, "1/1/2001|1/3/2001"}, {2, "10:03|10:00"},
     {3, "1/1/2001|1/3/2001"}, {4, "8:00|9:00"}, {5, "8:00|9:00"}, {6, "8:00|9:00"}, {7, "8:00|9:00"},
     {8, ""}, {9, ""}, {10, ""}, {11, "<|10:00|10:30|>"}, {12, "1/1/2001|23:58|1/2/2001|00:01"},
@@ -31,6 +36,36 @@ const Call kCalls[] = {
     // Items longer than their estimate, so the list moves to its spill buffer.
     {17, "1/1/1500|1/30/1500", 14}, {16, "1/1/1500|22:00|1/3/1500|02:00", 14},
 };
+
+int32_t IdOf(const char* name) {
+#define KELV_ID_OF(id, Ident, functionName, Handler) \
+  if (std::strcmp(name, functionName) == 0) return id;
+  KELV_FUNCTION_TABLE(KELV_ID_OF)
+#undef KELV_ID_OF
+  return -1;
+}
+
+// Every example of the manual, then the cases of this test's own.
+std::vector<Call> Calls() {
+  std::vector<Call> calls;
+  const char* names[] = {
+#define KELV_NAME_OF(id, Ident, name, Handler) name,
+      KELV_FUNCTION_TABLE(KELV_NAME_OF)
+#undef KELV_NAME_OF
+  };
+  enum : int32_t {
+#define KELV_ID(id, Ident, name, Handler) k##Ident = id,
+    KELV_FUNCTION_TABLE(KELV_ID)
+#undef KELV_ID
+  };
+#define KELV_EXAMPLE_CALL(Ident, setupName, setupParameter, parameter, result) \
+  calls.push_back({IdOf(names[k##Ident]), parameter, 13, IdOf(setupName), setupParameter});
+  KELV_FUNCTION_EXAMPLES(KELV_EXAMPLE_CALL)
+#undef KELV_EXAMPLE_CALL
+  for (const Call& own : kOwnCalls) calls.push_back(own);
+  return calls;
+}
+
 
 // A failed resize may end a call in one of the documented ways only: the
 // whole result, "??", the handle exactly as the host passed it, or (from the
@@ -46,12 +81,13 @@ void ExpectDocumentedEnding(const std::string& result, const std::string& clean,
 
 TEST(MemoryFaults, EveryResizeFailingFromTheNthOnAndTheNthAlone) {
   TestHost host;
-  for (const Call& call : kCalls) {
+  for (const Call& call : Calls()) {
     SetDefaultPrefs();
     DateTimePrefs.dateFormat = call.dateFormat;
+    if (call.setupId >= 0) host.Call(call.setupId, call.setupParameter);
     host.Call(call.id, call.parameter);
     const int resizes = host.Resizes();
-    const std::string clean = host.Call(call.id, call.parameter);
+    const std::string clean = host.Call(call.id, call.parameter, "host's bytes");
     for (int at = 1; at <= resizes + 1; ++at) {
       const std::string fromOn = host.Call(call.id, call.parameter, "host's bytes", at);
       ExpectDocumentedEnding(fromOn, clean, call, at, "from then on");
