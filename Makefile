@@ -3,7 +3,7 @@
 #   make test   installs what is missing, builds, runs every test of both builds
 SHELL := /bin/bash
 .DEFAULT_GOAL := test
-.PHONY: fuzz deps configure build build-native build-asan build-asan32 build-win32 test test-native test-asan test-asan32 test-win32 demo bench coverage docs clean
+.PHONY: fuzz deps configure build build-native build-asan build-asan32 build-win32 test test-native test-asan test-asan32 test-win32 demo bench coverage docs dist clean
 
 WINE_ENV := WINEPREFIX=$(CURDIR)/build/win32/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -57,6 +57,11 @@ bench: deps
 docs: build-native
 	bash tools/update-docs.sh build/native/bin/generate-manual
 
+# dist/: the stripped plug-in, the manual as one HTML page, a read-me and SHA-256 sums.
+dist: build-win32
+	@command -v cmark >/dev/null || apt-get install -y -qq cmark >/dev/null
+	bash tools/make-dist.sh build/win32/bin/KELVDATE.FMX
+
 # Line and branch coverage of the plug-in's code over the native suite (clang).
 coverage: deps
 	@command -v clang++ >/dev/null || apt-get install -y -qq clang >/dev/null
@@ -65,7 +70,7 @@ coverage: deps
 	bash tools/coverage.sh build/coverage
 
 clean:
-	rm -rf build
+	rm -rf build dist
 
 # Coverage-guided fuzzing with libFuzzer (clang), FUZZ_SECONDS for each
 # target, with its dictionary; what a target finds is merged into its corpus

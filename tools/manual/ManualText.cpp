@@ -148,6 +148,7 @@ std::string FunctionSection(const FunctionEntry& entry) {
 std::string FunctionsManual() {
   const auto& groups = FunctionGroups();
   std::string text =
+      "<a id=\"functions\"></a>\n\n"
       "# Functions\n\n"
       "<!-- Made from resources/FunctionRegistry.h by `make docs`; edit the registry, not this file. -->\n\n"
       "Every function takes one text parameter and answers one text. Fields of the parameter are "
@@ -162,7 +163,7 @@ std::string FunctionsManual() {
     }
     text += "\n";
   }
-  text += "\n## Dates and times\n\n"
+  text += "\n<a id=\"dates-and-times\"></a>\n\n## Dates and times\n\n"
           "A date is three numbers separated by the date separator (`/` unless changed) or `-`, read by "
           "their size whatever the date order: `25/12/2001`, `12/25/2001` and `2001-12-25` are all "
           "Christmas, and `05/06/2001` is 6 May. Two-digit years 90 to 99 are 1990 to 1999, 00 to 89 "
@@ -175,7 +176,7 @@ std::string FunctionsManual() {
     text += "## " + std::string(groups[g].title) + "\n\n";
     text += "Functions that answer " + std::string(groups[g].summary) + ".\n\n";
     for (const FunctionEntry& entry : FunctionEntries()) {
-      if (entry.group == static_cast<int>(g)) text += FunctionSection(entry);
+      if (entry.group == static_cast<int>(g)) text += "<a id=\"" + Anchor(entry.name) + "\"></a>\n\n" + FunctionSection(entry);
     }
   }
   return text;
