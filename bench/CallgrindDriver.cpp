@@ -11,10 +11,11 @@
 
 #include "BenchHost.h"
 #include "Calls.h"
+#include "host/FunctionIds.h"
 
 namespace {
 
-bool IsList(const BenchCall& call) { return call.id >= 11 && call.id <= 22; }
+bool IsList(const BenchCall& call) { return call.id >= kListMinutes && call.id <= kMakeList; }
 
 int Run(int id, const std::string& parameter, int calls) {
   static BenchHost host;

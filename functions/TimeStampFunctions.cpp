@@ -2,6 +2,7 @@
 
 #include "PlatformApi.h"
 #include "datetime/Formatting.h"
+#include "host/FunctionIds.h"
 #include "host/ResultWriters.h"
 
 void WriteCurrentTimeStamp(HostHandle result, int32_t id) {
@@ -9,11 +10,11 @@ void WriteCurrentTimeStamp(HostHandle result, int32_t id) {
   GetLocalTime(&now);
   char text[2 * kFormattedTextSize];
   int32_t length = 0;
-  if (id != 9) {
+  if (id != kTimeStampTime) {
     length = FormatDateText(text, now.wYear, now.wMonth, now.wDay, nullptr, nullptr, false);
   }
-  if (id == 8) text[length++] = '|';
-  if (id != 10) {
+  if (id == kTimeStampFull) text[length++] = '|';
+  if (id != kTimeStampDate) {
     length += FormatTimeText(text + length, now.wHour, now.wMinute, now.wSecond,
                              now.wMilliseconds, nullptr, nullptr, true, false);
   }

@@ -15,7 +15,8 @@
 
 #include "host/CallBlock.h"
 
-// id 8: date|time, 9: time with milliseconds, 10: date; from GetLocalTime.
+// kTimeStampFull: date|time, kTimeStampTime: the time with milliseconds,
+// kTimeStampDate: the date; from GetLocalTime.
 void WriteCurrentTimeStamp(HostHandle result, int32_t id);
 void WriteFormattedDate(HostHandle result, int32_t year, int32_t month, int32_t day);
 void WriteFormattedTime(HostHandle result, int32_t hour, int32_t minute, int32_t second,

@@ -1,5 +1,6 @@
 #include "Dispatcher.h"
 
+#include "FunctionIds.h"
 #include "HostServices.h"
 #include "ResultWriters.h"
 #include "datetime/Parsing.h"
@@ -17,12 +18,6 @@ namespace {
 constexpr int32_t kFormatTextLimit = 64;
 constexpr int32_t kPrefsTextLimit = 128;
 constexpr int32_t kMessageLimit = 255;
-
-enum FunctionId : int32_t {
-#define KELV_FUNCTION_ID(id, Ident, name, Handler) k##Ident = id,
-  KELV_FUNCTION_TABLE(KELV_FUNCTION_ID)
-#undef KELV_FUNCTION_ID
-};
 
 // The parameter's size; false (and "??" written) when it is empty.
 bool NonEmptyParameter(HostHandle parameter, int32_t* size) {

@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "FunctionRegistry.h"
 #include "TestHost.h"
+#include "host/FunctionIds.h"
 #include "prefs/DateTimePrefs.h"
 
 namespace {
@@ -53,11 +53,6 @@ std::vector<Call> Calls() {
       KELV_FUNCTION_TABLE(KELV_NAME_OF)
 #undef KELV_NAME_OF
   };
-  enum : int32_t {
-#define KELV_ID(id, Ident, name, Handler) k##Ident = id,
-    KELV_FUNCTION_TABLE(KELV_ID)
-#undef KELV_ID
-  };
 #define KELV_EXAMPLE_CALL(Ident, setupName, setupParameter, parameter, result) \
   calls.push_back({IdOf(names[k##Ident]), parameter, 13, IdOf(setupName), setupParameter});
   KELV_FUNCTION_EXAMPLES(KELV_EXAMPLE_CALL)
@@ -72,7 +67,7 @@ std::vector<Call> Calls() {
 // integer writer, which empties it) nothing. Never a cut or padded text.
 void ExpectDocumentedEnding(const std::string& result, const std::string& clean, const Call& call,
                             int at, const char* mode) {
-  const bool integerWriter = call.id >= 3 && call.id <= 7;  // Kelv-DiffDays .. Kelv-DiffMilliSeconds
+  const bool integerWriter = call.id >= kDiffDays && call.id <= kDiffMilliSeconds;
   const bool ending =
       result == clean || result == "??" || result == "host's bytes" || (result.empty() && integerWriter);
   EXPECT_TRUE(ending) << "id " << call.id << " " << call.parameter << ", resize " << at << " failing " << mode

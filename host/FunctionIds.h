@@ -1,0 +1,13 @@
+// The ids of the 31 functions by name, from the function registry:
+// kDiffDays is 3, kVersion 30, ...
+#pragma once
+
+#include <cstdint>
+
+#include "resources/FunctionRegistry.h"
+
+enum FunctionId : int32_t {
+#define KELV_FUNCTION_ID(id, Ident, name, Handler) k##Ident = id,
+  KELV_FUNCTION_TABLE(KELV_FUNCTION_ID)
+#undef KELV_FUNCTION_ID
+};
