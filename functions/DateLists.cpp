@@ -3,7 +3,7 @@
 #include <cstring>
 #include <new>
 
-#include "InPlaceList.h"
+#include "ListBuilder.h"
 #include "datetime/Calendar.h"
 #include "datetime/Formatting.h"
 #include "host/ResultWriters.h"
@@ -30,12 +30,14 @@ int64_t DateTextWidth() {
     default: return 10;
   }
 }
-// Two-digit year orders write years before 1900 in full: items of such a
-// list can be longer than the estimate allows for.
-bool DatesMayOutgrow(int32_t startYear) {
+// A list of dates from startYear on goes into the handle, unless its items
+// can be longer than the estimate allows for: two-digit year orders write
+// years before 1900 in full, so such a list is collected aside.
+bool BeginDateList(ListBuilder* list, int64_t estimate, int32_t startYear) {
   const int32_t format = DateTimePrefs.dateFormat;
   const bool twoDigitYear = format == kDateMMDDYY || format == kDateDDMMYY || format == kDateYYMMDD;
-  return twoDigitYear && startYear < 1900;
+  if (twoDigitYear && startYear < 1900) return list->BeginAside(estimate, kResultSizeLimit - 1);
+  return list->BeginInHandle(estimate);
 }
 int64_t TimeTextWidth() { return DateTimePrefs.timeFormat == kTime12Hour ? 8 : 5; }
 int64_t HourTextWidth() {
@@ -73,18 +75,18 @@ void WriteClockList(HostHandle result, const char* prefix, const char* suffix, i
   const int64_t end = start + span;
   int64_t count = span / step + 1;
   const int64_t width = hoursOnly ? HourTextWidth() : TimeTextWidth();
-  InPlaceList list;
-  if (!BeginInPlaceList(&list, result, InPlaceEstimate(width, prefix, suffix, count))) return;
+  ListBuilder list(result);
+  if (!list.BeginInHandle(InPlaceEstimate(width, prefix, suffix, count))) return;
   char item[kFormattedTextSize];
   bool first = true;
   for (int64_t t = start; t <= end && count > 0; t += step, --count) {
     const int32_t d = static_cast<int32_t>(((t % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay);
     const int32_t n = hoursOnly ? FormatHourText(item, d / 60, prefix, suffix, !first)
                                 : FormatTimeText(item, d / 60, d % 60, 0, 0, prefix, suffix, false, !first);
-    if (!AppendListItem(&list, item, n)) return;
+    if (!list.Append(item, n)) return;
     first = false;
   }
-  FinishInPlaceList(&list);
+  list.Finish();
 }
 
 }  // namespace
@@ -113,9 +115,8 @@ void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix
   const int64_t totalMinutes = totalSeconds / 60;
   int64_t count = totalMinutes / step + 1;
   const int64_t width = (hourOnly ? HourTextWidth() : TimeTextWidth()) + DateTextWidth() + 1;
-  InPlaceList list;
-  if (!BeginInPlaceList(&list, result, InPlaceEstimate(width, prefix, suffix, count), DatesMayOutgrow(year)))
-    return;
+  ListBuilder list(result);
+  if (!BeginDateList(&list, InPlaceEstimate(width, prefix, suffix, count), year)) return;
   bool leap = IsLeapYear(year);
   int64_t running = minute - step;
   char item[kFormattedTextSize];
@@ -137,10 +138,10 @@ void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix
     }
     const int32_t n = FormatDateTimeText(item, year, month, day, hour, static_cast<int32_t>(running),
                                          prefix, suffix, !first, hourOnly);
-    if (!AppendListItem(&list, item, n)) return;
+    if (!list.Append(item, n)) return;
     first = false;
   }
-  FinishInPlaceList(&list);
+  list.Finish();
 }
 
 namespace {
@@ -188,22 +189,20 @@ void MakeDayTemplate(DayItemTemplate* t, int32_t year, int32_t month, int32_t da
 
 void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
                   int32_t month, int32_t day, int64_t count) {
-  InPlaceList list;
-  if (!BeginInPlaceList(&list, result, InPlaceEstimate(DateTextWidth(), prefix, suffix, count),
-                        DatesMayOutgrow(year)))
-    return;
+  ListBuilder list(result);
+  if (!BeginDateList(&list, InPlaceEstimate(DateTextWidth(), prefix, suffix, count), year)) return;
   bool leap = IsLeapYear(year);
   char first[kFormattedTextSize];
   DayItemTemplate t;
   for (int64_t i = 0; i < count;) {
     if (i == 0) {
       const int32_t n = FormatDateText(first, year, month, day, prefix, suffix, false);
-      if (!AppendListItem(&list, first, n)) return;
+      if (!list.Append(first, n)) return;
     } else {
       // A run of days with the same month and number of digits: one template,
       // then only the digits change.
       MakeDayTemplate(&t, year, month, day, prefix, suffix);
-      if (!AppendListItem(&list, t.text, t.length)) return;
+      if (!list.Append(t.text, t.length)) return;
       if (t.digitsAt >= 0) {
         // The run ends with the month, or where a one-digit day reaches 10.
         const int32_t last = (month == 2 && leap) ? 29 : MonthLengths[month];
@@ -217,7 +216,7 @@ void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int
             *ones = '0';
             ++*tens;
           }
-          if (!AppendListItem(&list, t.text, t.length)) return;
+          if (!list.Append(t.text, t.length)) return;
         }
         if (run > 0) {
           i += run;
@@ -228,7 +227,7 @@ void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int
     ++i;
     NextDay(&year, &month, &day, &leap);
   }
-  FinishInPlaceList(&list);
+  list.Finish();
 }
 
 void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,
@@ -239,27 +238,25 @@ void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, i
   if (count < 1) return;
   const int64_t size =
       (TextLength(suffix) + TextLength(prefix) + 7 + (names ? 1 : 0) + kSeparatorLength) * count + 1;
-  if (CheckResultOverflow(size)) return;
-  char* buffer = new (std::nothrow) char[size];
-  if (buffer == nullptr) return;
-  TextCursor c = MakeTextCursor(buffer, size - 1);
+  ListBuilder list(result);
+  if (!list.BeginAside(size, size - 1)) return;
+  TextCursor* c = list.Text();
   int32_t year = startYear;
   int32_t month = startMonth;
   for (int64_t i = 0; i < count; ++i) {
-    PutText(&c, prefix);
-    if (names) PutText(&c, MonthAbbreviations[month]);
-    else PutNumber(&c, month, 2);
-    PutChar(&c, '/');
-    PutNumber(&c, year, 0);
-    PutText(&c, suffix);
-    PutText(&c, ListSeparator);
+    PutText(c, prefix);
+    if (names) PutText(c, MonthAbbreviations[month]);
+    else PutNumber(c, month, 2);
+    PutChar(c, '/');
+    PutNumber(c, year, 0);
+    PutText(c, suffix);
+    PutText(c, ListSeparator);
     if (++month > 12) {
       month = 1;
       ++year;
     }
   }
-  WriteFinishedList(result, buffer, c.length);
-  delete[] buffer;
+  list.Finish();
 }
 
 void WriteYearList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,
@@ -267,16 +264,14 @@ void WriteYearList(HostHandle result, const char* prefix, const char* suffix, in
   if (endYear < startYear) return;
   const int64_t count = static_cast<int64_t>(endYear) - startYear + 1;
   const int64_t size = (TextLength(suffix) + TextLength(prefix) + 4 + kSeparatorLength) * count + 1;
-  if (CheckResultOverflow(size)) return;
-  char* buffer = new (std::nothrow) char[size];
-  if (buffer == nullptr) return;
-  TextCursor c = MakeTextCursor(buffer, size - 1);
+  ListBuilder list(result);
+  if (!list.BeginAside(size, size - 1)) return;
+  TextCursor* c = list.Text();
   for (int64_t year = startYear; year <= endYear; ++year) {
-    PutText(&c, prefix);
-    PutNumber(&c, year, 0);
-    PutText(&c, suffix);
-    PutText(&c, ListSeparator);
+    PutText(c, prefix);
+    PutNumber(c, year, 0);
+    PutText(c, suffix);
+    PutText(c, ListSeparator);
   }
-  WriteFinishedList(result, buffer, c.length);
-  delete[] buffer;
+  list.Finish();
 }

@@ -1,8 +1,10 @@
 #include "NumberLists.h"
 
 #include <cstring>
+#include <memory>
 #include <new>
 
+#include "ListBuilder.h"
 #include "datetime/Formatting.h"
 #include "host/HostServices.h"
 #include "host/ResultWriters.h"
@@ -75,28 +77,31 @@ void WriteNumberList(HostHandle parameter, HostHandle result) {
                                        : static_cast<int64_t>(start) - end;
   const int64_t items = distance / step + 1;
   const int64_t estimate = (TextLength(suffix) + TextLength(prefix) + width + kSeparatorLength) * items;
-  if (CheckResultOverflow(estimate)) return;
-  char* buffer = new (std::nothrow) char[estimate + 1];
-  if (buffer == nullptr) return;
-
-  TextCursor c = MakeTextCursor(buffer, estimate - 1);
+  // The text never passes estimate - 1 characters: only the last separator
+  // can be lost to that bound, and the trim removes it anyway.
+  ListBuilder list(result);
+  if (!list.BeginAside(estimate, estimate - 1)) return;
+  TextCursor* c = list.Text();
   const int64_t pad = zeroPad > 0 ? zeroPad : 0;
   const int64_t delta = start < end ? step : -static_cast<int64_t>(step);
   for (int64_t v = start, n = 0; n < items; v += delta, ++n) {
-    PutText(&c, prefix);
-    PutNumber(&c, v, pad);
-    PutText(&c, suffix);
-    PutText(&c, ListSeparator);
+    PutText(c, prefix);
+    PutNumber(c, v, pad);
+    PutText(c, suffix);
+    PutText(c, ListSeparator);
   }
-  WriteFinishedList(result, buffer, c.length);
-  delete[] buffer;
+  list.Finish();
 }
 
 void WriteWrappedList(HostHandle parameter, HostHandle result) {
   int32_t size = HostHandleSize(parameter);
   if (size < 0) size = 0;
-  char* text = new (std::nothrow) char[static_cast<size_t>(size) + 1];
-  if (text == nullptr) return;
+  std::unique_ptr<char[]> copy(new (std::nothrow) char[static_cast<size_t>(size) + 1]);
+  if (copy == nullptr) {
+    WriteErrorResult();
+    return;
+  }
+  char* text = copy.get();
   ReadParameter(parameter, text, size);
 
   char prefix[kAffixLimit + 1] = {0};
@@ -124,10 +129,7 @@ void WriteWrappedList(HostHandle parameter, HostHandle result) {
     }
     piece = *pieceEnd == '|' ? pieceEnd + 1 : pieceEnd;
   }
-  if (list == nullptr) {
-    delete[] text;
-    return;
-  }
+  if (list == nullptr) return;
 
   int64_t lineEnds = 0;
   for (int64_t i = 0; i < listLength; ++i) {
@@ -135,29 +137,20 @@ void WriteWrappedList(HostHandle parameter, HostHandle result) {
   }
   const int64_t estimate =
       (TextLength(suffix) + TextLength(prefix) + kSeparatorLength) * (lineEnds + 1) + listLength;
-  if (CheckResultOverflow(estimate)) {
-    delete[] text;
-    return;
-  }
-  char* buffer = new (std::nothrow) char[estimate + 1];
-  if (buffer == nullptr) {
-    delete[] text;
-    return;
-  }
-  TextCursor c = MakeTextCursor(buffer, estimate);
+  ListBuilder builder(result);
+  if (!builder.BeginAside(estimate, estimate)) return;
+  TextCursor* c = builder.Text();
   // An empty list text is one empty item; a final line end adds none.
   int64_t i = 0;
   do {
     int64_t itemEnd = i;
     while (itemEnd < listLength && list[itemEnd] != '\r' && list[itemEnd] != '\n') ++itemEnd;
-    PutText(&c, prefix);
+    PutText(c, prefix);
     const int64_t kept = itemEnd - i > kAffixLimit ? kAffixLimit : itemEnd - i;
-    for (int64_t k = 0; k < kept; ++k) PutChar(&c, list[i + k]);
-    PutText(&c, suffix);
-    PutText(&c, ListSeparator);
+    for (int64_t k = 0; k < kept; ++k) PutChar(c, list[i + k]);
+    PutText(c, suffix);
+    PutText(c, ListSeparator);
     i = itemEnd + 1;  // each line end ends exactly one item
   } while (i < listLength);
-  WriteFinishedList(result, buffer, c.length);
-  delete[] buffer;
-  delete[] text;
+  builder.Finish();
 }

@@ -86,14 +86,6 @@ bool CheckResultOverflow(int64_t n) {
   return true;
 }
 
-void WriteFinishedList(HostHandle result, char* text, int64_t length) {
-  text[length] = 0;
-  TrimTrailingLineEnds(text);
-  const int64_t trimmed = static_cast<int64_t>(std::strlen(text));
-  if (CheckResultOverflow(trimmed)) return;
-  WriteHandleBytes(result, text, static_cast<int32_t>(trimmed), true);
-}
-
 void TrimTrailingLineEnds(char* text) {
   if (text == nullptr) return;
   int32_t length = 0;

@@ -34,11 +34,6 @@ void WriteIntegerResult(HostHandle result, int64_t value);
 // 3000 ms have passed since the last one, writes "??" and answers true.
 bool CheckResultOverflow(int64_t n);
 
-// Delivers a list built in a buffer of at least length + 1 bytes: trims its
-// trailing line ends, refuses it at the size limit, else writes it through
-// LockHandle/UnlockHandle.
-void WriteFinishedList(HostHandle result, char* text, int64_t length);
-
 // Removes every CR and LF from the end of text.
 void TrimTrailingLineEnds(char* text);
 

@@ -1,8 +1,6 @@
 // A write position in a caller's buffer, with the few pieces the formatters
 // and list builders put together: characters, texts and decimal numbers
-// padded as "%0*d" pads them. Every put stops at the buffer's bound and
-// counts what it could not write, so a builder can tell a cut text from a
-// whole one.
+// padded as "%0*d" pads them. Every put stops at the buffer's bound.
 #pragma once
 
 #include <cstdint>
@@ -11,17 +9,15 @@ struct TextCursor {
   char* start;
   int64_t length;     // characters written
   int64_t capacity;   // characters that fit, the terminator not counted
-  int64_t dropped;    // characters that did not fit
 };
 
 inline TextCursor MakeTextCursor(char* buffer, int64_t capacity) {
   buffer[0] = 0;
-  return TextCursor{buffer, 0, capacity, 0};
+  return TextCursor{buffer, 0, capacity};
 }
 
 inline void PutChar(TextCursor* c, char ch) {
   if (c->length < c->capacity) c->start[c->length++] = ch;
-  else ++c->dropped;
 }
 
 // A NULL text writes nothing, like an empty one.

@@ -1,33 +1,34 @@
-// The in-place list's way out when items come out longer than the estimate:
-// the list moves aside and still reaches the handle whole, a total that
-// reaches the size limit is refused, and a refused final resize never leaves
-// part of the list standing as the answer.
+// The list builder's endings: a list in the handle or aside reaches the
+// handle whole, items longer than the estimate move the list aside, a total
+// that reaches the size limit is refused, and a refused final resize never
+// leaves part of the list standing as the answer.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "TestHost.h"
-#include "functions/InPlaceList.h"
+#include "functions/ListBuilder.h"
 #include "host/ResultWriters.h"
 #include "prefs/DateTimePrefs.h"
 
 namespace {
 
 // Items of `width` bytes against an estimate of 4 bytes each (32-byte item
-// buffers, as the formatters give).
-std::string BuildList(TestHost* host, int items, int width, bool mayOutgrow, int failFrom = 0,
+// buffers, as the formatters give), in the handle or aside from the start.
+std::string BuildList(TestHost* host, int items, int width, bool aside, int failFrom = 0,
                       TestHost::Failing failing = TestHost::Failing::FromTheNthOn) {
   HostHandle result = host->Prepare("host's bytes", failFrom, failing);
   currentResultHandle = result;  // where "??" goes, as the dispatcher sets it
-  InPlaceList list;
-  if (!BeginInPlaceList(&list, result, 4 * items, mayOutgrow)) return host->Result();
+  ListBuilder list(result);
+  const bool begun = aside ? list.BeginAside(4 * items, kResultSizeLimit - 1) : list.BeginInHandle(4 * items);
+  if (!begun) return host->Result();
   for (int i = 0; i < items; ++i) {
     char item[40];
     std::string text(static_cast<size_t>(width), static_cast<char>('a' + i % 26));
     text.copy(item, text.size());
-    if (!AppendListItem(&list, item, width)) return host->Result();
+    if (!list.Append(item, width)) return host->Result();
   }
-  FinishInPlaceList(&list);
+  list.Finish();
   return host->Result();
 }
 
@@ -37,11 +38,11 @@ std::string Expected(int items, int width) {
   return text;
 }
 
-TEST(InPlaceList, ItemsLongerThanTheEstimate) {
+TEST(ListBuilder, ItemsLongerThanTheEstimate) {
   TestHost host;
   SetDefaultPrefs();
   DateTimePrefs.overflowMessageOn = 0;
-  struct Case { int items; int width; bool mayOutgrow; std::string expected; } cases[] = {
+  struct Case { int items; int width; bool aside; std::string expected; } cases[] = {
       {10, 4, false, Expected(10, 4)},  // as estimated
       {10, 3, false, Expected(10, 3)},  // shorter: cut to what was written
       {10, 9, false, Expected(10, 9)},  // longer: moves aside on the way
@@ -50,16 +51,16 @@ TEST(InPlaceList, ItemsLongerThanTheEstimate) {
       {4000, 20, true, "??"},
   };
   for (const Case& c : cases) {
-    const std::string result = BuildList(&host, c.items, c.width, c.mayOutgrow);
+    const std::string result = BuildList(&host, c.items, c.width, c.aside);
     EXPECT_TRUE(result == c.expected) << c.items << " items of " << c.width
-                                      << (c.mayOutgrow ? ", aside from the start" : "") << ": "
+                                      << (c.aside ? ", aside from the start" : "") << ": "
                                       << result.size() << " bytes [" << result.substr(0, 40) << "]";
   }
 }
 
-TEST(InPlaceList, RefusedResizesLeaveNoPartOfTheList) {
+TEST(ListBuilder, RefusedResizesLeaveNoPartOfTheList) {
   TestHost host;
-  struct Case { bool mayOutgrow; int failFrom; TestHost::Failing failing; std::string expected; } cases[] = {
+  struct Case { bool aside; int failFrom; TestHost::Failing failing; std::string expected; } cases[] = {
       // Moved aside on the way: part of the list is already in the handle.
       {false, 1, TestHost::Failing::FromTheNthOn, "host's bytes"},
       {false, 2, TestHost::Failing::NthOnly, "??"},
@@ -68,8 +69,8 @@ TEST(InPlaceList, RefusedResizesLeaveNoPartOfTheList) {
       {true, 1, TestHost::Failing::NthOnly, "host's bytes"},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(BuildList(&host, 10, 9, c.mayOutgrow, c.failFrom, c.failing), c.expected)
-        << (c.mayOutgrow ? "aside from the start" : "moved on the way") << ", resize " << c.failFrom;
+    EXPECT_EQ(BuildList(&host, 10, 9, c.aside, c.failFrom, c.failing), c.expected)
+        << (c.aside ? "aside from the start" : "moved on the way") << ", resize " << c.failFrom;
   }
 }
 

@@ -1,0 +1,63 @@
+#include "ListBuilder.h"
+
+#include <new>
+
+#include "host/HostServices.h"
+#include "host/ResultWriters.h"
+
+bool ListBuilder::BeginInHandle(int64_t estimate) {
+  if (CheckResultOverflow(estimate)) return false;
+  HostResizeHandle(result_, static_cast<int32_t>(estimate));
+  if (HostLastMemoryError() != 0) return false;
+  text_ = TextCursor{HandleData(result_), 0, estimate};  // the block stays put until the next resize
+  inHandle_ = true;
+  return true;
+}
+
+bool ListBuilder::BeginAside(int64_t estimate, int64_t capacity) {
+  if (CheckResultOverflow(estimate)) return false;
+  buffer_ = new (std::nothrow) char[capacity + 1];
+  if (buffer_ == nullptr) {
+    WriteErrorResult();
+    return false;
+  }
+  text_ = MakeTextCursor(buffer_, capacity);
+  return true;
+}
+
+// Room for the largest list there can be; what the handle already holds
+// comes along.
+bool ListBuilder::MoveAside() {
+  buffer_ = new (std::nothrow) char[kResultSizeLimit];
+  if (buffer_ == nullptr) {
+    WriteErrorResult();
+    return false;
+  }
+  if (text_.length > 0) std::memcpy(buffer_, text_.start, static_cast<size_t>(text_.length));
+  text_.start = buffer_;
+  text_.capacity = kResultSizeLimit - 1;
+  return true;
+}
+
+bool ListBuilder::AppendAside(const char* item, int32_t n) {
+  const int64_t needed = text_.length + n;
+  if (CheckResultOverflow(needed)) return false;
+  if (buffer_ == nullptr && !MoveAside()) return false;
+  std::memcpy(text_.start + text_.length, item, static_cast<size_t>(n));
+  text_.length = needed;
+  return true;
+}
+
+void ListBuilder::Finish() {
+  if (buffer_ == nullptr) {
+    HostResizeHandle(result_, static_cast<int32_t>(text_.length));
+    return;
+  }
+  buffer_[text_.length] = 0;
+  TrimTrailingLineEnds(buffer_);
+  const int64_t length = static_cast<int64_t>(std::strlen(buffer_));
+  if (CheckResultOverflow(length)) return;
+  // Refused: a list that began in the handle has part of itself there, which
+  // must not stand as the answer.
+  if (!WriteHandleBytes(result_, buffer_, static_cast<int32_t>(length), true) && inHandle_) WriteErrorResult();
+}

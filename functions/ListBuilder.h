@@ -1,0 +1,69 @@
+// The one way every list function writes its result: check the size it will
+// reach, collect the items, deliver the finished list.
+//
+// A list either goes straight into the result handle, sized to its estimate
+// at the start (the date lists whose items have a known width), or is
+// collected aside in a buffer of its own and reaches the handle in one
+// resize at the end (lists whose items vary, or may outgrow the estimate).
+// An item that does not fit where the list goes moves the list aside and the
+// list goes on there, so nothing is ever written past the handle's size.
+//
+// Whatever the list, the endings are the same:
+//   the estimate, or the real text, reaches 65535 bytes   "??" (and the overflow message)
+//   no memory for the buffer                               "??"
+//   the host refuses the resize                            nothing more is written;
+//                                                          a list partly in the handle becomes "??"
+// The buffer is released when the builder goes, on every path.
+#pragma once
+
+#include <cstdint>
+#include <cstring>
+
+#include "host/CallBlock.h"
+#include "text/TextCursor.h"
+
+class ListBuilder {
+ public:
+  explicit ListBuilder(HostHandle result) : result_(result) {}
+  ~ListBuilder() { delete[] buffer_; }
+  ListBuilder(const ListBuilder&) = delete;
+  ListBuilder& operator=(const ListBuilder&) = delete;
+
+  // Checks the estimate and sizes the handle to it. False when the list was
+  // refused ("??" written) or the host could not resize: nothing more to do.
+  bool BeginInHandle(int64_t estimate);
+  // Checks `estimate` and collects the list aside, in at most `capacity`
+  // characters: PutText and PutNumber on Text() stop there. False when the
+  // list was refused.
+  bool BeginAside(int64_t estimate, int64_t capacity);
+
+  // Adds one formatted item. False when the list was refused on the way.
+  // `item` must hold at least 32 bytes (the formatters' buffers hold 256):
+  // short items go as one fixed 32-byte copy while there is room for it, the
+  // bytes past the item being overwritten by the next one or cut at the end.
+  bool Append(const char* item, int32_t n) {
+    if (text_.length + n > text_.capacity) return AppendAside(item, n);
+    char* at = text_.start + text_.length;
+    if (n <= 32 && text_.length + 32 <= text_.capacity) std::memcpy(at, item, 32);
+    else std::memcpy(at, item, static_cast<size_t>(n));
+    text_.length += n;
+    return true;
+  }
+
+  // The list collected aside, for builders that put it together piece by piece.
+  TextCursor* Text() { return &text_; }
+
+  // Delivers the list: a list in the handle is cut to what was written; a
+  // list aside loses its trailing line ends, is checked against the limit
+  // once more and is copied into the handle.
+  void Finish();
+
+ private:
+  bool MoveAside();
+  bool AppendAside(const char* item, int32_t n);
+
+  HostHandle result_;
+  TextCursor text_{nullptr, 0, 0};
+  char* buffer_ = nullptr;  // the list aside; nullptr while it is in the handle
+  bool inHandle_ = false;   // the handle holds the list's first items
+};
