@@ -2,6 +2,7 @@
 
 #include "Calendar.h"
 #include "prefs/DateTimePrefs.h"
+#include "text/Decimal.h"
 #include "text/VXString.h"
 
 namespace {
@@ -14,14 +15,7 @@ constexpr int32_t kLastDayNumber = 1095726;  // 30 December 3000
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
 // An unsigned digit group; a value beyond 32 bits counts as 2147483647.
-int32_t DigitValue(const char* digits) {
-  int64_t value = 0;
-  for (; IsDigit(*digits); ++digits) {
-    value = value * 10 + (*digits - '0');
-    if (value > 2147483647) return 2147483647;
-  }
-  return static_cast<int32_t>(value);
-}
+int32_t DigitValue(const char* digits) { return IsDigit(*digits) ? ReadDecimal(digits, nullptr) : 0; }
 
 bool AllDigits(const char* text) {
   for (; *text != 0; ++text) {

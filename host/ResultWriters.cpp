@@ -4,6 +4,7 @@
 
 #include "HostServices.h"
 #include "prefs/DateTimePrefs.h"
+#include "text/Decimal.h"
 #include "text/VXString.h"
 
 HostHandle currentResultHandle = nullptr;
@@ -14,39 +15,6 @@ namespace {
 const char kErrorResult[] = "??";
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
-
-// Reads digits after an optional sign, as strtol does, saturating; `end`
-// receives the first character not read.
-int32_t ReadSaturated(const char* p, const char** end) {
-  bool negative = false;
-  if (*p == '+' || *p == '-') {
-    negative = *p == '-';
-    ++p;
-  }
-  int64_t magnitude = 0;
-  for (; IsDigit(*p); ++p) {
-    if (magnitude <= 2147483648LL) magnitude = magnitude * 10 + (*p - '0');
-  }
-  *end = p;
-  if (negative) return magnitude >= 2147483648LL ? INT32_MIN : static_cast<int32_t>(-magnitude);
-  return magnitude >= 2147483647LL ? INT32_MAX : static_cast<int32_t>(magnitude);
-}
-
-// The decimal text of a 64-bit value; answers its length.
-int32_t Int64ToText(int64_t value, char* out) {
-  uint64_t magnitude = value < 0 ? 0u - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  char digits[24];
-  int32_t n = 0;
-  do {
-    digits[n++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  int32_t length = 0;
-  if (value < 0) out[length++] = '-';
-  while (n > 0) out[length++] = digits[--n];
-  out[length] = 0;
-  return length;
-}
 
 }  // namespace
 
@@ -67,8 +35,8 @@ void WriteTextResult(const char* text, int32_t n) {
 void WriteErrorResult() { WriteTextResult(kErrorResult, 2); }
 
 void WriteIntegerResult(HostHandle result, int64_t value) {
-  char text[24];
-  int32_t length = Int64ToText(value, text);
+  char text[kDecimalTextSize];
+  const int32_t length = WriteDecimal(text, value, 0);
   if (!WriteHandleBytes(result, text, length)) HostResizeHandle(result, 0);
 }
 
@@ -102,15 +70,12 @@ bool ParseSignedInteger(const char* text, int32_t* value) {
   for (; *p != 0; ++p) {
     if (!IsDigit(*p)) return false;
   }
-  const char* end;
-  *value = ReadSaturated(text, &end);
+  *value = ReadDecimal(text, nullptr);
   return true;
 }
 
 int32_t ReadLeadingInteger(const char* text) {
   const char* p = text;
   while (*p == ' ' || (*p >= '\t' && *p <= '\r')) ++p;
-  const char* end;
-  int32_t value = ReadSaturated(p, &end);
-  return value;
+  return ReadDecimal(p, nullptr);
 }

@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "Decimal.h"
+
 struct TextCursor {
   char* start;
   int64_t length;     // characters written
@@ -29,31 +31,19 @@ inline void PutText(TextCursor* c, const char* text) {
 // The decimal text of value, at least `width` characters with zeros after
 // the sign, as "%0*d" writes it: PutNumber(c, -5, 4) -> "-005".
 inline void PutNumber(TextCursor* c, int64_t value, int64_t width) {
-  if (value >= 0 && value < 100 && width <= 2) {  // months, days, hours, minutes
-    if (value >= 10 || width == 2) PutChar(c, static_cast<char>('0' + value / 10));
-    PutChar(c, static_cast<char>('0' + value % 10));
+  const int64_t room = c->capacity - c->length;
+  if (width < 0) width = 0;
+  if (room >= kDecimalTextSize + width) {  // straight into the text, the terminator overwritten later
+    c->length += WriteDecimal(c->start + c->length, value, width);
     return;
   }
-  if (value >= 0 && value < 10000 && width <= 4) {  // years
-    const int64_t digitsOf = value >= 1000 ? 4 : value >= 100 ? 3 : value >= 10 ? 2 : 1;
-    for (int64_t pad = width - digitsOf; pad > 0; --pad) PutChar(c, '0');
-    if (digitsOf >= 4) PutChar(c, static_cast<char>('0' + value / 1000));
-    if (digitsOf >= 3) PutChar(c, static_cast<char>('0' + value / 100 % 10));
-    if (digitsOf >= 2) PutChar(c, static_cast<char>('0' + value / 10 % 10));
-    PutChar(c, static_cast<char>('0' + value % 10));
-    return;
-  }
-  char digits[24];
-  int32_t n = 0;
-  uint64_t magnitude = value < 0 ? 0u - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  do {
-    digits[n++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  int64_t used = n + (value < 0 ? 1 : 0);
-  if (value < 0) PutChar(c, '-');
-  for (int64_t pad = width - used; pad > 0; --pad) PutChar(c, '0');
-  while (n > 0) PutChar(c, digits[--n]);
+  // Near the bound: the sign, the zeros and the digits one by one, as far as they go.
+  char text[kDecimalTextSize];
+  const int32_t n = WriteDecimal(text, value, 0);
+  const int32_t sign = text[0] == '-' ? 1 : 0;
+  if (sign != 0) PutChar(c, '-');
+  for (int64_t pad = width - n; pad > 0 && c->length < c->capacity; --pad) PutChar(c, '0');
+  for (int32_t i = sign; i < n; ++i) PutChar(c, text[i]);
 }
 
 // Terminates the text and answers its length.

@@ -1,5 +1,7 @@
 #include "VXString.h"
 
+#include "Decimal.h"
+
 #include <cstdio>
 #include <cstdlib>
 
@@ -262,19 +264,7 @@ void VXStrReverse(char* text) {
   }
 }
 
-int32_t VXIntToStr(int32_t value, char* buf) {
-  // The magnitude in unsigned arithmetic, so -2147483648 needs no special case.
-  uint32_t magnitude = value < 0 ? 0u - static_cast<uint32_t>(value) : static_cast<uint32_t>(value);
-  int32_t n = 0;
-  do {
-    buf[n++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
-  if (value < 0) buf[n++] = '-';
-  buf[n] = 0;
-  VXStrReverse(buf);
-  return n;
-}
+int32_t VXIntToStr(int32_t value, char* buf) { return WriteDecimal(buf, value, 0); }
 
 void VXAssertFailed(const char* condition, const char* module, int32_t line) {
   char report[4096];

@@ -1,0 +1,62 @@
+// Decimal numbers to and from text: the one writer and the one reader that
+// every part of the plug-in uses.
+#pragma once
+
+#include <cstdint>
+
+// Room WriteDecimal needs: a sign, 19 digits and the terminator, plus the
+// zeros of any width.
+constexpr int32_t kDecimalTextSize = 24;
+
+// The decimal text of value, at least `width` characters with zeros after
+// the sign, as "%0*d" writes it, and a terminator; answers its length.
+// `out` holds kDecimalTextSize + width bytes.
+//   WriteDecimal(out, -5, 4) -> "-005", 4     WriteDecimal(out, 42, 0) -> "42", 2
+inline int32_t WriteDecimal(char* out, int64_t value, int64_t width) {
+  int32_t n = 0;
+  if (value >= 0 && value < 100 && width <= 2) {  // months, days, hours, minutes
+    if (value >= 10 || width == 2) out[n++] = static_cast<char>('0' + value / 10);
+    out[n++] = static_cast<char>('0' + value % 10);
+    out[n] = 0;
+    return n;
+  }
+  if (value >= 0 && value < 10000 && width <= 4) {  // years
+    const int32_t count = value >= 1000 ? 4 : value >= 100 ? 3 : value >= 10 ? 2 : 1;
+    for (int64_t pad = width - count; pad > 0; --pad) out[n++] = '0';
+    if (count >= 4) out[n++] = static_cast<char>('0' + value / 1000);
+    if (count >= 3) out[n++] = static_cast<char>('0' + value / 100 % 10);
+    if (count >= 2) out[n++] = static_cast<char>('0' + value / 10 % 10);
+    out[n++] = static_cast<char>('0' + value % 10);
+    out[n] = 0;
+    return n;
+  }
+  char digits[kDecimalTextSize];
+  int32_t count = 0;
+  uint64_t magnitude = value < 0 ? 0u - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
+  do {
+    digits[count++] = static_cast<char>('0' + magnitude % 10);
+    magnitude /= 10;
+  } while (magnitude != 0);
+  if (value < 0) out[n++] = '-';
+  for (int64_t pad = width - count - n; pad > 0; --pad) out[n++] = '0';
+  while (count > 0) out[n++] = digits[--count];
+  out[n] = 0;
+  return n;
+}
+
+// Reads an optional "+" or "-" and the decimal digits after it, as strtol
+// reads them, saturating at the 32-bit limits on every platform; `end`, when
+// given, receives the first character not read. No digits read as 0.
+//   ReadDecimal("-12x", &end) -> -12, end at "x"     ReadDecimal("99999999999", 0) -> 2147483647
+inline int32_t ReadDecimal(const char* text, const char** end) {
+  const char* p = text;
+  const bool negative = *p == '-';
+  if (*p == '+' || *p == '-') ++p;
+  int64_t magnitude = 0;
+  for (; *p >= '0' && *p <= '9'; ++p) {
+    if (magnitude <= 2147483648LL) magnitude = magnitude * 10 + (*p - '0');
+  }
+  if (end != nullptr) *end = p;
+  if (negative) return magnitude >= 2147483648LL ? INT32_MIN : static_cast<int32_t>(-magnitude);
+  return magnitude >= 2147483647LL ? INT32_MAX : static_cast<int32_t>(magnitude);
+}
