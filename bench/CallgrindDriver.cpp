@@ -9,7 +9,7 @@
 #include <cstring>
 #include <string>
 
-#include "BenchHost.h"
+#include "TestHost.h"
 #include "Calls.h"
 #include "host/FunctionIds.h"
 
@@ -18,9 +18,10 @@ namespace {
 bool IsList(const BenchCall& call) { return call.id >= kListMinutes && call.id <= kMakeList; }
 
 int Run(int id, const std::string& parameter, int calls) {
-  static BenchHost host;
+  static TestHost host(TestHost::Storage::Fixed);
+  static bool started = host.Lifecycle(CallKind::Init) == 4;
   int32_t length = 0;
-  for (int i = 0; i < calls; ++i) length = host.Call(id, parameter);
+  for (int i = 0; i < calls && started; ++i) length = host.CallLength(id, parameter);
   std::printf("%d\n", static_cast<int>(length));
   return 0;
 }

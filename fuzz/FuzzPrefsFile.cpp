@@ -10,11 +10,9 @@
 #include <cstring>
 #include <string>
 
+#include "TestHost.h"
 #include "file/TVXFile.h"
-#include "host/CallBlock.h"
 #include "prefs/DateTimePrefs.h"
-
-extern "C" void FMExternCallProc(ExternCallBlock* block);
 
 namespace {
 
@@ -24,14 +22,6 @@ constexpr size_t kMessageSize = 256;
 
 void Require(bool condition) {
   if (!condition) std::abort();
-}
-
-void Lifecycle(uint8_t kind) {
-  ExternCallBlock block;
-  std::memset(&block, 0, sizeof block);
-  block.callKind = kind;
-  block.interfaceVersion = 4;
-  FMExternCallProc(&block);
 }
 
 // The preference file beside this program, named and closed.
@@ -60,11 +50,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   if (size > kMessageAt && std::memchr(expected + kMessageAt, 0, kMessageSize) == nullptr)
     expected[kMessageAt + kMessageSize - 1] = 0;
 
-  Lifecycle(CallKind::Init);
+  static TestHost host;
+  host.Lifecycle(CallKind::Init);
   Require(std::memcmp(&DateTimePrefs, expected, kImage) == 0);
   Require(activeTimeSeparator == DateTimePrefs.timeSeparator);
   Require(activeDateSeparator == DateTimePrefs.dateSeparator);
-  Lifecycle(CallKind::Shutdown);
+  host.Lifecycle(CallKind::Shutdown);
 
   std::string after(size + kImage + 1, '\0');
   int32_t length = static_cast<int32_t>(after.size());

@@ -1,8 +1,19 @@
 // Clocks of the native build: GetTickCount from the monotonic clock,
 // GetLocalTime from the wall clock in the local time zone.
 #include "PlatformApi.h"
+#include "StandInClock.h"
 
 #include <ctime>
+
+namespace {
+bool clockFixed = false;
+SYSTEMTIME fixedTime{};
+}  // namespace
+
+void SetStandInLocalTime(const SYSTEMTIME* fixed) {
+  clockFixed = fixed != nullptr;
+  if (fixed != nullptr) fixedTime = *fixed;
+}
 
 DWORD GetTickCount(void) {
   timespec now{};
@@ -13,6 +24,10 @@ DWORD GetTickCount(void) {
 }
 
 void GetLocalTime(SYSTEMTIME* out) {
+  if (clockFixed) {
+    *out = fixedTime;
+    return;
+  }
   timespec now{};
   clock_gettime(CLOCK_REALTIME, &now);
   tm local{};

@@ -21,8 +21,9 @@
 
 #include "NativePaths.h"
 #include "StandInFileFaults.h"
-#include "../unit/TestHost.h"
+#include "TestHost.h"
 #include "file/TVXFile.h"
+#include "host/FunctionIds.h"
 #include "prefs/DateTimePrefs.h"
 
 namespace {
@@ -150,14 +151,6 @@ std::string FileState(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-void Lifecycle(uint8_t kind) {
-  ExternCallBlock block;
-  std::memset(&block, 0, sizeof block);
-  block.callKind = kind;
-  block.interfaceVersion = 4;
-  FMExternCallProc(&block);
-}
-
 const char kDateChange[] = "DDMMYYYY|.|1";
 
 // A host session in a child process with the program in `folder`: start-up,
@@ -171,10 +164,10 @@ int HostSessionInChild(const std::string& folder, int64_t n, FileFaultMode mode,
     close(pipeEnds[0]);
     SetStandInProgramPath((folder + "/host.exe").c_str());
     InjectFileFaults(n, mode);
-    Lifecycle(CallKind::Init);
     TestHost host;
-    host.Call(23, kDateChange);
-    Lifecycle(CallKind::Shutdown);
+    host.Lifecycle(CallKind::Init);
+    host.Call(kDatePrefs, kDateChange);
+    host.Lifecycle(CallKind::Shutdown);
     const int64_t made = FileCallsMade();
     if (write(pipeEnds[1], &made, sizeof made) != sizeof made) _exit(3);
     _exit(0);
@@ -194,12 +187,12 @@ TEST(FileFaults, PreferenceFileIsNeverTornNorLost) {
   SetDefaultPrefs();
   const std::string defaults = ImageOf(DateTimePrefs);
   TestHost host;
-  host.Call(23, kDateChange);
+  host.Call(kDatePrefs, kDateChange);
   const std::string defaultsChanged = ImageOf(DateTimePrefs);
   SetDefaultPrefs();
   DateTimePrefs.timeFormat = kTime24Hour;
   const std::string custom = ImageOf(DateTimePrefs);
-  host.Call(23, kDateChange);
+  host.Call(kDatePrefs, kDateChange);
   const std::string customChanged = ImageOf(DateTimePrefs);
   SetDefaultPrefs();
 

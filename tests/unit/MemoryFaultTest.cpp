@@ -98,6 +98,7 @@ TEST(MemoryFaults, EveryResizeFailingFromTheNthOnAndTheNthAlone) {
       }
     }
   }
+  EXPECT_FALSE(host.Damaged()) << "a call wrote past a handle or into its parameter";
   SetDefaultPrefs();
 }
 
