@@ -43,8 +43,12 @@ bool ListBuilder::AppendAside(const char* item, int32_t n) {
   const int64_t needed = text_.length + n;
   if (CheckResultOverflow(needed)) return false;
   if (buffer_ == nullptr && !MoveAside()) return false;
-  std::memcpy(text_.start + text_.length, item, static_cast<size_t>(n));
-  text_.length = needed;
+  // A list begun aside with less room than the limit is cut at its bound,
+  // as PutText cuts it.
+  const int64_t room = text_.capacity - text_.length;
+  const int64_t copied = n < room ? n : room;
+  std::memcpy(text_.start + text_.length, item, static_cast<size_t>(copied));
+  text_.length += copied;
   return true;
 }
 

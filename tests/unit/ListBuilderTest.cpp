@@ -58,6 +58,20 @@ TEST(ListBuilder, ItemsLongerThanTheEstimate) {
   }
 }
 
+// A list begun aside with room for less than its items is cut at that
+// bound, never written past it (the sanitizer build watches the buffer).
+TEST(ListBuilder, AsideListCutAtItsBound) {
+  TestHost host;
+  HostHandle result = host.Prepare("host's bytes");
+  currentResultHandle = result;
+  ListBuilder list(result);
+  ASSERT_TRUE(list.BeginAside(20, 10));
+  char item[40] = "abcdefgh";
+  for (int i = 0; i < 3; ++i) ASSERT_TRUE(list.Append(item, 8));
+  list.Finish();
+  EXPECT_EQ(host.Result(), "abcdefghab");
+}
+
 TEST(ListBuilder, RefusedResizesLeaveNoPartOfTheList) {
   TestHost host;
   struct Case { bool aside; int failFrom; TestHost::Failing failing; std::string expected; } cases[] = {
