@@ -3,6 +3,7 @@
 #include "Decimal.h"
 
 #include <cstdio>
+#include <cstring>
 #include <cstdlib>
 
 #include "PlatformApi.h"
@@ -122,15 +123,25 @@ int32_t VXStrTokenize(char* str, char** argv, const char* seps, int32_t maxargs)
     argv[0] = nullptr;
     return 0;
   }
+  // What each byte is to the scan, looked up once per character. Line ends
+  // come first, then the quote and the backslash, then the separators.
+  enum : uint8_t { kPlain, kSeparator, kBackslash, kQuote, kLineEnd };
+  uint8_t role[256];
+  std::memset(role, kPlain, sizeof role);
+  for (const char* s = seps; *s != 0; ++s) role[static_cast<unsigned char>(*s)] = kSeparator;
+  role[static_cast<unsigned char>('\\')] = kBackslash;
+  role[static_cast<unsigned char>('"')] = kQuote;
+  role[0] = role[static_cast<unsigned char>('\r')] = role[static_cast<unsigned char>('\n')] = kLineEnd;
+
   bool inToken = false;
   bool inQuotes = false;
   int32_t count = 0;
   char* p = str;
   for (;;) {
-    char ch = *p;
-    if (IsLineEnd(ch)) return EndScan(p, argv, count);
+    const uint8_t kind = role[static_cast<unsigned char>(*p)];
+    if (kind == kLineEnd) return EndScan(p, argv, count);
 
-    if (ch == '"') {
+    if (kind == kQuote) {
       if (inToken) {  // a quote inside an unquoted token is literal
         ++p;
         continue;
@@ -154,7 +165,7 @@ int32_t VXStrTokenize(char* str, char** argv, const char* seps, int32_t maxargs)
       continue;
     }
 
-    if (ch == '\\') {
+    if (kind == kBackslash) {
       // Drop the backslash: the rest of the line moves one place left.
       char* q = p;
       while (!IsLineEnd(q[1])) {
@@ -172,7 +183,7 @@ int32_t VXStrTokenize(char* str, char** argv, const char* seps, int32_t maxargs)
       continue;
     }
 
-    if (VXCharInSet(ch, seps)) {
+    if (kind == kSeparator) {
       if (!inQuotes) {
         *p = 0;
         inToken = false;
