@@ -35,9 +35,9 @@ void CopyParameter(HostHandle parameter, int32_t size, char* text, int32_t limit
   text[size] = 0;
 }
 
-// Each handler runs the functions the registry gives it; every one but the
-// date and time formatters and those that read no parameter answers "??"
-// for an empty parameter.
+// The handlers the function registry names, each serving the functions of
+// one kind. All but the date and time formatters and those that read no
+// parameter answer "??" for an empty parameter.
 
 void VersionText(int32_t, HostHandle, HostHandle result) {  // the parameter is not read
   WriteHandleBytes(result, KELV_VERSION_TEXT, static_cast<int32_t>(sizeof KELV_VERSION_TEXT - 1));
