@@ -65,11 +65,22 @@ std::vector<Call> Calls() {
 // A failed resize may end a call in one of the documented ways only: the
 // whole result, "??", the handle exactly as the host passed it, or (from the
 // integer writer, which empties it) nothing. Never a cut or padded text.
+// The time stamps answer the clock, which moves between two calls: their
+// answers compare with the digits left out.
+std::string Comparable(const std::string& text, const Call& call) {
+  if (call.id < kTimeStampFull || call.id > kTimeStampDate) return text;
+  std::string shape = text;
+  for (char& ch : shape) {
+    if (ch >= '0' && ch <= '9') ch = '#';
+  }
+  return shape;
+}
+
 void ExpectDocumentedEnding(const std::string& result, const std::string& clean, const Call& call,
                             int at, const char* mode) {
   const bool integerWriter = call.id >= kDiffDays && call.id <= kDiffMilliSeconds;
-  const bool ending =
-      result == clean || result == "??" || result == "host's bytes" || (result.empty() && integerWriter);
+  const bool ending = Comparable(result, call) == Comparable(clean, call) || result == "??" ||
+                      result == "host's bytes" || (result.empty() && integerWriter);
   EXPECT_TRUE(ending) << "id " << call.id << " " << call.parameter << ", resize " << at << " failing " << mode
                       << ": got " << result.size() << " bytes [" << result.substr(0, 60) << "]";
 }
@@ -93,8 +104,10 @@ TEST(MemoryFaults, EveryResizeFailingFromTheNthOnAndTheNthAlone) {
         EXPECT_EQ(fromOn, "host's bytes") << "id " << call.id << " " << call.parameter;
       }
       if (at > resizes) {
-        EXPECT_EQ(fromOn, clean) << "id " << call.id << ": a failure that never comes changes nothing";
-        EXPECT_EQ(once, clean) << "id " << call.id << ": a failure that never comes changes nothing";
+        EXPECT_EQ(Comparable(fromOn, call), Comparable(clean, call))
+            << "id " << call.id << ": a failure that never comes changes nothing";
+        EXPECT_EQ(Comparable(once, call), Comparable(clean, call))
+            << "id " << call.id << ": a failure that never comes changes nothing";
       }
     }
   }
