@@ -63,6 +63,46 @@ void NextDay(int32_t* year, int32_t* month, int32_t* day, bool* leap) {
   }
 }
 
+// The items of a minute list within one hour (and one day) differ only in
+// the minute's two digits. MinuteTemplate keeps one such item, formatted in
+// full with the separator before it, and where its minute stands, found by
+// formatting the same item with another minute; the following items of that
+// hour are the template with the minute patched. The host's seconds of the
+// day change in other digits too and are always formatted in full.
+struct MinuteTemplate {
+  char text[kFormattedTextSize];
+  int32_t length = 0;
+  int32_t digitsAt = -1;  // -1: no template
+  int32_t key = -1;       // the hour (and day) the template holds
+};
+
+// A minute written with both digits different: 00..59 <-> 11..59, 00..10.
+int32_t ProbeMinute(int32_t minute) { return (minute + 11) % 60; }
+
+// Makes t the template of `item` (formatted with minute `minute`) from its
+// probe, formatted with ProbeMinute(minute).
+void MakeMinuteTemplate(MinuteTemplate* t, const char* item, int32_t length, const char* probe,
+                        int32_t probeLength, int32_t key) {
+  t->digitsAt = -1;
+  if (probeLength != length) return;
+  int32_t first = 0;
+  while (first < length && probe[first] == item[first]) ++first;
+  int32_t last = length - 1;
+  while (last > first && probe[last] == item[last]) --last;
+  if (last - first != 1) return;
+  std::memcpy(t->text, item, static_cast<size_t>(length) + 1);
+  t->length = length;
+  t->digitsAt = first;
+  t->key = key;
+}
+
+// Appends the template with `minute` patched in; false when the list was refused.
+bool AppendPatchedMinute(ListBuilder* list, MinuteTemplate* t, int32_t minute) {
+  t->text[t->digitsAt] = static_cast<char>('0' + minute / 10);
+  t->text[t->digitsAt + 1] = static_cast<char>('0' + minute % 10);
+  return list->Append(t->text, t->length);
+}
+
 void WriteClockList(HostHandle result, const char* prefix, const char* suffix, int32_t h1,
                     int32_t m1, int32_t h2, int32_t m2, int64_t step, bool startAfterEnd,
                     bool hoursOnly) {
@@ -78,12 +118,23 @@ void WriteClockList(HostHandle result, const char* prefix, const char* suffix, i
   ListBuilder list(result);
   if (!list.BeginInHandle(InPlaceEstimate(width, prefix, suffix, count))) return;
   char item[kFormattedTextSize];
+  char probe[kFormattedTextSize];
+  MinuteTemplate run;
   bool first = true;
   for (int64_t t = start; t <= end && count > 0; t += step, --count) {
     const int32_t d = static_cast<int32_t>(((t % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay);
-    const int32_t n = hoursOnly ? FormatHourText(item, d / 60, prefix, suffix, !first)
-                                : FormatTimeText(item, d / 60, d % 60, 0, 0, prefix, suffix, false, !first);
+    const int32_t hour = d / 60, minute = d % 60;
+    if (!hoursOnly && run.digitsAt >= 0 && run.key == hour) {
+      if (!AppendPatchedMinute(&list, &run, minute)) return;
+      continue;
+    }
+    const int32_t n = hoursOnly ? FormatHourText(item, hour, prefix, suffix, !first)
+                                : FormatTimeText(item, hour, minute, 0, 0, prefix, suffix, false, !first);
     if (!list.Append(item, n)) return;
+    if (!hoursOnly && !first && step < 60 && DateTimePrefs.timeFormat != kTimeHost) {
+      const int32_t p = FormatTimeText(probe, hour, ProbeMinute(minute), 0, 0, prefix, suffix, false, true);
+      MakeMinuteTemplate(&run, item, n, probe, p, hour);
+    }
     first = false;
   }
   list.Finish();
@@ -120,6 +171,8 @@ void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix
   bool leap = IsLeapYear(year);
   int64_t running = minute - step;
   char item[kFormattedTextSize];
+  char probe[kFormattedTextSize];
+  MinuteTemplate run;
   bool first = true;
   for (int64_t elapsed = 0; elapsed <= totalMinutes && count > 0; elapsed += step, --count) {
     running += step;
@@ -136,9 +189,21 @@ void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix
         NextDay(&year, &month, &day, &leap);
       }
     }
-    const int32_t n = FormatDateTimeText(item, year, month, day, hour, static_cast<int32_t>(running),
-                                         prefix, suffix, !first, hourOnly);
+    const int32_t minute = static_cast<int32_t>(running);
+    // The hour of the day the item stands in, as one number.
+    const int32_t key = ((year * 13 + month) * 32 + day) * 24 + hour;
+    if (!hourOnly && run.digitsAt >= 0 && run.key == key) {
+      if (!AppendPatchedMinute(&list, &run, minute)) return;
+      first = false;
+      continue;
+    }
+    const int32_t n = FormatDateTimeText(item, year, month, day, hour, minute, prefix, suffix, !first, hourOnly);
     if (!list.Append(item, n)) return;
+    if (!hourOnly && !first && step < 60 && DateTimePrefs.timeFormat != kTimeHost) {
+      const int32_t p =
+          FormatDateTimeText(probe, year, month, day, hour, ProbeMinute(minute), prefix, suffix, true, false);
+      MakeMinuteTemplate(&run, item, n, probe, p, key);
+    }
     first = false;
   }
   list.Finish();
