@@ -305,17 +305,22 @@ void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, i
       (TextLength(suffix) + TextLength(prefix) + 7 + (names ? 1 : 0) + kSeparatorLength) * count + 1;
   ListBuilder list(result);
   if (!list.BeginAside(size, size - 1)) return;
-  TextCursor* c = list.Text();
+  // Prefix and suffix hold at most 64 characters each: every item fits.
+  const int32_t suffixLength = static_cast<int32_t>(TextLength(suffix));
+  ListItem item;
+  item.Put(prefix, static_cast<int32_t>(TextLength(prefix)));
+  const int32_t front = item.length;
   int32_t year = startYear;
   int32_t month = startMonth;
   for (int64_t i = 0; i < count; ++i) {
-    PutText(c, prefix);
-    if (names) PutText(c, MonthAbbreviations[month]);
-    else PutNumber(c, month, 2);
-    PutChar(c, '/');
-    PutNumber(c, year, 0);
-    PutText(c, suffix);
-    PutText(c, ListSeparator);
+    item.length = front;
+    if (names) item.Put(MonthAbbreviations[month], 3);
+    else item.Number(month, 2);
+    item.Put('/');
+    item.Number(year, 0);
+    item.Put(suffix, suffixLength);
+    item.Put(ListSeparator[0]);
+    if (!list.Append(item.text, item.length)) return;
     if (++month > 12) {
       month = 1;
       ++year;
@@ -331,12 +336,16 @@ void WriteYearList(HostHandle result, const char* prefix, const char* suffix, in
   const int64_t size = (TextLength(suffix) + TextLength(prefix) + 4 + kSeparatorLength) * count + 1;
   ListBuilder list(result);
   if (!list.BeginAside(size, size - 1)) return;
-  TextCursor* c = list.Text();
+  const int32_t suffixLength = static_cast<int32_t>(TextLength(suffix));
+  ListItem item;
+  item.Put(prefix, static_cast<int32_t>(TextLength(prefix)));
+  const int32_t front = item.length;
   for (int64_t year = startYear; year <= endYear; ++year) {
-    PutText(c, prefix);
-    PutNumber(c, year, 0);
-    PutText(c, suffix);
-    PutText(c, ListSeparator);
+    item.length = front;
+    item.Number(year, 0);
+    item.Put(suffix, suffixLength);
+    item.Put(ListSeparator[0]);
+    if (!list.Append(item.text, item.length)) return;
   }
   list.Finish();
 }

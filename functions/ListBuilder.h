@@ -20,7 +20,24 @@
 #include <cstring>
 
 #include "host/CallBlock.h"
+#include "text/Decimal.h"
 #include "text/TextCursor.h"
+
+// One item put together by plain stores before it goes to Append, for lists
+// whose prefix, suffix and number are known to fit: a prefix written once
+// stays in front while the rest is written anew for every item.
+struct ListItem {
+  static constexpr int32_t kCapacity = 1024;
+  char text[kCapacity + 32];  // Append copies short items as 32 bytes
+  int32_t length = 0;
+
+  void Put(const char* bytes, int32_t n) {
+    if (n > 0) std::memcpy(text + length, bytes, static_cast<size_t>(n));
+    length += n;
+  }
+  void Put(char ch) { text[length++] = ch; }
+  void Number(int64_t value, int64_t width) { length += WriteDecimal(text + length, value, width); }
+};
 
 class ListBuilder {
  public:

@@ -81,14 +81,30 @@ void WriteNumberList(HostHandle parameter, HostHandle result) {
   // can be lost to that bound, and the trim removes it anyway.
   ListBuilder list(result);
   if (!list.BeginAside(estimate, estimate - 1)) return;
-  TextCursor* c = list.Text();
   const int64_t pad = zeroPad > 0 ? zeroPad : 0;
   const int64_t delta = start < end ? step : -static_cast<int64_t>(step);
+  if (pad > 256) {  // numbers wider than an item's buffer: piece by piece
+    TextCursor* c = list.Text();
+    for (int64_t v = start, n = 0; n < items; v += delta, ++n) {
+      PutText(c, prefix);
+      PutNumber(c, v, pad);
+      PutText(c, suffix);
+      PutText(c, ListSeparator);
+    }
+    list.Finish();
+    return;
+  }
+  // Prefix and suffix hold at most 255 characters each: every item fits.
+  const int32_t suffixLength = static_cast<int32_t>(TextLength(suffix));
+  ListItem item;
+  item.Put(prefix, static_cast<int32_t>(TextLength(prefix)));
+  const int32_t front = item.length;
   for (int64_t v = start, n = 0; n < items; v += delta, ++n) {
-    PutText(c, prefix);
-    PutNumber(c, v, pad);
-    PutText(c, suffix);
-    PutText(c, ListSeparator);
+    item.length = front;
+    item.Number(v, pad);
+    item.Put(suffix, suffixLength);
+    item.Put(ListSeparator[0]);
+    if (!list.Append(item.text, item.length)) return;
   }
   list.Finish();
 }
@@ -139,17 +155,22 @@ void WriteWrappedList(HostHandle parameter, HostHandle result) {
       (TextLength(suffix) + TextLength(prefix) + kSeparatorLength) * (lineEnds + 1) + listLength;
   ListBuilder builder(result);
   if (!builder.BeginAside(estimate, estimate)) return;
-  TextCursor* c = builder.Text();
+  // Prefix, item and suffix hold at most 255 characters each: every item fits.
+  const int32_t suffixLength = static_cast<int32_t>(TextLength(suffix));
+  ListItem item;
+  item.Put(prefix, static_cast<int32_t>(TextLength(prefix)));
+  const int32_t front = item.length;
   // An empty list text is one empty item; a final line end adds none.
   int64_t i = 0;
   do {
     int64_t itemEnd = i;
     while (itemEnd < listLength && list[itemEnd] != '\r' && list[itemEnd] != '\n') ++itemEnd;
-    PutText(c, prefix);
     const int64_t kept = itemEnd - i > kAffixLimit ? kAffixLimit : itemEnd - i;
-    for (int64_t k = 0; k < kept; ++k) PutChar(c, list[i + k]);
-    PutText(c, suffix);
-    PutText(c, ListSeparator);
+    item.length = front;
+    item.Put(list + i, static_cast<int32_t>(kept));
+    item.Put(suffix, suffixLength);
+    item.Put(ListSeparator[0]);
+    if (!builder.Append(item.text, item.length)) return;
     i = itemEnd + 1;  // each line end ends exactly one item
   } while (i < listLength);
   builder.Finish();
