@@ -30,13 +30,26 @@ inline int32_t WriteDecimal(char* out, int64_t value, int64_t width) {
     out[n] = 0;
     return n;
   }
+  // Two digits at a time, from the right, into digits[] backwards.
+  static const char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
   char digits[kDecimalTextSize];
   int32_t count = 0;
   uint64_t magnitude = value < 0 ? 0u - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
-  do {
-    digits[count++] = static_cast<char>('0' + magnitude % 10);
-    magnitude /= 10;
-  } while (magnitude != 0);
+  while (magnitude >= 100) {
+    const uint64_t pair = magnitude % 100 * 2;
+    magnitude /= 100;
+    digits[count++] = kPairs[pair + 1];
+    digits[count++] = kPairs[pair];
+  }
+  if (magnitude >= 10) {
+    digits[count++] = kPairs[magnitude * 2 + 1];
+    digits[count++] = kPairs[magnitude * 2];
+  } else {
+    digits[count++] = static_cast<char>('0' + magnitude);
+  }
   if (value < 0) out[n++] = '-';
   for (int64_t pad = width - count - n; pad > 0; --pad) out[n++] = '0';
   while (count > 0) out[n++] = digits[--count];
