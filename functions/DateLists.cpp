@@ -308,12 +308,11 @@ void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, i
   // Prefix and suffix hold at most 64 characters each: every item fits.
   const int32_t suffixLength = static_cast<int32_t>(TextLength(suffix));
   ListItem item;
-  item.Put(prefix, static_cast<int32_t>(TextLength(prefix)));
-  const int32_t front = item.length;
+  item.SetFront(prefix);
   int32_t year = startYear;
   int32_t month = startMonth;
   for (int64_t i = 0; i < count; ++i) {
-    item.length = front;
+    item.Next();
     if (names) item.Put(MonthAbbreviations[month], 3);
     else item.Number(month, 2);
     item.Put('/');
@@ -338,10 +337,9 @@ void WriteYearList(HostHandle result, const char* prefix, const char* suffix, in
   if (!list.BeginAside(size, size - 1)) return;
   const int32_t suffixLength = static_cast<int32_t>(TextLength(suffix));
   ListItem item;
-  item.Put(prefix, static_cast<int32_t>(TextLength(prefix)));
-  const int32_t front = item.length;
+  item.SetFront(prefix);
   for (int64_t year = startYear; year <= endYear; ++year) {
-    item.length = front;
+    item.Next();
     item.Number(year, 0);
     item.Put(suffix, suffixLength);
     item.Put(ListSeparator[0]);

@@ -30,6 +30,15 @@ struct ListItem {
   static constexpr int32_t kCapacity = 1024;
   char text[kCapacity + 32];  // Append copies short items as 32 bytes
   int32_t length = 0;
+  int32_t front = 0;  // the prefix every item begins with
+
+  // Writes the prefix once; Next() then starts every item after it.
+  void SetFront(const char* prefix) {
+    length = 0;
+    Put(prefix, static_cast<int32_t>(std::strlen(prefix)));
+    front = length;
+  }
+  void Next() { length = front; }
 
   void Put(const char* bytes, int32_t n) {
     if (n > 0) std::memcpy(text + length, bytes, static_cast<size_t>(n));

@@ -97,10 +97,9 @@ void WriteNumberList(HostHandle parameter, HostHandle result) {
   // Prefix and suffix hold at most 255 characters each: every item fits.
   const int32_t suffixLength = static_cast<int32_t>(TextLength(suffix));
   ListItem item;
-  item.Put(prefix, static_cast<int32_t>(TextLength(prefix)));
-  const int32_t front = item.length;
+  item.SetFront(prefix);
   for (int64_t v = start, n = 0; n < items; v += delta, ++n) {
-    item.length = front;
+    item.Next();
     item.Number(v, pad);
     item.Put(suffix, suffixLength);
     item.Put(ListSeparator[0]);
@@ -158,15 +157,14 @@ void WriteWrappedList(HostHandle parameter, HostHandle result) {
   // Prefix, item and suffix hold at most 255 characters each: every item fits.
   const int32_t suffixLength = static_cast<int32_t>(TextLength(suffix));
   ListItem item;
-  item.Put(prefix, static_cast<int32_t>(TextLength(prefix)));
-  const int32_t front = item.length;
+  item.SetFront(prefix);
   // An empty list text is one empty item; a final line end adds none.
   int64_t i = 0;
   do {
     int64_t itemEnd = i;
     while (itemEnd < listLength && list[itemEnd] != '\r' && list[itemEnd] != '\n') ++itemEnd;
     const int64_t kept = itemEnd - i > kAffixLimit ? kAffixLimit : itemEnd - i;
-    item.length = front;
+    item.Next();
     item.Put(list + i, static_cast<int32_t>(kept));
     item.Put(suffix, suffixLength);
     item.Put(ListSeparator[0]);
