@@ -1,30 +1,39 @@
 #include "Formatting.h"
 
+#include <cstring>
+
 #include "Calendar.h"
 #include "prefs/DateTimePrefs.h"
-#include "text/TextCursor.h"
+#include "text/Decimal.h"
 
 const char ListSeparator[] = "\r";
 
 namespace {
 
-constexpr int64_t kCapacity = kFormattedTextSize - 1;
+constexpr int32_t kCapacity = kFormattedTextSize - 1;
+
+// A value (a date, a time, or both) is written by plain stores into a
+// buffer of its own, then put together with the separator, prefix and
+// suffix. The longest value, a date of three 11-character numbers and a time
+// with its fraction and marker, takes under 90 characters; WriteDecimal
+// needs 31 bytes of room where it writes.
+constexpr int32_t kValueSize = 160;
 
 // Zero padding: at least `width` digits when padded, natural width otherwise.
 inline int64_t Width(bool padded, int64_t width) { return padded ? width : 0; }
 
-void PutSeparator(TextCursor* c, char separator) {
-  if (separator != 0) PutChar(c, separator);
+inline char* PutNumberAt(char* p, int64_t value, int64_t width) { return p + WriteDecimal(p, value, width); }
+
+inline char* PutSeparator(char* p, char separator) {
+  if (separator != 0) *p++ = separator;
+  return p;
 }
 
-void PutDateValue(TextCursor* c, int32_t year, int32_t month, int32_t day) {
+char* PutDateValue(char* p, int32_t year, int32_t month, int32_t day) {
   const bool pad = DateTimePrefs.dateZeroPad != 0;
   const char s = DateTimePrefs.dateSeparator;
   const int32_t format = DateTimePrefs.dateFormat;
-  if (format == kDateHost) {
-    PutNumber(c, DayNumberFromDate(year, month, day), Width(pad, 7));
-    return;
-  }
+  if (format == kDateHost) return PutNumberAt(p, DayNumberFromDate(year, month, day), Width(pad, 7));
   const bool twoDigitYear = format == kDateMMDDYY || format == kDateDDMMYY || format == kDateYYMMDD;
   if (twoDigitYear) {
     if (year >= 1900) year %= 100;
@@ -36,127 +45,139 @@ void PutDateValue(TextCursor* c, int32_t year, int32_t month, int32_t day) {
   switch (format) {
     case kDateDDMMYYYY:
     case kDateDDMMYY:
-      PutNumber(c, day, two), PutSeparator(c, s), PutNumber(c, month, two), PutSeparator(c, s);
-      PutNumber(c, year, yearWidth);
-      break;
+      p = PutSeparator(PutNumberAt(p, day, two), s);
+      p = PutSeparator(PutNumberAt(p, month, two), s);
+      return PutNumberAt(p, year, yearWidth);
     case kDateYYYYMMDD:
     case kDateYYMMDD:
-      PutNumber(c, year, yearWidth), PutSeparator(c, s), PutNumber(c, month, two);
-      PutSeparator(c, s), PutNumber(c, day, two);
-      break;
+      p = PutSeparator(PutNumberAt(p, year, yearWidth), s);
+      p = PutSeparator(PutNumberAt(p, month, two), s);
+      return PutNumberAt(p, day, two);
     default:  // MM/DD/YYYY, MM/DD/YY and any unknown code
-      PutNumber(c, month, two), PutSeparator(c, s), PutNumber(c, day, two), PutSeparator(c, s);
-      PutNumber(c, year, yearWidth);
-      break;
+      p = PutSeparator(PutNumberAt(p, month, two), s);
+      p = PutSeparator(PutNumberAt(p, day, two), s);
+      return PutNumberAt(p, year, yearWidth);
   }
 }
 
-void PutFraction(TextCursor* c, int32_t ms) {
-  if (DateTimePrefs.timeZeroPad != 0) return PutNumber(c, ms, 3);
-  if (ms % 100 == 0) return PutNumber(c, ms / 100, 0);
-  if (ms % 10 == 0) return PutNumber(c, ms / 10, ms < 100 ? 2 : 0);
-  PutNumber(c, ms, ms < 100 ? 3 : 0);
+char* PutFraction(char* p, int32_t ms) {
+  if (DateTimePrefs.timeZeroPad != 0) return PutNumberAt(p, ms, 3);
+  if (ms % 100 == 0) return PutNumberAt(p, ms / 100, 0);
+  if (ms % 10 == 0) return PutNumberAt(p, ms / 10, ms < 100 ? 2 : 0);
+  return PutNumberAt(p, ms, ms < 100 ? 3 : 0);
 }
 
 // Adjusts the hour of the 12-hour clock: 13..23 -> 1..11 PM, 12 PM, 0..11 AM.
-const char* TwelveHourMarker(int32_t* hour) {
+char TwelveHourMarker(int32_t* hour) {
   if (*hour > 12) {
     *hour -= 12;
-    return "PM";
+    return 'P';
   }
-  return *hour < 12 ? "AM" : "PM";
+  return *hour < 12 ? 'A' : 'P';
 }
 
-void PutTimeValue(TextCursor* c, int32_t hour, int32_t minute, int32_t second, int32_t ms,
-                  bool withFraction) {
+inline char* PutMarker(char* p, char marker) {
+  if (marker != 0) {
+    p[0] = ' ';
+    p[1] = marker;
+    p[2] = 'M';
+    p += 3;
+  }
+  return p;
+}
+
+char* PutTimeValue(char* p, int32_t hour, int32_t minute, int32_t second, int32_t ms, bool withFraction) {
   const bool pad = DateTimePrefs.timeZeroPad != 0;
   const char sep = DateTimePrefs.timeSeparator;
   const int32_t format = DateTimePrefs.timeFormat;
-  if (format == kTimeHost) {
-    PutNumber(c, SecondsOfDay(hour, minute, second), Width(pad, 5));
-    return;
-  }
-  const char* marker = format == kTime12Hour ? TwelveHourMarker(&hour) : nullptr;
-  PutNumber(c, hour, Width(pad, 2));
-  PutSeparator(c, sep);
-  PutNumber(c, minute, 2);
+  if (format == kTimeHost) return PutNumberAt(p, SecondsOfDay(hour, minute, second), Width(pad, 5));
+  const char marker = format == kTime12Hour ? TwelveHourMarker(&hour) : 0;
+  p = PutSeparator(PutNumberAt(p, hour, Width(pad, 2)), sep);
+  p = PutNumberAt(p, minute, 2);
   if (withFraction) {
-    PutSeparator(c, sep);
-    PutNumber(c, second, 2);
-    PutChar(c, '.');
-    PutFraction(c, ms);
+    p = PutSeparator(p, sep);
+    p = PutNumberAt(p, second, 2);
+    *p++ = '.';
+    p = PutFraction(p, ms);
   }
-  if (marker != nullptr) {
-    PutChar(c, ' ');
-    PutText(c, marker);
-  }
+  return PutMarker(p, marker);
 }
 
-void PutHourValue(TextCursor* c, int32_t hour) {
+char* PutHourValue(char* p, int32_t hour) {
   const bool pad = DateTimePrefs.timeZeroPad != 0;
   const int32_t format = DateTimePrefs.timeFormat;
-  if (format == kTimeHost) {
-    PutNumber(c, SecondsOfDay(hour, 0, 0), Width(pad, 5));
-    return;
-  }
-  const char* marker = format == kTime12Hour ? TwelveHourMarker(&hour) : nullptr;
-  PutNumber(c, hour, Width(pad, 2));
-  if (marker != nullptr) {
-    PutChar(c, ' ');
-    PutText(c, marker);
-  }
+  if (format == kTimeHost) return PutNumberAt(p, SecondsOfDay(hour, 0, 0), Width(pad, 5));
+  const char marker = format == kTime12Hour ? TwelveHourMarker(&hour) : 0;
+  return PutMarker(PutNumberAt(p, hour, Width(pad, 2)), marker);
 }
 
-void PutFront(TextCursor* c, const char* prefix, bool separatorBefore) {
-  if (separatorBefore) PutText(c, ListSeparator);
-  PutText(c, prefix);
+// out = [CR if separatorBefore] + prefix + value + suffix, cut at kCapacity
+// characters and terminated; answers its length.
+int32_t Assemble(char* out, const char* value, const char* valueEnd, const char* prefix,
+                 const char* suffix, bool separatorBefore) {
+  int32_t n = 0;
+  const auto put = [out, &n](const char* bytes, size_t length) {
+    const size_t room = static_cast<size_t>(kCapacity - n);
+    if (length > room) length = room;
+    std::memcpy(out + n, bytes, length);
+    n += static_cast<int32_t>(length);
+  };
+  if (separatorBefore) out[n++] = ListSeparator[0];
+  if (prefix != nullptr && *prefix != 0) put(prefix, std::strlen(prefix));
+  put(value, static_cast<size_t>(valueEnd - value));
+  if (suffix != nullptr && *suffix != 0) put(suffix, std::strlen(suffix));
+  out[n] = 0;
+  return n;
 }
 
 }  // namespace
 
 int32_t FormatDateText(char* out, int32_t year, int32_t month, int32_t day, const char* prefix,
                        const char* suffix, bool separatorBefore) {
-  TextCursor c = MakeTextCursor(out, kCapacity);
-  PutFront(&c, prefix, separatorBefore);
-  PutDateValue(&c, year, month, day);
-  PutText(&c, suffix);
-  return EndText(&c);
+  char value[kValueSize];
+  const char* end = PutDateValue(value, year, month, day);
+  return Assemble(out, value, end, prefix, suffix, separatorBefore);
 }
 
 int32_t FormatTimeText(char* out, int32_t hour, int32_t minute, int32_t second,
                        int32_t millisecond, const char* prefix, const char* suffix,
                        bool withFraction, bool separatorBefore) {
-  TextCursor c = MakeTextCursor(out, kCapacity);
-  PutFront(&c, prefix, separatorBefore);
-  PutTimeValue(&c, hour, minute, second, millisecond, withFraction);
-  PutText(&c, suffix);
-  return EndText(&c);
+  char value[kValueSize];
+  const char* end = PutTimeValue(value, hour, minute, second, millisecond, withFraction);
+  return Assemble(out, value, end, prefix, suffix, separatorBefore);
 }
 
 int32_t FormatHourText(char* out, int32_t hour, const char* prefix, const char* suffix,
                        bool separatorBefore) {
-  TextCursor c = MakeTextCursor(out, kCapacity);
-  PutFront(&c, prefix, separatorBefore);
-  PutHourValue(&c, hour);
-  PutText(&c, suffix);
-  return EndText(&c);
+  char value[kValueSize];
+  const char* end = PutHourValue(value, hour);
+  return Assemble(out, value, end, prefix, suffix, separatorBefore);
 }
 
 int32_t FormatDateTimeText(char* out, int32_t year, int32_t month, int32_t day, int32_t hour,
                            int32_t minute, const char* prefix, const char* suffix,
                            bool separatorBefore, bool hourOnly) {
-  TextCursor c = MakeTextCursor(out, kCapacity);
-  PutFront(&c, prefix, separatorBefore);
-  PutDateValue(&c, year, month, day);
-  PutChar(&c, ' ');
-  if (hourOnly) PutHourValue(&c, hour);
-  else PutTimeValue(&c, hour, minute, 0, 0, false);
-  PutText(&c, suffix);
-  return EndText(&c);
+  char value[kValueSize];
+  char* p = PutDateValue(value, year, month, day);
+  *p++ = ' ';
+  p = hourOnly ? PutHourValue(p, hour) : PutTimeValue(p, hour, minute, 0, 0, false);
+  return Assemble(out, value, p, prefix, suffix, separatorBefore);
+}
+
+int32_t FormatDateValue(char* out, int32_t year, int32_t month, int32_t day) {
+  return static_cast<int32_t>(PutDateValue(out, year, month, day) - out);
+}
+
+int32_t FormatClockValue(char* out, int32_t hour, int32_t minute, bool hourOnly) {
+  char* end = hourOnly ? PutHourValue(out, hour) : PutTimeValue(out, hour, minute, 0, 0, false);
+  return static_cast<int32_t>(end - out);
 }
 
 int32_t FractionText(char* out, int32_t millisecond) {
-  TextCursor c = MakeTextCursor(out, 15);
-  PutFraction(&c, millisecond);
-  return EndText(&c);
+  char value[kValueSize];
+  int32_t n = static_cast<int32_t>(PutFraction(value, millisecond) - value);
+  if (n > 15) n = 15;  // out holds 16 bytes
+  std::memcpy(out, value, static_cast<size_t>(n));
+  out[n] = 0;
+  return n;
 }

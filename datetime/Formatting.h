@@ -32,6 +32,16 @@ int32_t FormatDateTimeText(char* out, int32_t year, int32_t month, int32_t day, 
                            int32_t minute, const char* prefix, const char* suffix,
                            bool separatorBefore, bool hourOnly);
 
+// The values alone, without separator, prefix, suffix or terminator, for
+// list builders that keep an item's front and write only what changes; `out`
+// holds kFormattedTextSize bytes. FormatDateTimeText's text is the separator,
+// the prefix, the date value, a space, the clock value and the suffix.
+//   FormatDateValue(out, 2001, 3, 5)           -> "03/05/2001"
+//   FormatClockValue(out, 14, 30, false)       -> "02:30 PM"
+//   FormatClockValue(out, 14, 30, true)        -> "02 PM"
+int32_t FormatDateValue(char* out, int32_t year, int32_t month, int32_t day);
+int32_t FormatClockValue(char* out, int32_t hour, int32_t minute, bool hourOnly);
+
 // The fraction of a second: three digits when padded; else the shortest
 // decimal fraction of at least one digit (500 -> "5", 50 -> "05", 5 -> "005").
 int32_t FractionText(char* out, int32_t millisecond);

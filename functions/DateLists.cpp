@@ -63,45 +63,79 @@ void NextDay(int32_t* year, int32_t* month, int32_t* day, bool* leap) {
   }
 }
 
-// The items of a minute list within one hour (and one day) differ only in
-// the minute's two digits. MinuteTemplate keeps one such item, formatted in
-// full with the separator before it, and where its minute stands, found by
-// formatting the same item with another minute; the following items of that
-// hour are the template with the minute patched. The host's seconds of the
-// day change in other digits too and are always formatted in full.
-struct MinuteTemplate {
-  char text[kFormattedTextSize];
-  int32_t length = 0;
-  int32_t digitsAt = -1;  // -1: no template
-  int32_t key = -1;       // the hour (and day) the template holds
-};
-
 // A minute written with both digits different: 00..59 <-> 11..59, 00..10.
 int32_t ProbeMinute(int32_t minute) { return (minute + 11) % 60; }
 
-// Makes t the template of `item` (formatted with minute `minute`) from its
-// probe, formatted with ProbeMinute(minute).
-void MakeMinuteTemplate(MinuteTemplate* t, const char* item, int32_t length, const char* probe,
-                        int32_t probeLength, int32_t key) {
-  t->digitsAt = -1;
-  if (probeLength != length) return;
-  int32_t first = 0;
-  while (first < length && probe[first] == item[first]) ++first;
-  int32_t last = length - 1;
-  while (last > first && probe[last] == item[last]) --last;
-  if (last - first != 1) return;
-  std::memcpy(t->text, item, static_cast<size_t>(length) + 1);
-  t->length = length;
-  t->digitsAt = first;
-  t->key = key;
-}
+// The items of the clock lists: a front ([CR] + prefix, and the date and a
+// space in a list of date-times), the clock value and the suffix. The front
+// is written once and stays while the clock values change after it. Within
+// one hour of one front, the items of a minute list differ only in the
+// minute's two digits, which are patched in place: where they stand is found
+// by writing the clock value once more with another minute. The host's
+// seconds of the day change in other digits too and are always written in full.
+class ClockItem {
+ public:
+  ClockItem(const char* suffix, bool hourOnly, bool patchMinutes)
+      : suffix_(suffix),
+        suffixLength_(static_cast<int32_t>(std::strlen(suffix))),
+        hourOnly_(hourOnly),
+        patchMinutes_(patchMinutes && !hourOnly && DateTimePrefs.timeFormat != kTimeHost) {}
 
-// Appends the template with `minute` patched in; false when the list was refused.
-bool AppendPatchedMinute(ListBuilder* list, MinuteTemplate* t, int32_t minute) {
-  t->text[t->digitsAt] = static_cast<char>('0' + minute / 10);
-  t->text[t->digitsAt + 1] = static_cast<char>('0' + minute % 10);
-  return list->Append(t->text, t->length);
-}
+  // The front of the items that follow: CR and the prefix, then the date
+  // and a space when `withDate`.
+  void SetFront(const char* prefix, bool withDate, int32_t year, int32_t month, int32_t day) {
+    item_.SetFront(ListSeparator);
+    item_.Put(prefix, static_cast<int32_t>(std::strlen(prefix)));
+    if (withDate) {
+      item_.length += FormatDateValue(item_.text + item_.length, year, month, day);
+      item_.Put(' ');
+    }
+    item_.front = item_.length;
+    hour_ = -1;
+  }
+
+  // Appends the item of hour:minute, without the CR when `first`; false when
+  // the list was refused.
+  bool Append(ListBuilder* list, int32_t hour, int32_t minute, bool first) {
+    if (hour == hour_) {
+      char* digits = item_.text + minuteAt_;
+      digits[0] = kDecimalPairs[minute * 2];
+      digits[1] = kDecimalPairs[minute * 2 + 1];
+    } else {
+      item_.Next();
+      const int32_t n = FormatClockValue(item_.text + item_.front, hour, minute, hourOnly_);
+      item_.length += n;
+      item_.Put(suffix_, suffixLength_);
+      if (patchMinutes_) FindMinute(hour, minute, n);
+    }
+    const int32_t skip = first ? 1 : 0;
+    return list->Append(item_.text + skip, item_.length - skip);
+  }
+
+ private:
+  // Finds the minute's digits in the clock value just written, n characters.
+  void FindMinute(int32_t hour, int32_t minute, int32_t n) {
+    hour_ = -1;
+    char probe[kFormattedTextSize];
+    if (FormatClockValue(probe, hour, ProbeMinute(minute), false) != n) return;
+    const char* clock = item_.text + item_.front;
+    int32_t first = 0;
+    while (first < n && probe[first] == clock[first]) ++first;
+    int32_t last = n - 1;
+    while (last > first && probe[last] == clock[last]) --last;
+    if (last - first != 1) return;
+    minuteAt_ = item_.front + first;
+    hour_ = hour;
+  }
+
+  ListItem item_;
+  const char* suffix_;
+  int32_t suffixLength_;
+  bool hourOnly_;
+  bool patchMinutes_;
+  int32_t hour_ = -1;  // the hour whose minute is patched at minuteAt_; -1: none
+  int32_t minuteAt_ = 0;
+};
 
 void WriteClockList(HostHandle result, const char* prefix, const char* suffix, int32_t h1,
                     int32_t m1, int32_t h2, int32_t m2, int64_t step, bool startAfterEnd,
@@ -117,24 +151,12 @@ void WriteClockList(HostHandle result, const char* prefix, const char* suffix, i
   const int64_t width = hoursOnly ? HourTextWidth() : TimeTextWidth();
   ListBuilder list(result);
   if (!list.BeginInHandle(InPlaceEstimate(width, prefix, suffix, count))) return;
-  char item[kFormattedTextSize];
-  char probe[kFormattedTextSize];
-  MinuteTemplate run;
+  ClockItem item(suffix, hoursOnly, step < 60);
+  item.SetFront(prefix, false, 0, 0, 0);
   bool first = true;
   for (int64_t t = start; t <= end && count > 0; t += step, --count) {
     const int32_t d = static_cast<int32_t>(((t % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay);
-    const int32_t hour = d / 60, minute = d % 60;
-    if (!hoursOnly && run.digitsAt >= 0 && run.key == hour) {
-      if (!AppendPatchedMinute(&list, &run, minute)) return;
-      continue;
-    }
-    const int32_t n = hoursOnly ? FormatHourText(item, hour, prefix, suffix, !first)
-                                : FormatTimeText(item, hour, minute, 0, 0, prefix, suffix, false, !first);
-    if (!list.Append(item, n)) return;
-    if (!hoursOnly && !first && step < 60 && DateTimePrefs.timeFormat != kTimeHost) {
-      const int32_t p = FormatTimeText(probe, hour, ProbeMinute(minute), 0, 0, prefix, suffix, false, true);
-      MakeMinuteTemplate(&run, item, n, probe, p, hour);
-    }
+    if (!item.Append(&list, d / 60, d % 60, first)) return;
     first = false;
   }
   list.Finish();
@@ -170,9 +192,8 @@ void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix
   if (!BeginDateList(&list, InPlaceEstimate(width, prefix, suffix, count), year)) return;
   bool leap = IsLeapYear(year);
   int64_t running = minute - step;
-  char item[kFormattedTextSize];
-  char probe[kFormattedTextSize];
-  MinuteTemplate run;
+  ClockItem item(suffix, hourOnly, step < 60);
+  int32_t frontDay = -1;  // the day the front holds: ((year * 13) + month) * 32 + day
   bool first = true;
   for (int64_t elapsed = 0; elapsed <= totalMinutes && count > 0; elapsed += step, --count) {
     running += step;
@@ -189,21 +210,12 @@ void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix
         NextDay(&year, &month, &day, &leap);
       }
     }
-    const int32_t minute = static_cast<int32_t>(running);
-    // The hour of the day the item stands in, as one number.
-    const int32_t key = ((year * 13 + month) * 32 + day) * 24 + hour;
-    if (!hourOnly && run.digitsAt >= 0 && run.key == key) {
-      if (!AppendPatchedMinute(&list, &run, minute)) return;
-      first = false;
-      continue;
+    const int32_t key = (year * 13 + month) * 32 + day;
+    if (key != frontDay) {
+      item.SetFront(prefix, true, year, month, day);
+      frontDay = key;
     }
-    const int32_t n = FormatDateTimeText(item, year, month, day, hour, minute, prefix, suffix, !first, hourOnly);
-    if (!list.Append(item, n)) return;
-    if (!hourOnly && !first && step < 60 && DateTimePrefs.timeFormat != kTimeHost) {
-      const int32_t p =
-          FormatDateTimeText(probe, year, month, day, hour, ProbeMinute(minute), prefix, suffix, true, false);
-      MakeMinuteTemplate(&run, item, n, probe, p, key);
-    }
+    if (!item.Append(&list, hour, static_cast<int32_t>(running), first)) return;
     first = false;
   }
   list.Finish();

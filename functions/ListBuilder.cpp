@@ -57,9 +57,12 @@ void ListBuilder::Finish() {
     HostResizeHandle(result_, static_cast<int32_t>(text_.length));
     return;
   }
-  buffer_[text_.length] = 0;
-  TrimTrailingLineEnds(buffer_);
-  const int64_t length = static_cast<int64_t>(std::strlen(buffer_));
+  // The list ends at its first NUL, if an item brought one, less its
+  // trailing line ends.
+  const void* nul = std::memchr(buffer_, 0, static_cast<size_t>(text_.length));
+  int64_t length = nul != nullptr ? static_cast<const char*>(nul) - buffer_ : text_.length;
+  while (length > 0 && (buffer_[length - 1] == '\r' || buffer_[length - 1] == '\n')) --length;
+  buffer_[length] = 0;
   if (CheckResultOverflow(length)) return;
   // Refused: a list that began in the handle has part of itself there, which
   // must not stand as the answer.

@@ -8,6 +8,12 @@
 // zeros of any width.
 constexpr int32_t kDecimalTextSize = 24;
 
+// Two digits at a time: kDecimalPairs + 2 * v holds v's two digits, 0..99.
+inline constexpr char kDecimalPairs[] =
+    "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+    "8081828384858687888990919293949596979899";
+
 // The decimal text of value, at least `width` characters with zeros after
 // the sign, as "%0*d" writes it, and a terminator; answers its length.
 // `out` holds kDecimalTextSize + width bytes.
@@ -15,38 +21,38 @@ constexpr int32_t kDecimalTextSize = 24;
 inline int32_t WriteDecimal(char* out, int64_t value, int64_t width) {
   int32_t n = 0;
   if (value >= 0 && value < 100 && width <= 2) {  // months, days, hours, minutes
-    if (value >= 10 || width == 2) out[n++] = static_cast<char>('0' + value / 10);
-    out[n++] = static_cast<char>('0' + value % 10);
-    out[n] = 0;
-    return n;
+    if (value >= 10 || width == 2) {
+      out[0] = kDecimalPairs[value * 2];
+      out[1] = kDecimalPairs[value * 2 + 1];
+      out[2] = 0;
+      return 2;
+    }
+    out[0] = static_cast<char>('0' + value);
+    out[1] = 0;
+    return 1;
   }
-  if (value >= 0 && value < 10000 && width <= 4) {  // years
-    const int32_t count = value >= 1000 ? 4 : value >= 100 ? 3 : value >= 10 ? 2 : 1;
-    for (int64_t pad = width - count; pad > 0; --pad) out[n++] = '0';
-    if (count >= 4) out[n++] = static_cast<char>('0' + value / 1000);
-    if (count >= 3) out[n++] = static_cast<char>('0' + value / 100 % 10);
-    if (count >= 2) out[n++] = static_cast<char>('0' + value / 10 % 10);
-    out[n++] = static_cast<char>('0' + value % 10);
-    out[n] = 0;
-    return n;
+  if (value >= 1000 && value < 10000 && width <= 4) {  // years
+    const int64_t high = value / 100, low = value % 100;
+    out[0] = kDecimalPairs[high * 2];
+    out[1] = kDecimalPairs[high * 2 + 1];
+    out[2] = kDecimalPairs[low * 2];
+    out[3] = kDecimalPairs[low * 2 + 1];
+    out[4] = 0;
+    return 4;
   }
-  // Two digits at a time, from the right, into digits[] backwards.
-  static const char kPairs[] =
-      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-      "8081828384858687888990919293949596979899";
+  // From the right, into digits[] backwards.
   char digits[kDecimalTextSize];
   int32_t count = 0;
   uint64_t magnitude = value < 0 ? 0u - static_cast<uint64_t>(value) : static_cast<uint64_t>(value);
   while (magnitude >= 100) {
     const uint64_t pair = magnitude % 100 * 2;
     magnitude /= 100;
-    digits[count++] = kPairs[pair + 1];
-    digits[count++] = kPairs[pair];
+    digits[count++] = kDecimalPairs[pair + 1];
+    digits[count++] = kDecimalPairs[pair];
   }
   if (magnitude >= 10) {
-    digits[count++] = kPairs[magnitude * 2 + 1];
-    digits[count++] = kPairs[magnitude * 2];
+    digits[count++] = kDecimalPairs[magnitude * 2 + 1];
+    digits[count++] = kDecimalPairs[magnitude * 2];
   } else {
     digits[count++] = static_cast<char>('0' + magnitude);
   }
