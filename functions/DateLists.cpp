@@ -8,6 +8,7 @@
 #include "datetime/Formatting.h"
 #include "host/ResultWriters.h"
 #include "prefs/DateTimePrefs.h"
+#include "text/DecimalCounter.h"
 #include "text/TextCursor.h"
 
 const char* const MonthAbbreviations[13] = {"---", "JAN", "FEB", "MAR", "APR", "MAY", "JUN",
@@ -318,23 +319,24 @@ void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, i
   ListBuilder list(result);
   if (!list.BeginAside(size, size - 1)) return;
   // Prefix and suffix hold at most 64 characters each: every item fits.
-  const int32_t suffixLength = static_cast<int32_t>(TextLength(suffix));
-  ListItem item;
-  item.SetFront(prefix);
-  int32_t year = startYear;
+  // The item is [prefix][month]/[year][suffix][CR]: the month is written
+  // anew for every item, the year counts on in place.
+  const int32_t monthWidth = names ? 3 : 2;
+  ItemCounter year(prefix, suffix, monthWidth + 1, startYear, 1, 0);
+  char* monthAt = year.item.text + year.item.front;
+  monthAt[monthWidth] = '/';
   int32_t month = startMonth;
   for (int64_t i = 0; i < count; ++i) {
-    item.Next();
-    if (names) item.Put(MonthAbbreviations[month], 3);
-    else item.Number(month, 2);
-    item.Put('/');
-    item.Number(year, 0);
-    item.Put(suffix, suffixLength);
-    item.Put(ListSeparator[0]);
-    if (!list.Append(item.text, item.length)) return;
+    if (names) {
+      std::memcpy(monthAt, MonthAbbreviations[month], 3);
+    } else {
+      monthAt[0] = kDecimalPairs[month * 2];
+      monthAt[1] = kDecimalPairs[month * 2 + 1];
+    }
+    if (!list.Append(year.item.text, year.item.length)) return;
     if (++month > 12) {
       month = 1;
-      ++year;
+      year.Advance();
     }
   }
   list.Finish();
@@ -347,15 +349,10 @@ void WriteYearList(HostHandle result, const char* prefix, const char* suffix, in
   const int64_t size = (TextLength(suffix) + TextLength(prefix) + 4 + kSeparatorLength) * count + 1;
   ListBuilder list(result);
   if (!list.BeginAside(size, size - 1)) return;
-  const int32_t suffixLength = static_cast<int32_t>(TextLength(suffix));
-  ListItem item;
-  item.SetFront(prefix);
-  for (int64_t year = startYear; year <= endYear; ++year) {
-    item.Next();
-    item.Number(year, 0);
-    item.Put(suffix, suffixLength);
-    item.Put(ListSeparator[0]);
-    if (!list.Append(item.text, item.length)) return;
+  ItemCounter year(prefix, suffix, 0, startYear, 1, 0);
+  for (int64_t y = startYear; y <= endYear; ++y) {
+    if (!list.Append(year.item.text, year.item.length)) return;
+    year.Advance();
   }
   list.Finish();
 }

@@ -10,6 +10,7 @@ bool ListBuilder::BeginInHandle(int64_t estimate) {
   HostResizeHandle(result_, static_cast<int32_t>(estimate));
   if (HostLastMemoryError() != 0) return false;
   text_ = TextCursor{HandleData(result_), 0, estimate};  // the block stays put until the next resize
+  shortEnd_ = estimate - 32;
   inHandle_ = true;
   return true;
 }
@@ -22,6 +23,7 @@ bool ListBuilder::BeginAside(int64_t estimate, int64_t capacity) {
     return false;
   }
   text_ = MakeTextCursor(buffer_, capacity);
+  shortEnd_ = capacity - 32;
   return true;
 }
 
@@ -36,6 +38,7 @@ bool ListBuilder::MoveAside() {
   if (text_.length > 0) std::memcpy(buffer_, text_.start, static_cast<size_t>(text_.length));
   text_.start = buffer_;
   text_.capacity = kResultSizeLimit - 1;
+  shortEnd_ = text_.capacity - 32;
   return true;
 }
 

@@ -20,7 +20,9 @@
 #include <cstring>
 
 #include "host/CallBlock.h"
+#include "datetime/Formatting.h"
 #include "text/Decimal.h"
+#include "text/DecimalCounter.h"
 #include "text/TextCursor.h"
 
 // One item put together by plain stores before it goes to Append, for lists
@@ -48,6 +50,37 @@ struct ListItem {
   void Number(int64_t value, int64_t width) { length += WriteDecimal(text + length, value, width); }
 };
 
+// An item [prefix][fixed part][number][suffix][CR] whose number moves by a
+// fixed step from item to item: the digits change in place, and the suffix
+// and CR move only when the number gains or loses a digit. The fixed part,
+// `fixedLength` characters, is the caller's to write into item.text after
+// item.front. Prefix and suffix hold at most 255 characters, the width at
+// most 256.
+struct ItemCounter {
+  ListItem item;
+  DecimalCounter number;
+  const char* suffix;
+  int32_t suffixLength;
+
+  ItemCounter(const char* prefix, const char* suffix, int32_t fixedLength, int64_t value, int64_t step,
+              int64_t width)
+      : suffix(suffix), suffixLength(static_cast<int32_t>(std::strlen(suffix))) {
+    item.SetFront(prefix);
+    StartCounter(&number, item.text + item.front + fixedLength, value, step, width);
+    PutTail();
+  }
+  void Advance() {
+    if (!AdvanceCounter(&number)) PutTail();
+  }
+
+ private:
+  void PutTail() {
+    item.length = static_cast<int32_t>(number.text - item.text) + number.length;
+    item.Put(suffix, suffixLength);
+    item.Put(ListSeparator[0]);
+  }
+};
+
 class ListBuilder {
  public:
   explicit ListBuilder(HostHandle result) : result_(result) {}
@@ -68,11 +101,15 @@ class ListBuilder {
   // short items go as one fixed 32-byte copy while there is room for it, the
   // bytes past the item being overwritten by the next one or cut at the end.
   bool Append(const char* item, int32_t n) {
-    if (text_.length + n > text_.capacity) return AppendAside(item, n);
-    char* at = text_.start + text_.length;
-    if (n <= 32 && text_.length + 32 <= text_.capacity) std::memcpy(at, item, 32);
-    else std::memcpy(at, item, static_cast<size_t>(n));
-    text_.length += n;
+    const int64_t length = text_.length;
+    if (n <= 32 && length <= shortEnd_) {
+      std::memcpy(text_.start + length, item, 32);
+      text_.length = length + n;
+      return true;
+    }
+    if (length + n > text_.capacity) return AppendAside(item, n);
+    std::memcpy(text_.start + length, item, static_cast<size_t>(n));
+    text_.length = length + n;
     return true;
   }
 
@@ -90,6 +127,7 @@ class ListBuilder {
 
   HostHandle result_;
   TextCursor text_{nullptr, 0, 0};
+  int64_t shortEnd_ = -1;   // up to this length a 32-byte copy still fits
   char* buffer_ = nullptr;  // the list aside; nullptr while it is in the handle
   bool inHandle_ = false;   // the handle holds the list's first items
 };

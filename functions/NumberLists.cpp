@@ -95,15 +95,10 @@ void WriteNumberList(HostHandle parameter, HostHandle result) {
     return;
   }
   // Prefix and suffix hold at most 255 characters each: every item fits.
-  const int32_t suffixLength = static_cast<int32_t>(TextLength(suffix));
-  ListItem item;
-  item.SetFront(prefix);
-  for (int64_t v = start, n = 0; n < items; v += delta, ++n) {
-    item.Next();
-    item.Number(v, pad);
-    item.Put(suffix, suffixLength);
-    item.Put(ListSeparator[0]);
-    if (!list.Append(item.text, item.length)) return;
+  ItemCounter number(prefix, suffix, 0, start, delta, pad);
+  for (int64_t n = 0; n < items; ++n) {
+    if (!list.Append(number.item.text, number.item.length)) return;
+    number.Advance();
   }
   list.Finish();
 }

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "text/Decimal.h"
+#include "text/DecimalCounter.h"
 #include "text/TextCursor.h"
 
 namespace {
@@ -15,13 +16,44 @@ TEST(WriteDecimal, AsPrintfPadsIt) {
       {0, 0, "0"},        {7, 2, "07"},          {7, 1, "7"},          {42, 0, "42"},
       {1999, 0, "1999"},  {5, 4, "0005"},        {123, 4, "0123"},     {12345, 3, "12345"},
       {-5, 4, "-005"},    {-5, 1, "-5"},         {-12, 0, "-12"},      {99, 3, "099"},
-      {10000, 6, "010000"}, {-2147483648LL, 0, "-2147483648"},
+      {10000, 6, "010000"}, {1000, 0, "1000"},   {2001, 4, "2001"},    {999, 4, "0999"},
+      {1000, 5, "01000"}, {-2147483648LL, 0, "-2147483648"},
       {INT64_MIN, 0, "-9223372036854775808"}, {INT64_MAX, 0, "9223372036854775807"},
   };
   for (const Case& c : cases) {
     char out[kDecimalTextSize + 8];
     EXPECT_EQ(WriteDecimal(out, c.value, c.width), static_cast<int32_t>(std::string(c.text).size())) << c.text;
     EXPECT_STREQ(out, c.text);
+  }
+}
+
+// Every text a counter passes through is WriteDecimal's text of its value,
+// across gained and lost digits, padding, zero and a change of sign; a step
+// it calls "in place" keeps the length.
+TEST(DecimalCounter, KeepsWriteDecimalsText) {
+  struct Case { int64_t start; int64_t step; int64_t width; int32_t steps; } cases[] = {
+      {0, 1, 0, 1200},     {1, 1, 3, 1200},     {998, 1, 0, 5},        {1000, -1, 0, 3},
+      {-1205, 1, 0, 2500}, {-1205, 1, 5, 2500}, {-1205, 1, 4, 300}, {100, -7, 2, 40},      {-3, -1, 4, 1100},
+      {5, 995, 0, 20},     {99999, 12345, 7, 30}, {-50000, 12345, 0, 10}, {9, 9, 0, 50},
+      {2147483000, 100, 0, 6}, {-2147483648LL, 2147483647, 0, 2}, {1900, 1, 0, 9000},
+  };
+  for (const Case& c : cases) {
+    char text[kDecimalTextSize + 16];
+    DecimalCounter counter;
+    StartCounter(&counter, text, c.start, c.step, c.width);
+    int64_t value = c.start;
+    for (int32_t i = 0; i < c.steps; ++i) {
+      const int32_t before = counter.length;
+      const bool inPlace = AdvanceCounter(&counter);
+      value += c.step;
+      char expected[kDecimalTextSize + 16];
+      const int32_t n = WriteDecimal(expected, value, c.width);
+      ASSERT_EQ(std::string(text, static_cast<size_t>(counter.length)), std::string(expected, static_cast<size_t>(n)))
+          << "from " << c.start << " by " << c.step << " width " << c.width << " at " << value;
+      if (inPlace) {
+        ASSERT_EQ(counter.length, before) << value;
+      }
+    }
   }
 }
 
