@@ -46,10 +46,7 @@ bool FailDate(int32_t* year, int32_t* month, int32_t* day) {
 void ClearStamp(TimeStampParts* stamp) { *stamp = TimeStampParts{}; }
 
 // 1 digit = tenths, 2 = hundredths, 3 = milliseconds, 4 or more = 0.
-int32_t FractionMilliseconds(const char* digits) {
-  int32_t count = 0;
-  while (digits[count] != 0) ++count;
-  int32_t value = DigitValue(digits);
+int32_t FractionMilliseconds(int32_t value, int32_t count) {
   if (count == 1) return value * 100;
   if (count == 2) return value * 10;
   if (count == 3) return value;
@@ -60,10 +57,64 @@ int32_t FractionMilliseconds(const char* digits) {
 // parameter and cut it at "|" into at most maxargs - 1 fields.
 int32_t SplitParameter(const char* parameter, int32_t length, char* work, char** fields,
                        int32_t maxargs) {
-  VXMemFill(work, 0, kParameterLimit + 1);
   if (length > kParameterLimit) length = kParameterLimit;
+  if (length < 0) length = 0;
   if (length > 0) VXMemCopy(work, parameter, static_cast<uint32_t>(length));
+  work[length] = 0;
   return VXStrTokenize(work, fields, "|", maxargs);
+}
+
+// The numbers of a scanned time or date: the groups of digits between its
+// separators, empty groups skipped, at most kMaxGroups.
+constexpr int32_t kMaxGroups = 4;
+struct DigitGroups {
+  int32_t count = 0;
+  int32_t value[kMaxGroups] = {};   // as DigitValue reads the group
+  int32_t length[kMaxGroups] = {};  // its characters
+};
+
+// Cuts the first n characters of text at the characters of `seps` (one or
+// two, NUL-terminated) into at most maxGroups groups, as VXStrTokenize cuts
+// a copy of them. Separators the tokenizer treats as quotes, escapes or line
+// ends go through the tokenizer itself; others are read in one pass.
+void ReadDigitGroups(const char* text, int32_t n, const char* seps, int32_t maxGroups, DigitGroups* groups) {
+  const auto plain = [](char ch) { return ch != '"' && ch != '\\' && ch != '\r' && ch != '\n'; };
+  const char sep0 = seps[0];
+  const char sep1 = seps[0] != 0 ? seps[1] : 0;
+  if (sep0 != 0 && plain(sep0) && (sep1 == 0 || plain(sep1))) {
+    const char other = sep1 != 0 ? sep1 : sep0;
+    bool inGroup = false;
+    int64_t value = 0;
+    for (int32_t i = 0; i < n; ++i) {
+      const char ch = text[i];
+      if (ch == sep0 || ch == other) {
+        inGroup = false;
+        continue;
+      }
+      if (!inGroup) {
+        if (groups->count == maxGroups) break;
+        ++groups->count;
+        inGroup = true;
+        value = 0;
+      }
+      // Scanned groups hold digits alone; ten digits at most fit in 64 bits.
+      const int32_t g = groups->count - 1;
+      value = value * 10 + (ch - '0');
+      groups->value[g] = value > 2147483647 ? 2147483647 : static_cast<int32_t>(value);
+      ++groups->length[g];
+    }
+    return;
+  }
+  char part[kTimeScanLimit + 1];
+  VXStrCopy(part, text, n);
+  char* numbers[kMaxGroups + 1];
+  groups->count = VXStrTokenize(part, numbers, seps, maxGroups + 1);
+  for (int32_t g = 0; g < groups->count; ++g) {
+    groups->value[g] = DigitValue(numbers[g]);
+    int32_t length = 0;
+    while (numbers[g][length] != 0) ++length;
+    groups->length[g] = length;
+  }
 }
 
 }  // namespace
@@ -112,43 +163,43 @@ bool ParseTimeText(const char* text, int32_t* hour, int32_t* minute, int32_t* se
   }
 
   if (separatorMark && accepted >= 3) {
-    char part[kTimeScanLimit + 1];
-    VXStrCopy(part, text, accepted);
     char seps[3];
     SeparatorSet(seps, separator, fractionMark ? '.' : 0);
-    char* numbers[5];
-    int32_t count = VXStrTokenize(part, numbers, seps, 5);
+    DigitGroups groups;
+    ReadDigitGroups(text, accepted, seps, 4, &groups);
+    const int32_t count = groups.count;
+    const int32_t* numbers = groups.value;
 
     int32_t h = 0, m = 0, s = 0, ms = 0;
     bool read = true;
     if (fractionMark) {
-      ms = FractionMilliseconds(numbers[count - 1]);
+      ms = FractionMilliseconds(numbers[count - 1], groups.length[count - 1]);
       int32_t before = count - 1;
       if (before == 1) {
-        s = DigitValue(numbers[0]);
+        s = numbers[0];
       } else if (before == 2) {
-        m = DigitValue(numbers[0]);
-        s = DigitValue(numbers[1]);
+        m = numbers[0];
+        s = numbers[1];
       } else if (before == 3) {
-        h = DigitValue(numbers[0]);
-        m = DigitValue(numbers[1]);
-        s = DigitValue(numbers[2]);
+        h = numbers[0];
+        m = numbers[1];
+        s = numbers[2];
       }
     } else if (count == 1) {
-      s = DigitValue(numbers[0]);
+      s = numbers[0];
     } else if (count == 2) {
-      int32_t first = DigitValue(numbers[0]);
+      int32_t first = numbers[0];
       if (first > 23 && !hasMarker) {
         m = first;
-        s = DigitValue(numbers[1]);
+        s = numbers[1];
       } else {
         h = first;
-        m = DigitValue(numbers[1]);
+        m = numbers[1];
       }
     } else if (count == 3) {
-      h = DigitValue(numbers[0]);
-      m = DigitValue(numbers[1]);
-      s = DigitValue(numbers[2]);
+      h = numbers[0];
+      m = numbers[1];
+      s = numbers[2];
     } else {
       read = false;  // four numbers without a fraction have no reading
     }
@@ -187,15 +238,14 @@ bool ParseDateText(const char* text, int32_t* year, int32_t* month, int32_t* day
       ++accepted;
     }
     if (accepted >= 6) {
-      char part[kDateScanLimit + 1];
-      VXStrCopy(part, text, accepted);
       char seps[3];
       SeparatorSet(seps, separator, '-');
-      char* numbers[4];
-      if (VXStrTokenize(part, numbers, seps, 4) == 3) {
-        int32_t a = DigitValue(numbers[0]);
-        int32_t b = DigitValue(numbers[1]);
-        int32_t c = DigitValue(numbers[2]);
+      DigitGroups groups;
+      ReadDigitGroups(text, accepted, seps, 3, &groups);
+      if (groups.count == 3) {
+        int32_t a = groups.value[0];
+        int32_t b = groups.value[1];
+        int32_t c = groups.value[2];
         int32_t y, m, d;
         if (a <= 12) {
           m = a, d = b, y = c;

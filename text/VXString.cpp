@@ -48,6 +48,14 @@ int32_t Length(const char* text) {
   return n;
 }
 
+// What a byte is to the token scan whatever the separators: 0 plain, 2 the
+// backslash, 3 the quote, 4 a line end (NUL, CR, LF).
+constexpr uint8_t kFixedRoles[256] = {
+    4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
+    0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0,
+};
+
 // Ends a token scan at p: the line end becomes the text's end.
 int32_t EndScan(char* p, char** argv, int32_t count) {
   *p = 0;
@@ -100,17 +108,15 @@ int32_t VXStrCompareNoCase(const char* a, const char* b) {
 
 const char* VXStrFindNoCase(const char* text, const char* pattern) {
   if (text == nullptr || pattern == nullptr) return nullptr;
-  char haystack[256];
-  char needle[256];
-  VXStrCopy(haystack, text, 255);
-  VXStrCopy(needle, pattern, 255);
-  VXStrToLower(haystack);
-  VXStrToLower(needle);
+  // Both texts count as cut at 255 characters, as if copied to 256-byte buffers.
+  constexpr int32_t kLimit = 255;
   for (int32_t start = 0;; ++start) {
     int32_t i = 0;
-    while (needle[i] != 0 && haystack[start + i] == needle[i]) ++i;
-    if (needle[i] == 0) return text + start;
-    if (haystack[start] == 0) return nullptr;
+    while (i < kLimit && pattern[i] != 0 && start + i < kLimit && text[start + i] != 0 &&
+           Mapped(text[start + i]) == Mapped(pattern[i]))
+      ++i;
+    if (i == kLimit || pattern[i] == 0) return text + start;
+    if (start >= kLimit || text[start] == 0) return nullptr;
   }
 }
 
@@ -125,20 +131,31 @@ int32_t VXStrTokenize(char* str, char** argv, const char* seps, int32_t maxargs)
   }
   // What each byte is to the scan, looked up once per character. Line ends
   // come first, then the quote and the backslash, then the separators.
+  // A separator set of one or two characters, the usual case, is checked by
+  // two comparisons; a longer set by a look-up in a table built for it.
   enum : uint8_t { kPlain, kSeparator, kBackslash, kQuote, kLineEnd };
-  uint8_t role[256];
-  std::memset(role, kPlain, sizeof role);
-  for (const char* s = seps; *s != 0; ++s) role[static_cast<unsigned char>(*s)] = kSeparator;
-  role[static_cast<unsigned char>('\\')] = kBackslash;
-  role[static_cast<unsigned char>('"')] = kQuote;
-  role[0] = role[static_cast<unsigned char>('\r')] = role[static_cast<unsigned char>('\n')] = kLineEnd;
+  const int32_t sepCount = Length(seps);
+  const char sep0 = sepCount > 0 ? seps[0] : 0;
+  const char sep1 = sepCount > 1 ? seps[1] : sep0;
+  uint8_t separators[256];
+  if (sepCount > 2) {
+    std::memset(separators, 0, sizeof separators);
+    for (const char* s = seps; *s != 0; ++s) separators[static_cast<unsigned char>(*s)] = 1;
+  }
+  // Line ends come first, then the quote and the backslash, then the separators.
+  const auto roleOf = [&](char ch) -> uint8_t {
+    const uint8_t fixed = kFixedRoles[static_cast<unsigned char>(ch)];
+    if (fixed != kPlain) return fixed;
+    if (sepCount > 2) return separators[static_cast<unsigned char>(ch)] != 0 ? kSeparator : kPlain;
+    return sepCount > 0 && (ch == sep0 || ch == sep1) ? kSeparator : kPlain;
+  };
 
   bool inToken = false;
   bool inQuotes = false;
   int32_t count = 0;
   char* p = str;
   for (;;) {
-    const uint8_t kind = role[static_cast<unsigned char>(*p)];
+    const uint8_t kind = roleOf(*p);
     if (kind == kLineEnd) return EndScan(p, argv, count);
 
     if (kind == kQuote) {
@@ -255,6 +272,12 @@ void VXMemCopy(void* dst, const void* src, uint32_t n) {
   if (dst == nullptr || src == nullptr) return;
   unsigned char* to = static_cast<unsigned char*>(dst);
   const unsigned char* from = static_cast<const unsigned char*>(src);
+  // Apart, the bytes go in one block; a destination overlapping the source
+  // from above gets the forward byte-by-byte copy's result.
+  if (to + n <= from || from + n <= to || to <= from) {
+    std::memmove(to, from, n);
+    return;
+  }
   for (uint32_t i = 0; i < n; ++i) to[i] = from[i];
 }
 
