@@ -83,26 +83,22 @@ void ReadDigitGroups(const char* text, int32_t n, const char* seps, int32_t maxG
   const char sep1 = seps[0] != 0 ? seps[1] : 0;
   if (sep0 != 0 && plain(sep0) && (sep1 == 0 || plain(sep1))) {
     const char other = sep1 != 0 ? sep1 : sep0;
-    bool inGroup = false;
-    int64_t value = 0;
-    for (int32_t i = 0; i < n; ++i) {
-      const char ch = text[i];
-      if (ch == sep0 || ch == other) {
-        inGroup = false;
+    int32_t count = 0;
+    for (int32_t i = 0; i < n;) {
+      if (text[i] == sep0 || text[i] == other) {
+        ++i;
         continue;
       }
-      if (!inGroup) {
-        if (groups->count == maxGroups) break;
-        ++groups->count;
-        inGroup = true;
-        value = 0;
-      }
-      // Scanned groups hold digits alone; ten digits at most fit in 64 bits.
-      const int32_t g = groups->count - 1;
-      value = value * 10 + (ch - '0');
-      groups->value[g] = value > 2147483647 ? 2147483647 : static_cast<int32_t>(value);
-      ++groups->length[g];
+      if (count == maxGroups) break;
+      // Scanned groups hold digits alone, at most 13 of them: 64 bits hold them.
+      const int32_t first = i;
+      int64_t value = 0;
+      for (; i < n && text[i] != sep0 && text[i] != other; ++i) value = value * 10 + (text[i] - '0');
+      groups->value[count] = value > 2147483647 ? 2147483647 : static_cast<int32_t>(value);
+      groups->length[count] = i - first;
+      ++count;
     }
+    groups->count = count;
     return;
   }
   char part[kTimeScanLimit + 1];

@@ -120,36 +120,19 @@ const char* VXStrFindNoCase(const char* text, const char* pattern) {
   }
 }
 
-int32_t VXStrTokenize(char* str, char** argv, const char* seps, int32_t maxargs) {
-  VX_ASSERT(str != NULL);
-  VX_ASSERT(argv != NULL);
-  VX_ASSERT(seps != NULL);
-  VX_ASSERT(maxargs > 0);
-  if (*str == 0) {
-    argv[0] = nullptr;
-    return 0;
-  }
-  // What each byte is to the scan, looked up once per character. Line ends
-  // come first, then the quote and the backslash, then the separators.
-  // A separator set of one or two characters, the usual case, is checked by
-  // two comparisons; a longer set by a look-up in a table built for it.
+namespace {
+
+// The token scan, with the separator test as a parameter: two comparisons
+// for the usual one or two separators, a table for longer sets. Line ends
+// come first, then the quote and the backslash, then the separators.
+template <typename IsSeparator>
+int32_t ScanTokens(char* str, char** argv, int32_t maxargs, IsSeparator isSeparator) {
   enum : uint8_t { kPlain, kSeparator, kBackslash, kQuote, kLineEnd };
-  const int32_t sepCount = Length(seps);
-  const char sep0 = sepCount > 0 ? seps[0] : 0;
-  const char sep1 = sepCount > 1 ? seps[1] : sep0;
-  uint8_t separators[256];
-  if (sepCount > 2) {
-    std::memset(separators, 0, sizeof separators);
-    for (const char* s = seps; *s != 0; ++s) separators[static_cast<unsigned char>(*s)] = 1;
-  }
-  // Line ends come first, then the quote and the backslash, then the separators.
   const auto roleOf = [&](char ch) -> uint8_t {
     const uint8_t fixed = kFixedRoles[static_cast<unsigned char>(ch)];
     if (fixed != kPlain) return fixed;
-    if (sepCount > 2) return separators[static_cast<unsigned char>(ch)] != 0 ? kSeparator : kPlain;
-    return sepCount > 0 && (ch == sep0 || ch == sep1) ? kSeparator : kPlain;
+    return isSeparator(ch) ? kSeparator : kPlain;
   };
-
   bool inToken = false;
   bool inQuotes = false;
   int32_t count = 0;
@@ -214,8 +197,38 @@ int32_t VXStrTokenize(char* str, char** argv, const char* seps, int32_t maxargs)
       argv[count++] = p;
       inToken = true;
     }
-    ++p;
+    // The rest of a plain run needs no more than its role.
+    do {
+      ++p;
+    } while (roleOf(*p) == kPlain);
   }
+}
+
+}  // namespace
+
+
+
+int32_t VXStrTokenize(char* str, char** argv, const char* seps, int32_t maxargs) {
+  VX_ASSERT(str != NULL);
+  VX_ASSERT(argv != NULL);
+  VX_ASSERT(seps != NULL);
+  VX_ASSERT(maxargs > 0);
+  if (*str == 0) {
+    argv[0] = nullptr;
+    return 0;
+  }
+  const int32_t sepCount = Length(seps);
+  if (sepCount <= 2) {
+    const char sep0 = sepCount > 0 ? seps[0] : 0;
+    const char sep1 = sepCount > 1 ? seps[1] : sep0;
+    // With no separators, NUL stands for both: it is a line end before it is tested.
+    return ScanTokens(str, argv, maxargs, [sep0, sep1](char ch) { return ch == sep0 || ch == sep1; });
+  }
+  uint8_t separators[256];
+  std::memset(separators, 0, sizeof separators);
+  for (const char* s = seps; *s != 0; ++s) separators[static_cast<unsigned char>(*s)] = 1;
+  return ScanTokens(str, argv, maxargs,
+                    [&separators](char ch) { return separators[static_cast<unsigned char>(ch)] != 0; });
 }
 
 int32_t VXStrSplit(char* str, char** argv, const char* seps, int32_t maxargs) {
