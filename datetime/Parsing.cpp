@@ -113,6 +113,51 @@ void ReadDigitGroups(const char* text, int32_t n, const char* seps, int32_t maxG
   }
 }
 
+// How far a date's digits, "-" and separators reach within its first
+// `length` characters, and its digit groups between "-" and the separator.
+// The usual separators take one pass; one the tokenizer treats as a quote,
+// an escape or a line end goes through ReadDigitGroups.
+int32_t ScanDateGroups(const char* text, int32_t length, char separator, DigitGroups* groups) {
+  const bool plain = separator != '"' && separator != '\\' && separator != '\r' && separator != '\n';
+  if (!plain) {
+    int32_t accepted = 0;
+    while (accepted < length) {
+      char ch = text[accepted];
+      if (!IsDigit(ch) && ch != '-' && !(ch != 0 && ch == separator)) break;
+      ++accepted;
+    }
+    if (accepted >= 6) {
+      char seps[3];
+      SeparatorSet(seps, separator, '-');
+      ReadDigitGroups(text, accepted, seps, 3, groups);
+    }
+    return accepted;
+  }
+  // A NUL separator is never one; a digit separator cuts groups, as the
+  // tokenizer cuts them.
+  const char other = separator != 0 ? separator : '-';
+  int32_t count = 0;
+  int32_t i = 0;
+  while (i < length) {
+    const char ch = text[i];
+    if (ch == '-' || ch == other) {
+      ++i;
+      continue;
+    }
+    if (!IsDigit(ch)) break;
+    const int32_t first = i;
+    int64_t value = 0;
+    for (; i < length && IsDigit(text[i]) && text[i] != other; ++i) value = value * 10 + (text[i] - '0');
+    if (count < 3) {  // a fourth group ends the reading, not the scan
+      groups->value[count] = value > 2147483647 ? 2147483647 : static_cast<int32_t>(value);
+      groups->length[count] = i - first;
+      ++count;
+    }
+  }
+  groups->count = count;
+  return i;
+}
+
 }  // namespace
 
 bool ParseSecondsText(const char* text, int32_t* hour, int32_t* minute, int32_t* second,
@@ -227,17 +272,9 @@ bool ParseDateText(const char* text, int32_t* year, int32_t* month, int32_t* day
 
   const char separator = activeDateSeparator;
   if (length >= 6) {
-    int32_t accepted = 0;
-    while (accepted < length) {
-      char ch = text[accepted];
-      if (!IsDigit(ch) && ch != '-' && !(ch != 0 && ch == separator)) break;
-      ++accepted;
-    }
+    DigitGroups groups;
+    const int32_t accepted = ScanDateGroups(text, length, separator, &groups);
     if (accepted >= 6) {
-      char seps[3];
-      SeparatorSet(seps, separator, '-');
-      DigitGroups groups;
-      ReadDigitGroups(text, accepted, seps, 3, &groups);
       if (groups.count == 3) {
         int32_t a = groups.value[0];
         int32_t b = groups.value[1];
