@@ -48,13 +48,29 @@ int32_t Length(const char* text) {
   return n;
 }
 
-// What a byte is to the token scan whatever the separators: 0 plain, 2 the
-// backslash, 3 the quote, 4 a line end (NUL, CR, LF).
+// What a byte is to the token scan. Line ends come first, then the quote and
+// the backslash, then the separators.
+enum : uint8_t { kPlain, kSeparator, kBackslash, kQuote, kLineEnd };
+
+// The roles whatever the separators: the backslash, the quote, and the line
+// ends NUL, CR and LF.
 constexpr uint8_t kFixedRoles[256] = {
     4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 4, 0, 0, 4, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
     0, 0, 3, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0,
     0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 2, 0, 0, 0,
 };
+
+// The roles with "|" as the one separator, the parameters' own.
+struct RoleTable {
+  uint8_t role[256];
+};
+constexpr RoleTable BarRoles() {
+  RoleTable t{};
+  for (int32_t i = 0; i < 256; ++i) t.role[i] = kFixedRoles[i];
+  t.role[static_cast<unsigned char>('|')] = kSeparator;
+  return t;
+}
+constexpr RoleTable kBarRoles = BarRoles();
 
 // Ends a token scan at p: the line end becomes the text's end.
 int32_t EndScan(char* p, char** argv, int32_t count) {
@@ -125,14 +141,8 @@ namespace {
 // The token scan, with the separator test as a parameter: two comparisons
 // for the usual one or two separators, a table for longer sets. Line ends
 // come first, then the quote and the backslash, then the separators.
-template <typename IsSeparator>
-int32_t ScanTokens(char* str, char** argv, int32_t maxargs, IsSeparator isSeparator) {
-  enum : uint8_t { kPlain, kSeparator, kBackslash, kQuote, kLineEnd };
-  const auto roleOf = [&](char ch) -> uint8_t {
-    const uint8_t fixed = kFixedRoles[static_cast<unsigned char>(ch)];
-    if (fixed != kPlain) return fixed;
-    return isSeparator(ch) ? kSeparator : kPlain;
-  };
+template <typename RoleOf>
+int32_t ScanTokens(char* str, char** argv, int32_t maxargs, RoleOf roleOf) {
   bool inToken = false;
   bool inQuotes = false;
   int32_t count = 0;
@@ -218,17 +228,25 @@ int32_t VXStrTokenize(char* str, char** argv, const char* seps, int32_t maxargs)
     return 0;
   }
   const int32_t sepCount = Length(seps);
+  if (sepCount == 1 && seps[0] == '|') {
+    return ScanTokens(str, argv, maxargs, [](char ch) { return kBarRoles.role[static_cast<unsigned char>(ch)]; });
+  }
   if (sepCount <= 2) {
     const char sep0 = sepCount > 0 ? seps[0] : 0;
     const char sep1 = sepCount > 1 ? seps[1] : sep0;
     // With no separators, NUL stands for both: it is a line end before it is tested.
-    return ScanTokens(str, argv, maxargs, [sep0, sep1](char ch) { return ch == sep0 || ch == sep1; });
+    return ScanTokens(str, argv, maxargs, [sep0, sep1](char ch) -> uint8_t {
+      const uint8_t fixed = kFixedRoles[static_cast<unsigned char>(ch)];
+      if (fixed != kPlain) return fixed;
+      return ch == sep0 || ch == sep1 ? kSeparator : kPlain;
+    });
   }
-  uint8_t separators[256];
-  std::memset(separators, 0, sizeof separators);
-  for (const char* s = seps; *s != 0; ++s) separators[static_cast<unsigned char>(*s)] = 1;
-  return ScanTokens(str, argv, maxargs,
-                    [&separators](char ch) { return separators[static_cast<unsigned char>(ch)] != 0; });
+  uint8_t roles[256];
+  std::memcpy(roles, kFixedRoles, sizeof roles);
+  for (const char* s = seps; *s != 0; ++s) {
+    if (roles[static_cast<unsigned char>(*s)] == kPlain) roles[static_cast<unsigned char>(*s)] = kSeparator;
+  }
+  return ScanTokens(str, argv, maxargs, [&roles](char ch) { return roles[static_cast<unsigned char>(ch)]; });
 }
 
 int32_t VXStrSplit(char* str, char** argv, const char* seps, int32_t maxargs) {
