@@ -114,14 +114,14 @@ void ReadDigitGroups(const char* text, int32_t n, const char* seps, int32_t maxG
 }
 
 // How far a date's digits, "-" and separators reach within its first
-// `length` characters, and its digit groups between "-" and the separator.
-// The usual separators take one pass; one the tokenizer treats as a quote,
-// an escape or a line end goes through ReadDigitGroups.
-int32_t ScanDateGroups(const char* text, int32_t length, char separator, DigitGroups* groups) {
+// kDateScanLimit characters, and its digit groups between "-" and the
+// separator. The usual separators take one pass; one the tokenizer treats as
+// a quote, an escape or a line end goes through ReadDigitGroups.
+int32_t ScanDateGroups(const char* text, char separator, DigitGroups* groups) {
   const bool plain = separator != '"' && separator != '\\' && separator != '\r' && separator != '\n';
   if (!plain) {
     int32_t accepted = 0;
-    while (accepted < length) {
+    while (accepted < kDateScanLimit) {
       char ch = text[accepted];
       if (!IsDigit(ch) && ch != '-' && !(ch != 0 && ch == separator)) break;
       ++accepted;
@@ -133,21 +133,25 @@ int32_t ScanDateGroups(const char* text, int32_t length, char separator, DigitGr
     }
     return accepted;
   }
-  // A NUL separator is never one; a digit separator cuts groups, as the
-  // tokenizer cuts them.
+  // A NUL separator is never one (and ends the text); a digit separator cuts
+  // groups, as the tokenizer cuts them.
   const char other = separator != 0 ? separator : '-';
   int32_t count = 0;
   int32_t i = 0;
-  while (i < length) {
+  while (i < kDateScanLimit) {
     const char ch = text[i];
     if (ch == '-' || ch == other) {
       ++i;
       continue;
     }
-    if (!IsDigit(ch)) break;
+    if (static_cast<unsigned char>(ch - '0') > 9) break;
     const int32_t first = i;
-    int64_t value = 0;
-    for (; i < length && IsDigit(text[i]) && text[i] != other; ++i) value = value * 10 + (text[i] - '0');
+    uint64_t value = 0;
+    for (; i < kDateScanLimit; ++i) {
+      const uint32_t digit = static_cast<unsigned char>(text[i] - '0');
+      if (digit > 9 || text[i] == other) break;
+      value = value * 10 + digit;
+    }
     if (count < 3) {  // a fourth group ends the reading, not the scan
       groups->value[count] = value > 2147483647 ? 2147483647 : static_cast<int32_t>(value);
       groups->length[count] = i - first;
@@ -267,41 +271,34 @@ bool ParseDayNumberText(const char* text, int32_t* year, int32_t* month, int32_t
 
 bool ParseDateText(const char* text, int32_t* year, int32_t* month, int32_t* day) {
   if (text == nullptr) return FailDate(year, month, day);
-  int32_t length = 0;
-  while (text[length] != 0 && length < kDateScanLimit) ++length;
-
-  const char separator = activeDateSeparator;
-  if (length >= 6) {
-    DigitGroups groups;
-    const int32_t accepted = ScanDateGroups(text, length, separator, &groups);
-    if (accepted >= 6) {
-      if (groups.count == 3) {
-        int32_t a = groups.value[0];
-        int32_t b = groups.value[1];
-        int32_t c = groups.value[2];
-        int32_t y, m, d;
-        if (a <= 12) {
-          m = a, d = b, y = c;
-        } else if (a <= 31) {
-          d = a, m = b, y = c;
-        } else if (b > 12) {
-          y = a, d = b, m = c;
-        } else {
-          y = a, m = b, d = c;
-        }
-        bool valid = m <= 12 && d <= 31;
-        if (y < 100) {
-          y += y >= 90 ? 1900 : 2000;
-        } else if (y < 1000 || y > 9999) {
-          valid = false;
-        }
-        if (valid) {
-          *year = y;
-          *month = m;
-          *day = d;
-          return true;
-        }
-      }
+  // Six characters at least, of the first ten, in three groups: a month, day
+  // and year in some order.
+  DigitGroups groups;
+  if (ScanDateGroups(text, activeDateSeparator, &groups) >= 6 && groups.count == 3) {
+    int32_t a = groups.value[0];
+    int32_t b = groups.value[1];
+    int32_t c = groups.value[2];
+    int32_t y, m, d;
+    if (a <= 12) {
+      m = a, d = b, y = c;
+    } else if (a <= 31) {
+      d = a, m = b, y = c;
+    } else if (b > 12) {
+      y = a, d = b, m = c;
+    } else {
+      y = a, m = b, d = c;
+    }
+    bool valid = m <= 12 && d <= 31;
+    if (y < 100) {
+      y += y >= 90 ? 1900 : 2000;
+    } else if (y < 1000 || y > 9999) {
+      valid = false;
+    }
+    if (valid) {
+      *year = y;
+      *month = m;
+      *day = d;
+      return true;
     }
   }
   return ParseDayNumberText(text, year, month, day);
