@@ -36,6 +36,25 @@ bool StartsWithKey(const char* piece, const char* key, int32_t keyLength) {
   return VXMemCompare(piece, key, keyLength, true) == 0;
 }
 
+// The CRs and LFs of text, and whether each full block of 128 characters
+// holds one: then no line is longer than 254 characters. Counted a block at a
+// time in bytes, which compilers turn into vector compares.
+int64_t CountLineEnds(const char* text, int64_t n, bool* shortLines) {
+  constexpr int64_t kBlock = 128;
+  int64_t total = 0;
+  bool everyBlock = true;
+  int64_t i = 0;
+  for (; i + kBlock <= n; i += kBlock) {
+    uint8_t count = 0;
+    for (int64_t k = i; k < i + kBlock; ++k) count += static_cast<uint8_t>((text[k] == '\r') | (text[k] == '\n'));
+    total += count;
+    everyBlock = everyBlock && count != 0;
+  }
+  for (; i < n; ++i) total += (text[i] == '\r') | (text[i] == '\n');
+  *shortLines = everyBlock;
+  return total;
+}
+
 }  // namespace
 
 void WriteNumberList(HostHandle parameter, HostHandle result) {
@@ -119,8 +138,7 @@ void WriteWrappedList(HostHandle parameter, HostHandle result) {
   const char* list = nullptr;
   int64_t listLength = 0;
   for (const char* piece = text; *piece != 0;) {
-    const char* pieceEnd = piece;
-    while (*pieceEnd != 0 && *pieceEnd != '|') ++pieceEnd;
+    const char* pieceEnd = piece + std::strcspn(piece, "|");
     const bool isPrefix = StartsWithKey(piece, "pre=", 4);
     const bool isSuffix = !isPrefix && StartsWithKey(piece, "post=", 5);
     if (isPrefix || isSuffix) {
@@ -141,30 +159,57 @@ void WriteWrappedList(HostHandle parameter, HostHandle result) {
   }
   if (list == nullptr) return;
 
-  int64_t lineEnds = 0;
-  for (int64_t i = 0; i < listLength; ++i) {
-    if (list[i] == '\r' || list[i] == '\n') ++lineEnds;
-  }
-  const int64_t estimate =
-      (TextLength(suffix) + TextLength(prefix) + kSeparatorLength) * (lineEnds + 1) + listLength;
+  bool shortLines = false;
+  const int64_t lineEnds = CountLineEnds(list, listLength, &shortLines);
+  const int32_t prefixLength = static_cast<int32_t>(TextLength(prefix));
+  const int32_t suffixLength = static_cast<int32_t>(TextLength(suffix));
+  const int64_t estimate = (prefixLength + suffixLength + kSeparatorLength) * (lineEnds + 1) + listLength;
   ListBuilder builder(result);
   if (!builder.BeginAside(estimate, estimate)) return;
-  // Prefix, item and suffix hold at most 255 characters each: every item fits.
-  const int32_t suffixLength = static_cast<int32_t>(TextLength(suffix));
-  ListItem item;
-  item.SetFront(prefix);
-  // An empty list text is one empty item; a final line end adds none.
-  int64_t i = 0;
-  do {
-    int64_t itemEnd = i;
-    while (itemEnd < listLength && list[itemEnd] != '\r' && list[itemEnd] != '\n') ++itemEnd;
-    const int64_t kept = itemEnd - i > kAffixLimit ? kAffixLimit : itemEnd - i;
-    item.Next();
-    item.Put(list + i, static_cast<int32_t>(kept));
-    item.Put(suffix, suffixLength);
-    item.Put(ListSeparator[0]);
-    if (!builder.Append(item.text, item.length)) return;
-    i = itemEnd + 1;  // each line end ends exactly one item
-  } while (i < listLength);
+  // Each line becomes prefix + its first 255 characters + suffix + CR, each
+  // line end ending exactly one item; an empty list text is one empty item.
+  // The estimate counts every character of every item, so the list is written
+  // straight into the builder's text.
+  TextCursor* c = builder.Text();
+  char* const start = c->start + c->length;
+  char* out = start;
+  if (prefixLength == 0 && suffixLength == 0 && shortLines) {
+    // Then the list is its own text with every line end a CR: the CR that
+    // would close a last line is one of the trailing line ends Finish drops.
+    for (int64_t i = 0; i < listLength; ++i) out[i] = list[i] == '\n' ? '\r' : list[i];
+    c->length += listLength;
+    builder.Finish();
+    return;
+  }
+  // One pass over the characters: the prefix is written after every line end
+  // and taken back after a final one.
+  std::memcpy(out, prefix, static_cast<size_t>(prefixLength));
+  out += prefixLength;
+  int32_t room = kAffixLimit;  // characters the current line may still keep
+  for (int64_t i = 0; i < listLength; ++i) {
+    const char ch = list[i];
+    if (ch != '\r' && ch != '\n') {
+      if (room > 0) {
+        *out++ = ch;
+        --room;
+      }
+      continue;
+    }
+    if (suffixLength > 0) std::memcpy(out, suffix, static_cast<size_t>(suffixLength));
+    out += suffixLength;
+    *out++ = ListSeparator[0];
+    if (prefixLength > 0) std::memcpy(out, prefix, static_cast<size_t>(prefixLength));
+    out += prefixLength;
+    room = kAffixLimit;
+  }
+  const bool endsWithLineEnd = listLength > 0 && (list[listLength - 1] == '\r' || list[listLength - 1] == '\n');
+  if (endsWithLineEnd) {
+    out -= prefixLength;
+  } else {
+    std::memcpy(out, suffix, static_cast<size_t>(suffixLength));
+    out += suffixLength;
+    *out++ = ListSeparator[0];
+  }
+  c->length += out - start;
   builder.Finish();
 }

@@ -1,0 +1,86 @@
+// "Kelv-MakeList" writes its list in one pass, and straight as the text
+// itself when there is no prefix or suffix and no line can be too long; both
+// must give what the rule says item by item: every line end ends one item,
+// each item is prefix + the line's first 255 characters + suffix, items
+// joined by CR, trailing line ends dropped.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TestHost.h"
+#include "host/FunctionIds.h"
+
+namespace {
+
+std::string ByTheRule(const std::string& list, const std::string& prefix, const std::string& suffix) {
+  std::string out;
+  size_t i = 0;
+  do {
+    size_t end = list.find_first_of("\r\n", i);
+    if (end == std::string::npos) end = list.size();
+    out += prefix + list.substr(i, std::min<size_t>(end - i, 255)) + suffix + "\r";
+    i = end + 1;
+  } while (i < list.size());
+  while (!out.empty() && (out.back() == '\r' || out.back() == '\n')) out.pop_back();
+  return out;
+}
+
+TEST(WrappedList, EqualsTheRuleItemByItem) {
+  const std::string line254(254, 'x'), line255(255, 'y'), line256(256, 'z'), line600(600, 'w');
+  const std::string lists[] = {
+      "",
+      "a",
+      "a\rb\nc\r\nd",
+      "\r\r\n\n",
+      "a\r",
+      // A block of 128 characters without a line end, every line short.
+      std::string(200, 'q') + "\r" + std::string(200, 'r'),
+      line254 + "\n" + line255 + "\r" + line256,
+      line600,
+      "a\r" + line600 + "\r" + std::string(127, 'b') + "\n",
+      // Many short lines, and one too long in their midst.
+      [] {
+        std::string s;
+        for (int i = 0; i < 300; ++i) s += std::to_string(i) + (i % 3 ? "\r" : "\n");
+        return s + std::string(300, 'L') + "\rend";
+      }(),
+  };
+  struct Affixes { const char* prefix; const char* suffix; } affixes[] = {{"", ""}, {"<", ""}, {"", ">"}, {"[", "]"}};
+  TestHost host;
+  for (const std::string& list : lists) {
+    for (const Affixes& a : affixes) {
+      std::string parameter = list;
+      if (a.prefix[0] != 0) parameter += std::string("|pre=") + a.prefix;
+      if (a.suffix[0] != 0) parameter += std::string("|post=") + a.suffix;
+      if (parameter.empty()) continue;  // an empty parameter is refused before any list
+      ASSERT_EQ(host.Call(kMakeList, parameter), ByTheRule(list, a.prefix, a.suffix))
+          << "list of " << list.size() << " prefix " << a.prefix << " suffix " << a.suffix;
+    }
+  }
+}
+
+// The number lists count their numbers on in place; every item must be the
+// number's own text, across gained and lost digits, signs and padding.
+TEST(NumberList, EqualsTheRuleItemByItem) {
+  struct Case { int start, end, step, pad; } cases[] = {
+      {1, 1200, 1, 0}, {1200, 1, 1, 0}, {-150, 150, 7, 0}, {-150, 150, 7, 5}, {99, 101, 1, 3},
+      {1000, -1000, 333, 0}, {5, 100000, 9999, 0}, {-1, -1100, 1, 4},
+  };
+  TestHost host;
+  for (const Case& c : cases) {
+    const std::string parameter = "start=" + std::to_string(c.start) + "|end=" + std::to_string(c.end) +
+                                  "|inc=" + std::to_string(c.step) + "|zeropad=" + std::to_string(c.pad) +
+                                  "|pre=#|post=;";
+    std::string expected;
+    const int delta = c.start < c.end ? c.step : -c.step;
+    const long long items = (c.start < c.end ? c.end - c.start : c.start - c.end) / c.step + 1;
+    for (long long i = 0; i < items; ++i) {
+      char number[32];
+      std::snprintf(number, sizeof number, "%0*lld", c.pad, c.start + i * delta);
+      expected += std::string(i == 0 ? "" : "\r") + "#" + number + ";";
+    }
+    ASSERT_EQ(host.Call(kListNumbers, parameter), expected) << parameter;
+  }
+}
+
+}  // namespace
