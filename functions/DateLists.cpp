@@ -350,9 +350,6 @@ void WriteYearList(HostHandle result, const char* prefix, const char* suffix, in
   ListBuilder list(result);
   if (!list.BeginAside(size, size - 1)) return;
   ItemCounter year(prefix, suffix, 0, startYear, 1, 0);
-  for (int64_t y = startYear; y <= endYear; ++y) {
-    if (!list.Append(year.item.text, year.item.length)) return;
-    year.Advance();
-  }
+  if (!AppendCountedItems(&list, &year, count)) return;
   list.Finish();
 }

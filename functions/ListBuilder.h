@@ -131,3 +131,27 @@ class ListBuilder {
   char* buffer_ = nullptr;  // the list aside; nullptr while it is in the handle
   bool inHandle_ = false;   // the handle holds the list's first items
 };
+
+// Appends `count` items of `counter`, from its current one on, moving it on
+// after each; false when the list was refused. The steps that change the
+// number's last digit alone are taken as one addition to that digit.
+inline bool AppendCountedItems(ListBuilder* list, ItemCounter* counter, int64_t count) {
+  while (count > 0) {
+    if (!list->Append(counter->item.text, counter->item.length)) return false;
+    --count;
+    int64_t run = CounterOnesRun(&counter->number);
+    if (run > count) run = count;
+    if (run > 0) {
+      char* last = counter->number.text + counter->number.length - 1;
+      const char step = static_cast<char>(counter->number.step);
+      for (int64_t k = 0; k < run; ++k) {
+        *last = static_cast<char>(*last + step);
+        if (!list->Append(counter->item.text, counter->item.length)) return false;
+      }
+      counter->number.value += run * counter->number.step;
+      count -= run;
+    }
+    counter->Advance();
+  }
+  return true;
+}

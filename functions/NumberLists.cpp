@@ -115,10 +115,7 @@ void WriteNumberList(HostHandle parameter, HostHandle result) {
   }
   // Prefix and suffix hold at most 255 characters each: every item fits.
   ItemCounter number(prefix, suffix, 0, start, delta, pad);
-  for (int64_t n = 0; n < items; ++n) {
-    if (!list.Append(number.item.text, number.item.length)) return;
-    number.Advance();
-  }
+  if (!AppendCountedItems(&list, &number, items)) return;
   list.Finish();
 }
 

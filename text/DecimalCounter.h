@@ -87,3 +87,14 @@ inline bool AdvanceCounter(DecimalCounter* c) {
   c->signLength = next < 0 ? 1 : 0;
   return false;
 }
+
+// How many steps from here on change the last digit alone, so that a caller
+// may take them by adding the step to that digit: *last += step, and the
+// value moves by run steps. A step down to 0 is one of them: 0's text is the
+// digits left, its padding zeros in place.
+inline int64_t CounterOnesRun(const DecimalCounter* c) {
+  if (c->value <= 0 || c->stepLength != 1 || c->step == 0) return 0;
+  const int32_t digit = c->text[c->length - 1] - '0';
+  if (c->step == 1) return 9 - digit;
+  return c->step > 0 ? (9 - digit) / c->step : digit / -c->step;
+}

@@ -43,6 +43,15 @@ TEST(DecimalCounter, KeepsWriteDecimalsText) {
     StartCounter(&counter, text, c.start, c.step, c.width);
     int64_t value = c.start;
     for (int32_t i = 0; i < c.steps; ++i) {
+      // The steps the counter says change the last digit alone do just that.
+      std::string shortcut(text, static_cast<size_t>(counter.length));
+      const int64_t run = CounterOnesRun(&counter);
+      for (int64_t k = 1; k <= run; ++k) {
+        shortcut.back() = static_cast<char>(shortcut.back() + c.step);
+        char expected[kDecimalTextSize + 16];
+        const int32_t n = WriteDecimal(expected, value + k * c.step, c.width);
+        ASSERT_EQ(shortcut, std::string(expected, static_cast<size_t>(n))) << "run from " << value << " by " << c.step;
+      }
       const int32_t before = counter.length;
       const bool inPlace = AdvanceCounter(&counter);
       value += c.step;
