@@ -70,15 +70,23 @@ inline std::string LargestMakeListText() {
   return text;
 }
 
+// A range between the longest prefix and suffix a date list keeps, 64 characters each.
+inline std::string LongestAffixes(const std::string& range) {
+  return std::string(64, 'p') + "|" + range + "|" + std::string(64, 's');
+}
+
 inline const std::vector<BenchCall> kLargestLists = {
     // (1 + 8) x 1441 - 1: the whole day, every minute
     {"DateList (Minutes)", 11, "00:00:01|00:00"},
     // (1 + 19) x 3276 - 1
     {"DateList (Date Minutes)", 12, "1/1/2001|00:00|1/3/2001|06:35"},
-    {"DateList (Hours/Minutes)", 13, "00:00:01|00:00"},
+    // A day's hours are at most 25 items, at their largest with the longest
+    // prefix and suffix: (1 + 64 + 8 + 64) x 25 - 1
+    {"DateList (Hours/Minutes)", 13, LongestAffixes("00:00:01|00:00")},
     // (1 + 19) x 3276 - 1
     {"DateList (Date Hours/Minutes)", 14, "1/1/2001|00:00|5/17/2001|11:00"},
-    {"DateList (Hours)", 15, "00:00:01|00:00"},
+    // (1 + 64 + 5 + 64) x 25 - 1
+    {"DateList (Hours)", 15, LongestAffixes("00:00:01|00:00")},
     // (1 + 16) x 3855 - 1
     {"DateList (Date Hours)", 16, "1/1/2001|00:00|6/10/2001|14:00"},
     // (1 + 10) x 5957 - 1 = 65526

@@ -1,6 +1,7 @@
 #include "DateLists.h"
 
 #include <cstring>
+#include <memory>
 #include <new>
 
 #include "ListBuilder.h"
@@ -76,8 +77,11 @@ int32_t ProbeMinute(int32_t minute) { return (minute + 11) % 60; }
 // seconds of the day change in other digits too and are always written in full.
 class ClockItem {
  public:
-  ClockItem(const char* suffix, bool hourOnly, bool patchMinutes)
-      : suffix_(suffix),
+  // `items`: how many the list holds; a list longer than a day's hours keeps
+  // the clock values it writes.
+  ClockItem(const char* suffix, bool hourOnly, bool patchMinutes, int64_t items)
+      : ends_(items > 24 ? new (std::nothrow) ClockEnd[24] : nullptr),
+        suffix_(suffix),
         suffixLength_(static_cast<int32_t>(std::strlen(suffix))),
         hourOnly_(hourOnly),
         patchMinutes_(patchMinutes && !hourOnly && DateTimePrefs.timeFormat != kTimeHost) {}
@@ -104,9 +108,7 @@ class ClockItem {
       digits[1] = kDecimalPairs[minute * 2 + 1];
     } else {
       item_.Next();
-      const int32_t n = FormatClockValue(item_.text + item_.front, hour, minute, hourOnly_);
-      item_.length += n;
-      item_.Put(suffix_, suffixLength_);
+      const int32_t n = PutClock(hour, minute);
       if (patchMinutes_) FindMinute(hour, minute, n);
     }
     const int32_t skip = first ? 1 : 0;
@@ -114,6 +116,41 @@ class ClockItem {
   }
 
  private:
+  // The clock value and suffix of one hour of the day at one minute, kept
+  // because lists of many days, or of hour steps, come back to them.
+  struct ClockEnd {
+    char text[128];  // a clock value (under 32 characters), a suffix of at most 64, copied as 32 bytes when short
+    int32_t clockLength;
+    int32_t length;
+    int32_t minute = -1;  // -1: not yet written
+  };
+
+  // Writes the clock value and the suffix after the front; answers the
+  // clock value's length.
+  int32_t PutClock(int32_t hour, int32_t minute) {
+    char* at = item_.text + item_.front;
+    // Short lists, and hours that are not a list's, are written as they are.
+    if (ends_ == nullptr || hour < 0 || hour > 23 || suffixLength_ > 64) {
+      const int32_t n = FormatClockValue(at, hour, minute, hourOnly_);
+      item_.length += n;
+      item_.Put(suffix_, suffixLength_);
+      return n;
+    }
+    ClockEnd& end = ends_.get()[hour];
+    if (end.minute != minute) {
+      char clock[kFormattedTextSize];
+      end.clockLength = FormatClockValue(clock, hour, minute, hourOnly_);
+      std::memcpy(end.text, clock, 32);
+      std::memcpy(end.text + end.clockLength, suffix_, static_cast<size_t>(suffixLength_));
+      end.length = end.clockLength + suffixLength_;
+      end.minute = minute;
+    }
+    if (end.length <= 32) std::memcpy(at, end.text, 32);
+    else std::memcpy(at, end.text, static_cast<size_t>(end.length));
+    item_.length += end.length;
+    return end.clockLength;
+  }
+
   // Finds the minute's digits in the clock value just written, n characters.
   void FindMinute(int32_t hour, int32_t minute, int32_t n) {
     hour_ = -1;
@@ -130,6 +167,7 @@ class ClockItem {
   }
 
   ListItem item_;
+  std::unique_ptr<ClockEnd[]> ends_;  // by hour; none for a short list, or when memory is short
   const char* suffix_;
   int32_t suffixLength_;
   bool hourOnly_;
@@ -152,7 +190,7 @@ void WriteClockList(HostHandle result, const char* prefix, const char* suffix, i
   const int64_t width = hoursOnly ? HourTextWidth() : TimeTextWidth();
   ListBuilder list(result);
   if (!list.BeginInHandle(InPlaceEstimate(width, prefix, suffix, count))) return;
-  ClockItem item(suffix, hoursOnly, step < 60);
+  ClockItem item(suffix, hoursOnly, step < 60, count);
   item.SetFront(prefix, false, 0, 0, 0);
   bool first = true;
   for (int64_t t = start; t <= end && count > 0; t += step, --count) {
@@ -193,7 +231,7 @@ void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix
   if (!BeginDateList(&list, InPlaceEstimate(width, prefix, suffix, count), year)) return;
   bool leap = IsLeapYear(year);
   int64_t running = minute - step;
-  ClockItem item(suffix, hourOnly, step < 60);
+  ClockItem item(suffix, hourOnly, step < 60, count);
   int32_t frontDay = -1;  // the day the front holds: ((year * 13) + month) * 32 + day
   bool first = true;
   for (int64_t elapsed = 0; elapsed <= totalMinutes && count > 0; elapsed += step, --count) {
