@@ -43,6 +43,18 @@ bool FailDate(int32_t* year, int32_t* month, int32_t* day) {
   return false;
 }
 
+// The first "am" or "pm" of text, ignoring case, within its first 255
+// characters: *am or *pm points at it, the other stays NULL.
+void FindFirstMarker(const char* text, const char** am, const char** pm) {
+  constexpr int32_t kMarkerScanLimit = 255;
+  for (int32_t i = 0; i + 1 < kMarkerScanLimit && text[i] != 0; ++i) {
+    const unsigned char first = VXLowerCaseMap[static_cast<unsigned char>(text[i])];
+    if ((first != 'a' && first != 'p') || VXLowerCaseMap[static_cast<unsigned char>(text[i + 1])] != 'm') continue;
+    *(first == 'a' ? am : pm) = text + i;
+    return;
+  }
+}
+
 void ClearStamp(TimeStampParts* stamp) { *stamp = TimeStampParts{}; }
 
 // 1 digit = tenths, 2 = hundredths, 3 = milliseconds, 4 or more = 0.
@@ -180,13 +192,11 @@ bool ParseTimeText(const char* text, int32_t* hour, int32_t* minute, int32_t* se
                    int32_t* millisecond) {
   if (text == nullptr) return FailTime(hour, minute, second, millisecond);
 
-  // The marker may stand anywhere; when both occur the earlier one counts.
-  const char* am = VXStrFindNoCase(text, "am");
-  const char* pm = VXStrFindNoCase(text, "pm");
-  if (am != nullptr && pm != nullptr) {
-    if (am < pm) pm = nullptr;
-    else am = nullptr;
-  }
+  // The marker may stand anywhere in the first 255 characters, in either
+  // case; when both occur the earlier one counts.
+  const char* am = nullptr;
+  const char* pm = nullptr;
+  FindFirstMarker(text, &am, &pm);
   const bool hasMarker = am != nullptr || pm != nullptr;
 
   const char separator = activeTimeSeparator;

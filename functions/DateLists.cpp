@@ -193,10 +193,14 @@ void WriteClockList(HostHandle result, const char* prefix, const char* suffix, i
   ClockItem item(suffix, hoursOnly, step < 60, count);
   item.SetFront(prefix, false, 0, 0, 0);
   bool first = true;
+  // The minute of the day moves on by the step less whole days.
+  const int32_t stepInDay = static_cast<int32_t>(((step % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay);
+  int32_t d = static_cast<int32_t>(((start % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay);
   for (int64_t t = start; t <= end && count > 0; t += step, --count) {
-    const int32_t d = static_cast<int32_t>(((t % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay);
     if (!item.Append(&list, d / 60, d % 60, first)) return;
     first = false;
+    d += stepInDay;
+    if (d >= kMinutesPerDay) d -= kMinutesPerDay;
   }
   list.Finish();
 }
