@@ -331,13 +331,20 @@ void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int
         const int64_t run = runEnd - day < left ? runEnd - day : left;
         char* tens = t.text + t.digitsAt;
         char* ones = tens + t.digits - 1;
+        char* out = list.RoomForShortItems(run, t.length);
         for (int64_t k = 0; k < run; ++k) {
           if (++*ones > '9') {  // only two-digit days carry
             *ones = '0';
             ++*tens;
           }
-          if (!list.Append(t.text, t.length)) return;
+          if (out != nullptr) {
+            std::memcpy(out, t.text, 32);
+            out += t.length;
+          } else if (!list.Append(t.text, t.length)) {
+            return;
+          }
         }
+        if (out != nullptr) list.Wrote(run * t.length);
         if (run > 0) {
           i += run;
           day += static_cast<int32_t>(run);

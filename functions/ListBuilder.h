@@ -113,6 +113,16 @@ class ListBuilder {
     return true;
   }
 
+  // Where `count` items of n characters each (n at most 32) can go one after
+  // another as fixed 32-byte copies, each overwriting the bytes past the one
+  // before; nullptr when there is not that much room, and the items must go
+  // through Append. Wrote() then counts what was written there.
+  char* RoomForShortItems(int64_t count, int32_t n) {
+    if (n > 32 || count <= 0 || text_.length + (count - 1) * n > shortEnd_) return nullptr;
+    return text_.start + text_.length;
+  }
+  void Wrote(int64_t n) { text_.length += n; }
+
   // The list collected aside, for builders that put it together piece by piece.
   TextCursor* Text() { return &text_; }
 
