@@ -2,7 +2,7 @@
 // to count the instructions spent inside FMExternCallProc.
 //   callgrind-driver lists                   the list calls: "KIND INDEX LABEL"
 //   callgrind-driver diffdays CALLS          Kelv-DiffDays of 1/1/2001|1/3/2001
-//   callgrind-driver KIND INDEX CALLS        KIND typical or largest
+//   callgrind-driver KIND INDEX CALLS        KIND typical, largest or single (one item)
 // A run prints the result's length in bytes.
 #include <cstdio>
 #include <cstdlib>
@@ -34,14 +34,18 @@ int main(int argc, char** argv) {
       if (IsList(kTypicalCalls[i])) std::printf("typical %zu %s\n", i, kTypicalCalls[i].label);
     for (size_t i = 0; i < kLargestLists.size(); ++i)
       std::printf("largest %zu %s\n", i, kLargestLists[i].label);
+    for (size_t i = 0; i < kOneItemLists.size(); ++i)
+      std::printf("single %zu %s\n", i, kOneItemLists[i].label);
     return 0;
   }
   if (argc == 3 && std::strcmp(argv[1], "diffdays") == 0) return Run(3, "1/1/2001|1/3/2001", std::atoi(argv[2]));
   if (argc == 4) {
-    const auto& table = std::strcmp(argv[1], "largest") == 0 ? kLargestLists : kTypicalCalls;
+    const auto& table = std::strcmp(argv[1], "largest") == 0  ? kLargestLists
+                        : std::strcmp(argv[1], "single") == 0 ? kOneItemLists
+                                                              : kTypicalCalls;
     const size_t index = static_cast<size_t>(std::atoi(argv[2]));
     if (index < table.size()) return Run(table[index].id, table[index].parameter, std::atoi(argv[3]));
   }
-  std::fprintf(stderr, "usage: callgrind-driver lists | diffdays CALLS | typical|largest INDEX CALLS\n");
+  std::fprintf(stderr, "usage: callgrind-driver lists | diffdays CALLS | typical|largest|single INDEX CALLS\n");
   return 2;
 }

@@ -101,3 +101,20 @@ inline const std::vector<BenchCall> kLargestLists = {
     {"ListNumbers", 21, "start=1|end=10922|inc=1|zeropad=5"},
     {"MakeList", 22, LargestMakeListText()},
 };
+
+// A list of one item for each list function: what a list costs whatever its
+// length.
+inline const std::vector<BenchCall> kOneItemLists = {
+    {"DateList (Minutes)", 11, "08:00|08:00"},
+    {"DateList (Date Minutes)", 12, "1/1/2001|08:00|1/1/2001|08:00"},
+    {"DateList (Hours/Minutes)", 13, "08:00|08:00"},
+    {"DateList (Date Hours/Minutes)", 14, "1/1/2001|08:00|1/1/2001|08:00"},
+    {"DateList (Hours)", 15, "08:00|08:00"},
+    {"DateList (Date Hours)", 16, "1/1/2001|08:00|1/1/2001|08:00"},
+    {"DateList (days)", 17, "1/1/2001|1/1/2001"},
+    {"DateList (Months/Years)", 18, "1/1/2001|1/1/2001"},
+    {"DateList (MonthNames/Years)", 19, "1/1/2001|1/1/2001"},
+    {"DateList (Years)", 20, "1/1/2001|1/1/2001"},
+    {"ListNumbers", 21, "start=1|end=2|inc=5"},
+    {"MakeList", 22, "a"},
+};

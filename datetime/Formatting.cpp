@@ -29,7 +29,10 @@ inline char* PutSeparator(char* p, char separator) {
   return p;
 }
 
-char* PutDateValue(char* p, int32_t year, int32_t month, int32_t day) {
+// *dayAt, when given, receives where the day's digits start.
+char* PutDateValue(char* p, int32_t year, int32_t month, int32_t day, char** dayAt = nullptr) {
+  char* unused;
+  if (dayAt == nullptr) dayAt = &unused;
   const bool pad = DateTimePrefs.dateZeroPad != 0;
   const char s = DateTimePrefs.dateSeparator;
   const int32_t format = DateTimePrefs.dateFormat;
@@ -45,6 +48,7 @@ char* PutDateValue(char* p, int32_t year, int32_t month, int32_t day) {
   switch (format) {
     case kDateDDMMYYYY:
     case kDateDDMMYY:
+      *dayAt = p;
       p = PutSeparator(PutNumberAt(p, day, two), s);
       p = PutSeparator(PutNumberAt(p, month, two), s);
       return PutNumberAt(p, year, yearWidth);
@@ -52,9 +56,11 @@ char* PutDateValue(char* p, int32_t year, int32_t month, int32_t day) {
     case kDateYYMMDD:
       p = PutSeparator(PutNumberAt(p, year, yearWidth), s);
       p = PutSeparator(PutNumberAt(p, month, two), s);
+      *dayAt = p;
       return PutNumberAt(p, day, two);
     default:  // MM/DD/YYYY, MM/DD/YY and any unknown code
       p = PutSeparator(PutNumberAt(p, month, two), s);
+      *dayAt = p;
       p = PutSeparator(PutNumberAt(p, day, two), s);
       return PutNumberAt(p, year, yearWidth);
   }
@@ -166,6 +172,13 @@ int32_t FormatDateTimeText(char* out, int32_t year, int32_t month, int32_t day, 
 
 int32_t FormatDateValue(char* out, int32_t year, int32_t month, int32_t day) {
   return static_cast<int32_t>(PutDateValue(out, year, month, day) - out);
+}
+
+int32_t FormatDateValueWithDay(char* out, int32_t year, int32_t month, int32_t day, int32_t* dayAt) {
+  char* at = nullptr;
+  const int32_t n = static_cast<int32_t>(PutDateValue(out, year, month, day, &at) - out);
+  *dayAt = at != nullptr ? static_cast<int32_t>(at - out) : -1;
+  return n;
 }
 
 int32_t FormatClockValue(char* out, int32_t hour, int32_t minute, bool hourOnly) {

@@ -41,6 +41,10 @@ int32_t FormatDateTimeText(char* out, int32_t year, int32_t month, int32_t day, 
 //   FormatClockValue(out, 14, 30, true)        -> "02 PM"
 int32_t FormatDateValue(char* out, int32_t year, int32_t month, int32_t day);
 int32_t FormatClockValue(char* out, int32_t hour, int32_t minute, bool hourOnly);
+// FormatDateValue, and where the day's digits start in it (-1 for the
+// host's day numbers, which hold no day):
+//   FormatDateValueWithDay(out, 2001, 3, 5, &at) -> "03/05/2001", at 3
+int32_t FormatDateValueWithDay(char* out, int32_t year, int32_t month, int32_t day, int32_t* dayAt);
 
 // The fraction of a second: three digits when padded; else the shortest
 // decimal fraction of at least one digit (500 -> "5", 50 -> "05", 5 -> "005").

@@ -102,16 +102,33 @@ class ClockItem {
   // Appends the item of hour:minute, without the CR when `first`; false when
   // the list was refused.
   bool Append(ListBuilder* list, int32_t hour, int32_t minute, bool first) {
+    const int32_t skip = first ? 1 : 0;
     if (hour == hour_) {
-      char* digits = item_.text + minuteAt_;
+      // Into the copy where it can be, else into the item before it goes.
+      char* at = list->AppendShort(item_.text + skip, item_.length - skip);
+      char* digits = at != nullptr ? at - skip + minuteAt_ : item_.text + minuteAt_;
       digits[0] = kDecimalPairs[minute * 2];
       digits[1] = kDecimalPairs[minute * 2 + 1];
+      if (at != nullptr) return true;
+    } else if (!patchMinutes_ && ends_ != nullptr && hour >= 0 && hour <= 23 && suffixLength_ <= 64) {
+      // The front and the kept clock end go straight into the list, as two
+      // fixed copies, where both are short and the list has the room.
+      const ClockEnd& end = EndOf(hour, minute);
+      const int32_t frontLength = item_.front - skip;
+      char* at = frontLength <= 32 && end.length <= 32 ? list->Room(frontLength + 32) : nullptr;
+      if (at != nullptr) {
+        std::memcpy(at, item_.text + skip, 32);
+        std::memcpy(at + frontLength, end.text, 32);
+        list->Wrote(frontLength + end.length);
+        return true;
+      }
+      item_.Next();
+      PutClock(hour, minute);
     } else {
       item_.Next();
       const int32_t n = PutClock(hour, minute);
       if (patchMinutes_) FindMinute(hour, minute, n);
     }
-    const int32_t skip = first ? 1 : 0;
     return list->Append(item_.text + skip, item_.length - skip);
   }
 
@@ -125,6 +142,21 @@ class ClockItem {
     int32_t minute = -1;  // -1: not yet written
   };
 
+  // The kept clock value and suffix of hour:minute, written when the hour's
+  // holds another minute. hour is 0..23, the suffix at most 64 characters.
+  const ClockEnd& EndOf(int32_t hour, int32_t minute) {
+    ClockEnd& end = ends_.get()[hour];
+    if (end.minute != minute) {
+      char clock[kFormattedTextSize];
+      end.clockLength = FormatClockValue(clock, hour, minute, hourOnly_);
+      std::memcpy(end.text, clock, 32);
+      std::memcpy(end.text + end.clockLength, suffix_, static_cast<size_t>(suffixLength_));
+      end.length = end.clockLength + suffixLength_;
+      end.minute = minute;
+    }
+    return end;
+  }
+
   // Writes the clock value and the suffix after the front; answers the
   // clock value's length.
   int32_t PutClock(int32_t hour, int32_t minute) {
@@ -136,15 +168,7 @@ class ClockItem {
       item_.Put(suffix_, suffixLength_);
       return n;
     }
-    ClockEnd& end = ends_.get()[hour];
-    if (end.minute != minute) {
-      char clock[kFormattedTextSize];
-      end.clockLength = FormatClockValue(clock, hour, minute, hourOnly_);
-      std::memcpy(end.text, clock, 32);
-      std::memcpy(end.text + end.clockLength, suffix_, static_cast<size_t>(suffixLength_));
-      end.length = end.clockLength + suffixLength_;
-      end.minute = minute;
-    }
+    const ClockEnd& end = EndOf(hour, minute);
     if (end.length <= 32) std::memcpy(at, end.text, 32);
     else std::memcpy(at, end.text, static_cast<size_t>(end.length));
     item_.length += end.length;
@@ -282,27 +306,26 @@ struct DayItemTemplate {
 // The digits the day is written with: two when padded or from 10 on.
 int32_t DayDigits(int32_t day) { return day >= 10 || DateTimePrefs.dateZeroPad != 0 ? 2 : 1; }
 
-// A day written with as many digits, every one of them different:
-// 1..20 <-> 12..31 when two digits are written, 1..4 <-> 5..9 when one is.
-int32_t ProbeDay(int32_t day) {
-  if (DayDigits(day) == 2) return day >= 21 ? day - 11 : day + 11;
-  return day <= 4 ? day + 5 : day - 5;
-}
-
+// The template of year/month/day: the item written in full, the CR before
+// it, and where the day's digits stand. Prefix and suffix hold at most 64
+// characters, so the item fits.
 void MakeDayTemplate(DayItemTemplate* t, int32_t year, int32_t month, int32_t day, const char* prefix,
                      const char* suffix) {
-  t->length = FormatDateText(t->text, year, month, day, prefix, suffix, true);
-  t->digitsAt = -1;
+  const int32_t prefixLength = static_cast<int32_t>(std::strlen(prefix));
+  const int32_t suffixLength = static_cast<int32_t>(std::strlen(suffix));
+  char* p = t->text;
+  *p++ = ListSeparator[0];
+  std::memcpy(p, prefix, static_cast<size_t>(prefixLength));
+  p += prefixLength;
+  int32_t dayAt = -1;
+  p += FormatDateValueWithDay(p, year, month, day, &dayAt);
+  std::memcpy(p, suffix, static_cast<size_t>(suffixLength));
+  p += suffixLength;
+  *p = 0;
+  t->length = static_cast<int32_t>(p - t->text);
   t->digits = DayDigits(day);
-  if (DateTimePrefs.dateFormat == kDateHost || day < 1 || day > 31 || month < 1 || month > 12) return;
-  char probe[kFormattedTextSize];
-  const int32_t probeLength = FormatDateText(probe, year, month, ProbeDay(day), prefix, suffix, true);
-  if (probeLength != t->length) return;
-  int32_t first = 0;
-  while (first < t->length && probe[first] == t->text[first]) ++first;
-  int32_t last = t->length - 1;
-  while (last > first && probe[last] == t->text[last]) --last;
-  if (last - first + 1 == t->digits) t->digitsAt = first;
+  const bool patchable = dayAt >= 0 && day >= 1 && day <= 31 && month >= 1 && month <= 12;
+  t->digitsAt = patchable ? 1 + prefixLength + dayAt : -1;
 }
 
 }  // namespace
@@ -332,19 +355,31 @@ void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int
         char* tens = t.text + t.digitsAt;
         char* ones = tens + t.digits - 1;
         char* out = list.RoomForShortItems(run, t.length);
-        for (int64_t k = 0; k < run; ++k) {
-          if (++*ones > '9') {  // only two-digit days carry
-            *ones = '0';
-            ++*tens;
-          }
-          if (out != nullptr) {
+        if (out != nullptr) {
+          // The template stays as it is and the digits are patched in the
+          // copies: a wide read of bytes just stored one by one would stall.
+          char tensDigit = *tens, onesDigit = *ones;
+          const int32_t onesAt = t.digitsAt + t.digits - 1;
+          for (int64_t k = 0; k < run; ++k) {
+            if (++onesDigit > '9') {  // only two-digit days carry
+              onesDigit = '0';
+              ++tensDigit;
+            }
             std::memcpy(out, t.text, 32);
+            out[t.digitsAt] = tensDigit;
+            out[onesAt] = onesDigit;
             out += t.length;
-          } else if (!list.Append(t.text, t.length)) {
-            return;
+          }
+          list.Wrote(run * t.length);
+        } else {
+          for (int64_t k = 0; k < run; ++k) {
+            if (++*ones > '9') {
+              *ones = '0';
+              ++*tens;
+            }
+            if (!list.Append(t.text, t.length)) return;
           }
         }
-        if (out != nullptr) list.Wrote(run * t.length);
         if (run > 0) {
           i += run;
           day += static_cast<int32_t>(run);
@@ -375,14 +410,18 @@ void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, i
   char* monthAt = year.item.text + year.item.front;
   monthAt[monthWidth] = '/';
   int32_t month = startMonth;
+  const int32_t monthOffset = static_cast<int32_t>(monthAt - year.item.text);
   for (int64_t i = 0; i < count; ++i) {
+    // Into the copy where it can be, else into the item before it goes.
+    char* at = list.AppendShort(year.item.text, year.item.length);
+    char* to = at != nullptr ? at + monthOffset : monthAt;
     if (names) {
-      std::memcpy(monthAt, MonthAbbreviations[month], 3);
+      std::memcpy(to, MonthAbbreviations[month], 3);
     } else {
-      monthAt[0] = kDecimalPairs[month * 2];
-      monthAt[1] = kDecimalPairs[month * 2 + 1];
+      to[0] = kDecimalPairs[month * 2];
+      to[1] = kDecimalPairs[month * 2 + 1];
     }
-    if (!list.Append(year.item.text, year.item.length)) return;
+    if (at == nullptr && !list.Append(year.item.text, year.item.length)) return;
     if (++month > 12) {
       month = 1;
       year.Advance();

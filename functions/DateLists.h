@@ -12,7 +12,8 @@
 //   Kelv-DateList (MonthNames/Years) "NOV/2001", "DEC/2001", ...
 //   Kelv-DateList (Years)            "2001", "2002", ...
 //
-// A list whose estimated size reaches 65535 bytes is "??" (with the overflow
+// Prefix and suffix hold at most 64 characters, as the range readings keep
+// them. A list whose estimated size reaches 65535 bytes is "??" (with the overflow
 // message when it is on). A step of 0 is "??". A month or year list whose end
 // lies before its start writes no result.
 #pragma once
