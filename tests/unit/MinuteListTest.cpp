@@ -90,4 +90,58 @@ TEST(MinuteList, EqualsItemByItemFormatting) {
   SetDefaultPrefs();
 }
 
+// The hour lists keep each hour's clock text once the list is longer than a
+// day's hours, and write it beside the day's front: their lists too must
+// equal the items formatted one by one.
+std::string HourStampsItemByItem(int32_t dayNumber, int32_t from, int32_t count, int32_t stepHours,
+                                 const char* prefix, const char* suffix, bool hourOnly) {
+  std::string list;
+  for (int32_t i = 0; i < count; ++i) {
+    const int64_t t = from + static_cast<int64_t>(i) * stepHours * 60;
+    int32_t y, m, d;
+    DateFromDayNumber(dayNumber + static_cast<int32_t>(t / kDay), &y, &m, &d);
+    char item[kFormattedTextSize];
+    const int32_t n = FormatDateTimeText(item, y, m, d, static_cast<int32_t>(t % kDay / 60),
+                                         static_cast<int32_t>(t % 60), prefix, suffix, i != 0, hourOnly);
+    list.append(item, static_cast<size_t>(n));
+  }
+  return list;
+}
+
+TEST(HourList, EqualsItemByItemFormatting) {
+  struct Range { int32_t from, count, stepHours; } ranges[] = {{0, 10, 1}, {30, 100, 1}, {23 * 60 + 5, 60, 5}, {600, 30, 25}};
+  struct Affixes { const char* prefix; const char* suffix; } affixes[] = {
+      {"", ""}, {"x12", "59y"}, {"<", "a suffix too long for one short copy, at 40+"}};
+  const int32_t startDay = DayNumberFromDate(2000, 2, 27);
+  TestHost host;
+  for (int32_t format : {kTime12Hour, kTime24Hour, kTimeHost}) {
+    for (uint8_t pad : {0, 1}) {
+      for (int32_t dateFormat : {kDateMMDDYYYY, kDateYYMMDD, kDateHost}) {
+        for (const Range& r : ranges) {
+          for (const Affixes& a : affixes) {
+            for (int32_t id : {kListDateHours, kListDateHoursMinutes}) {
+              SetDefaultPrefs();
+              host.Call(kHourIncrementPrefs, std::to_string(r.stepHours));
+              DateTimePrefs.timeFormat = format;
+              DateTimePrefs.timeZeroPad = pad;
+              DateTimePrefs.dateFormat = dateFormat;
+              DateTimePrefs.dateZeroPad = pad;
+              const int32_t last = r.from + (r.count - 1) * r.stepHours * 60;
+              const std::string affixed = a.prefix[0] != 0 ? std::string(a.prefix) + "|" : "";
+              const std::string after = a.prefix[0] != 0 ? std::string("|") + a.suffix : "";
+              const std::string stamps = affixed + std::to_string(startDay) + "|" + Seconds(r.from) + "|" +
+                                         std::to_string(startDay + last / kDay) + "|" + Seconds(last) + after;
+              ASSERT_EQ(host.Call(id, stamps), HourStampsItemByItem(startDay, r.from, r.count, r.stepHours, a.prefix,
+                                                                    a.suffix, id == kListDateHours))
+                  << "id " << id << " format " << format << " date " << dateFormat << " pad " << int(pad)
+                  << " from " << r.from << " step " << r.stepHours << " " << a.prefix;
+            }
+          }
+        }
+      }
+    }
+  }
+  SetDefaultPrefs();
+}
+
 }  // namespace
