@@ -30,7 +30,7 @@ std::string TimesItemByItem(int32_t from, int32_t count, int32_t step, const cha
 
 // "Kelv-DateList (Date Minutes)" formatted item by item, from 1 day number.
 std::string StampsItemByItem(int32_t dayNumber, int32_t from, int32_t count, int32_t step, const char* prefix,
-                             const char* suffix) {
+                             const char* suffix, bool hourOnly = false) {
   std::string list;
   for (int32_t i = 0; i < count; ++i) {
     const int64_t t = from + static_cast<int64_t>(i) * step;
@@ -38,7 +38,7 @@ std::string StampsItemByItem(int32_t dayNumber, int32_t from, int32_t count, int
     DateFromDayNumber(dayNumber + static_cast<int32_t>(t / kDay), &y, &m, &d);
     char item[kFormattedTextSize];
     const int32_t n = FormatDateTimeText(item, y, m, d, static_cast<int32_t>(t % kDay / 60),
-                                         static_cast<int32_t>(t % 60), prefix, suffix, i != 0, false);
+                                         static_cast<int32_t>(t % 60), prefix, suffix, i != 0, hourOnly);
     list.append(item, static_cast<size_t>(n));
   }
   return list;
@@ -93,21 +93,6 @@ TEST(MinuteList, EqualsItemByItemFormatting) {
 // The hour lists keep each hour's clock text once the list is longer than a
 // day's hours, and write it beside the day's front: their lists too must
 // equal the items formatted one by one.
-std::string HourStampsItemByItem(int32_t dayNumber, int32_t from, int32_t count, int32_t stepHours,
-                                 const char* prefix, const char* suffix, bool hourOnly) {
-  std::string list;
-  for (int32_t i = 0; i < count; ++i) {
-    const int64_t t = from + static_cast<int64_t>(i) * stepHours * 60;
-    int32_t y, m, d;
-    DateFromDayNumber(dayNumber + static_cast<int32_t>(t / kDay), &y, &m, &d);
-    char item[kFormattedTextSize];
-    const int32_t n = FormatDateTimeText(item, y, m, d, static_cast<int32_t>(t % kDay / 60),
-                                         static_cast<int32_t>(t % 60), prefix, suffix, i != 0, hourOnly);
-    list.append(item, static_cast<size_t>(n));
-  }
-  return list;
-}
-
 TEST(HourList, EqualsItemByItemFormatting) {
   struct Range { int32_t from, count, stepHours; } ranges[] = {{0, 10, 1}, {30, 100, 1}, {23 * 60 + 5, 60, 5}, {600, 30, 25}};
   struct Affixes { const char* prefix; const char* suffix; } affixes[] = {
@@ -131,8 +116,8 @@ TEST(HourList, EqualsItemByItemFormatting) {
               const std::string after = a.prefix[0] != 0 ? std::string("|") + a.suffix : "";
               const std::string stamps = affixed + std::to_string(startDay) + "|" + Seconds(r.from) + "|" +
                                          std::to_string(startDay + last / kDay) + "|" + Seconds(last) + after;
-              ASSERT_EQ(host.Call(id, stamps), HourStampsItemByItem(startDay, r.from, r.count, r.stepHours, a.prefix,
-                                                                    a.suffix, id == kListDateHours))
+              ASSERT_EQ(host.Call(id, stamps), StampsItemByItem(startDay, r.from, r.count, r.stepHours * 60, a.prefix,
+                                                                a.suffix, id == kListDateHours))
                   << "id " << id << " format " << format << " date " << dateFormat << " pad " << int(pad)
                   << " from " << r.from << " step " << r.stepHours << " " << a.prefix;
             }
