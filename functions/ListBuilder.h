@@ -174,15 +174,27 @@ inline bool AppendCountedItems(ListBuilder* list, ItemCounter* counter, int64_t 
       const int32_t lastAt = static_cast<int32_t>(last - counter->item.text);
       const char step = static_cast<char>(counter->number.step);
       char digit = *last;
-      for (int64_t k = 0; k < run; ++k) {
-        digit = static_cast<char>(digit + step);
-        char* at = list->AppendShort(counter->item.text, counter->item.length);
-        if (at != nullptr) {
-          at[lastAt] = digit;
-          continue;
+      const int32_t n = counter->item.length;
+      char* out = list->RoomForShortItems(run, n);
+      if (out != nullptr) {  // the whole run as fixed copies, each patched
+        for (int64_t k = 0; k < run; ++k) {
+          digit = static_cast<char>(digit + step);
+          std::memcpy(out, counter->item.text, 32);
+          out[lastAt] = digit;
+          out += n;
         }
-        *last = digit;
-        if (!list->Append(counter->item.text, counter->item.length)) return false;
+        list->Wrote(run * n);
+      } else {  // near the end of the room: item by item
+        for (int64_t k = 0; k < run; ++k) {
+          digit = static_cast<char>(digit + step);
+          char* at = list->AppendShort(counter->item.text, n);
+          if (at != nullptr) {
+            at[lastAt] = digit;
+            continue;
+          }
+          *last = digit;
+          if (!list->Append(counter->item.text, n)) return false;
+        }
       }
       *last = digit;
       counter->number.value += run * counter->number.step;
