@@ -47,7 +47,6 @@ struct ListItem {
     length += n;
   }
   void Put(char ch) { text[length++] = ch; }
-  void Number(int64_t value, int64_t width) { length += WriteDecimal(text + length, value, width); }
 };
 
 // An item [prefix][fixed part][number][suffix][CR] whose number moves by a
