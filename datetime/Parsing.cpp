@@ -85,15 +85,18 @@ struct DigitGroups {
   int32_t length[kMaxGroups] = {};  // its characters
 };
 
+// Whether the tokenizer takes ch for nothing more than a separator: not a
+// quote, an escape or a line end.
+bool PlainSeparator(char ch) { return ch != '"' && ch != '\\' && ch != '\r' && ch != '\n'; }
+
 // Cuts the first n characters of text at the characters of `seps` (one or
 // two, NUL-terminated) into at most maxGroups groups, as VXStrTokenize cuts
 // a copy of them. Separators the tokenizer treats as quotes, escapes or line
 // ends go through the tokenizer itself; others are read in one pass.
 void ReadDigitGroups(const char* text, int32_t n, const char* seps, int32_t maxGroups, DigitGroups* groups) {
-  const auto plain = [](char ch) { return ch != '"' && ch != '\\' && ch != '\r' && ch != '\n'; };
   const char sep0 = seps[0];
   const char sep1 = seps[0] != 0 ? seps[1] : 0;
-  if (sep0 != 0 && plain(sep0) && (sep1 == 0 || plain(sep1))) {
+  if (sep0 != 0 && PlainSeparator(sep0) && (sep1 == 0 || PlainSeparator(sep1))) {
     const char other = sep1 != 0 ? sep1 : sep0;
     int32_t count = 0;
     for (int32_t i = 0; i < n;) {
@@ -130,8 +133,7 @@ void ReadDigitGroups(const char* text, int32_t n, const char* seps, int32_t maxG
 // separator. The usual separators take one pass; one the tokenizer treats as
 // a quote, an escape or a line end goes through ReadDigitGroups.
 int32_t ScanDateGroups(const char* text, char separator, DigitGroups* groups) {
-  const bool plain = separator != '"' && separator != '\\' && separator != '\r' && separator != '\n';
-  if (!plain) {
+  if (!PlainSeparator(separator)) {
     int32_t accepted = 0;
     while (accepted < kDateScanLimit) {
       char ch = text[accepted];

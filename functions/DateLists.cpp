@@ -110,21 +110,20 @@ class ClockItem {
       digits[0] = kDecimalPairs[minute * 2];
       digits[1] = kDecimalPairs[minute * 2 + 1];
       if (at != nullptr) return true;
-    } else if (!patchMinutes_ && ends_ != nullptr && hour >= 0 && hour <= 23 && suffixLength_ <= 64) {
-      // The front and the kept clock end go straight into the list, as two
-      // fixed copies, where both are short and the list has the room.
-      const ClockEnd& end = EndOf(hour, minute);
-      const int32_t frontLength = item_.front - skip;
-      char* at = frontLength <= 32 && end.length <= 32 ? list->Room(frontLength + 32) : nullptr;
-      if (at != nullptr) {
-        std::memcpy(at, item_.text + skip, 32);
-        std::memcpy(at + frontLength, end.text, 32);
-        list->Wrote(frontLength + end.length);
-        return true;
-      }
-      item_.Next();
-      PutClock(hour, minute);
     } else {
+      if (!patchMinutes_ && KeepsEnd(hour)) {
+        // The front and the kept clock end go straight into the list, as two
+        // fixed copies, where both are short and the list has the room.
+        const ClockEnd& end = EndOf(hour, minute);
+        const int32_t frontLength = item_.front - skip;
+        char* at = frontLength <= 32 && end.length <= 32 ? list->Room(frontLength + 32) : nullptr;
+        if (at != nullptr) {
+          std::memcpy(at, item_.text + skip, 32);
+          std::memcpy(at + frontLength, end.text, 32);
+          list->Wrote(frontLength + end.length);
+          return true;
+        }
+      }
       item_.Next();
       const int32_t n = PutClock(hour, minute);
       if (patchMinutes_) FindMinute(hour, minute, n);
@@ -141,6 +140,10 @@ class ClockItem {
     int32_t length;
     int32_t minute = -1;  // -1: not yet written
   };
+
+  // Whether the clock end of `hour` is kept: not in short lists, nor for
+  // hours that are not a list's, nor with a suffix longer than an end holds.
+  bool KeepsEnd(int32_t hour) const { return ends_ != nullptr && hour >= 0 && hour <= 23 && suffixLength_ <= 64; }
 
   // The kept clock value and suffix of hour:minute, written when the hour's
   // holds another minute. hour is 0..23, the suffix at most 64 characters.
@@ -161,8 +164,7 @@ class ClockItem {
   // clock value's length.
   int32_t PutClock(int32_t hour, int32_t minute) {
     char* at = item_.text + item_.front;
-    // Short lists, and hours that are not a list's, are written as they are.
-    if (ends_ == nullptr || hour < 0 || hour > 23 || suffixLength_ > 64) {
+    if (!KeepsEnd(hour)) {
       const int32_t n = FormatClockValue(at, hour, minute, hourOnly_);
       item_.length += n;
       item_.Put(suffix_, suffixLength_);

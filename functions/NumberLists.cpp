@@ -36,6 +36,8 @@ bool StartsWithKey(const char* piece, const char* key, int32_t keyLength) {
   return VXMemCompare(piece, key, keyLength, true) == 0;
 }
 
+bool IsLineEnd(char ch) { return ch == '\r' || ch == '\n'; }
+
 // The CRs and LFs of text, and whether each full block of 128 characters
 // holds one: then no line is longer than 254 characters. Counted a block at a
 // time in bytes, which compilers turn into vector compares.
@@ -185,7 +187,7 @@ void WriteWrappedList(HostHandle parameter, HostHandle result) {
   int32_t room = kAffixLimit;  // characters the current line may still keep
   for (int64_t i = 0; i < listLength; ++i) {
     const char ch = list[i];
-    if (ch != '\r' && ch != '\n') {
+    if (!IsLineEnd(ch)) {
       if (room > 0) {
         *out++ = ch;
         --room;
@@ -199,8 +201,7 @@ void WriteWrappedList(HostHandle parameter, HostHandle result) {
     out += prefixLength;
     room = kAffixLimit;
   }
-  const bool endsWithLineEnd = listLength > 0 && (list[listLength - 1] == '\r' || list[listLength - 1] == '\n');
-  if (endsWithLineEnd) {
+  if (listLength > 0 && IsLineEnd(list[listLength - 1])) {
     out -= prefixLength;
   } else {
     std::memcpy(out, suffix, static_cast<size_t>(suffixLength));
