@@ -84,13 +84,39 @@ check "a long program path still answers" "03/05/2001 0" "$out $status"
 check "a long program path leaves no preference file" 0 "$(ls cwd "$deep" | grep -c DateTimePrefs)"
 
 # Time stamps: the shape, and within a few seconds of this machine's clock.
+# The stamp is read back by the plug-in's own 12-hour rule: 00..11 AM are the
+# hours as written (midnight is 00 AM), 12 PM is noon, 01..11 PM are 13..23.
+# date -d is no judge of that: it refuses 00 with AM.
+stamp_seconds() {  # stamp_seconds "MM/DD/YYYY|hh:mm:ss.fff AM" -> seconds since 1970, or 0
+  local re='^([0-9]{2})/([0-9]{2})/([0-9]{4})\|([0-9]{2}):([0-9]{2}):([0-9]{2})\.[0-9]{3} (AM|PM)$'
+  [[ $1 =~ $re ]] || { echo 0; return; }
+  local hour=$((10#${BASH_REMATCH[4]})) marker=${BASH_REMATCH[7]}
+  if [ "$marker" == AM ] && [ "$hour" -gt 11 ]; then echo 0; return; fi
+  if [ "$marker" == PM ] && { [ "$hour" -lt 1 ] || [ "$hour" -gt 12 ]; }; then echo 0; return; fi
+  [ "$marker" == PM ] && [ "$hour" -lt 12 ] && hour=$((hour + 12))
+  date -d "${BASH_REMATCH[3]}-${BASH_REMATCH[1]}-${BASH_REMATCH[2]} $hour:${BASH_REMATCH[5]}:${BASH_REMATCH[6]}" +%s 2>/dev/null || echo 0
+}
+# The reading itself, at the hours where a 12-hour clock turns over.
+while read -r text expected; do
+  check "a stamp of $text reads as $expected" "$(date -d "$expected" +%s)" "$(stamp_seconds "${text/_/ }")"
+done <<'STAMPS'
+12/09/2026|00:10:15.018_AM 2026-12-09 00:10:15
+12/09/2026|11:59:59.999_AM 2026-12-09 11:59:59
+12/09/2026|12:00:00.000_PM 2026-12-09 12:00:00
+12/09/2026|12:30:05.000_PM 2026-12-09 12:30:05
+12/09/2026|01:00:00.000_PM 2026-12-09 13:00:00
+12/09/2026|11:59:59.999_PM 2026-12-09 23:59:59
+STAMPS
+check "a 13 PM stamp is refused" 0 "$(stamp_seconds '12/09/2026|13:00:00.000 PM')"
+check "a 12 AM stamp is refused" 0 "$(stamp_seconds '12/09/2026|12:00:00.000 AM')"
+
 before=$(date +%s)
 full=$(host call "Kelv-TimeStamp (full)" "ignored")
 after=$(date +%s)
 shape='^[0-9]{2}/[0-9]{2}/[0-9]{4}\|[0-9]{2}:[0-9]{2}:[0-9]{2}\.[0-9]{3} (AM|PM)$'
 check "TimeStamp (full) has its shape" 1 "$(grep -c -E "$shape" <<<"$full")"
-stamp=$(date -d "$(sed -E 's/\|/ /; s/\.[0-9]{3}//' <<<"$full")" +%s 2>/dev/null || echo 0)
-check "TimeStamp (full) is the local time" 1 "$(( stamp >= before - 2 && stamp <= after + 2 ))"
+stamp=$(stamp_seconds "$full")
+check "TimeStamp (full) is the local time ($full)" 1 "$(( stamp >= before - 2 && stamp <= after + 2 ))"
 check "TimeStamp (date) is a date" 1 "$(host call "Kelv-TimeStamp (date)" | grep -c -E '^[0-9]{2}/[0-9]{2}/[0-9]{4}$')"
 check "TimeStamp (time) is a time" 1 "$(host call "Kelv-TimeStamp (time)" | grep -c -E '^[0-9]{2}:[0-9]{2}:[0-9]{2}\.[0-9]{3} (AM|PM)$')"
 
