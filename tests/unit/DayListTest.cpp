@@ -34,6 +34,10 @@ TEST(DayList, EqualsItemByItemFormatting) {
   struct Range { int32_t y, m, d, count; } ranges[] = {
       {2001, 1, 1, 400}, {2000, 2, 20, 20}, {1999, 12, 25, 14}, {2004, 2, 27, 5}, {1900, 2, 27, 4},
       {2001, 3, 8, 5},
+      // Into a leap February from the year before, out of one into a common
+      // year, through 1900 (no leap day) and 2000 (a leap day), and years on end.
+      {1999, 12, 31, 62}, {2000, 12, 30, 62}, {1900, 1, 25, 60}, {2003, 11, 1, 130},
+      {1995, 6, 1, 2000},
   };
   // Digits in the prefix and suffix must not be taken for the day's.
   struct Affixes { const char* prefix; const char* suffix; } affixes[] = {{"", ""}, {"x12", "31y"}, {"<", ">"}};
@@ -72,6 +76,16 @@ TEST(DayList, DaysPastTheEndOfTheirMonthStepIntoTheNext) {
   EXPECT_EQ(host.Call(17, "2/31/2001|3/4/2001"), "02/31/2001\r03/01/2001");
   EXPECT_EQ(host.Call(17, "2/30/2000|3/2/2000"), "02/30/2000\r03/01/2000");
   EXPECT_EQ(host.Call(17, "2/31/2001|3/2/2001"), "??") << "an end before 3 March";
+}
+
+TEST(DayList, LeapDaysOfTheYearsItReaches) {
+  SetDefaultPrefs();
+  TestHost host;
+  const std::string into2000 = host.Call(17, "12/31/1999|3/1/2000");
+  EXPECT_EQ(into2000.substr(into2000.size() - 32), "02/28/2000\r02/29/2000\r03/01/2000");
+  const std::string into2001 = host.Call(17, "12/30/2000|3/1/2001");
+  EXPECT_EQ(into2001.substr(into2001.size() - 21), "02/28/2001\r03/01/2001");
+  EXPECT_EQ(into2001.find("02/29/2001"), std::string::npos);
 }
 
 }  // namespace

@@ -33,6 +33,13 @@ TEST(DiffTimeStamps, Table) {
       {Date(5, 1, 1), Date(2005, 1, 2), 86400, 1, 0, 0, 0, 0},
       {Date(95, 1, 1), Date(1995, 1, 1), 0, 0, 0, 0, 0, 0},
       {Date(1500, 1, 1), Date(3400, 1, 1), 0, 0, 0, 0, 0, 0},
+      // The edges of the three readings: 0 and 10 are 2000 and 2010, 11 is
+      // 1911, 1899 is 3799, and 1900 is itself.
+      {Date(0, 1, 1), Date(2000, 1, 1), 0, 0, 0, 0, 0, 0},
+      {Date(10, 1, 1), Date(2010, 1, 1), 0, 0, 0, 0, 0, 0},
+      {Date(11, 1, 1), Date(1911, 1, 1), 0, 0, 0, 0, 0, 0},
+      {Date(1899, 1, 1), Date(3799, 1, 1), 0, 0, 0, 0, 0, 0},
+      {Date(1900, 1, 1), Date(1901, 1, 1), 31536000, 365, 0, 0, 0, 0},
       // A day past its month's end runs on: 31 February 2001 is 3 March.
       {Date(2001, 2, 31), Date(2001, 3, 3), 0, 0, 0, 0, 0, 0},
       // Beyond the 32-bit window, exact: 1 January 2900 to 31 December 9999.

@@ -28,6 +28,9 @@ TEST(ReadLeadingInteger, ReadsAsStrtolDoes) {
   struct Case { const char* text; int32_t value; } cases[] = {
       {"15 minutes", 15}, {"abc", 0},         {"  -7x", -7},   {"\t\n+3", 3}, {"", 0},
       {"- 5", 0},         {"99999999999", 2147483647},          {"-99999999999", -2147483647 - 1},
+      // Every white space character before the number, and its neighbours that are none.
+      {"\t1", 1},         {"\n2", 2},         {"\v3", 3},       {"\f4", 4},   {"\r15", 15},
+      {" 6", 6},          {"\b7", 0},         {"\x0e" "8", 0},   {"\x1f" "9", 0},
   };
   for (const Case& c : cases) EXPECT_EQ(ReadLeadingInteger(c.text), c.value) << c.text;
 }

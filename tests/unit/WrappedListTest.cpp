@@ -18,11 +18,11 @@ std::string ByTheRule(const std::string& list, const std::string& prefix, const 
   do {
     size_t end = list.find_first_of("\r\n", i);
     if (end == std::string::npos) end = list.size();
-    out += prefix + list.substr(i, std::min<size_t>(end - i, 255)) + suffix + "\r";
+    out += prefix.substr(0, 255) + list.substr(i, std::min<size_t>(end - i, 255)) + suffix.substr(0, 255) + "\r";
     i = end + 1;
   } while (i < list.size());
   while (!out.empty() && (out.back() == '\r' || out.back() == '\n')) out.pop_back();
-  return out;
+  return out.size() < 65535 ? out : "??";  // a list of 65535 bytes or more is refused
 }
 
 TEST(WrappedList, EqualsTheRuleItemByItem) {
@@ -45,16 +45,21 @@ TEST(WrappedList, EqualsTheRuleItemByItem) {
         return s + std::string(300, 'L') + "\rend";
       }(),
   };
-  struct Affixes { const char* prefix; const char* suffix; } affixes[] = {{"", ""}, {"<", ""}, {"", ">"}, {"[", "]"}};
+  // A prefix or suffix keeps its first 255 characters.
+  struct Affixes { std::string prefix, suffix; } affixes[] = {
+      {"", ""}, {"<", ""}, {"", ">"}, {"[", "]"},
+      {std::string(254, '<'), std::string(256, '>')}, {std::string(255, '<'), std::string(300, '>')},
+      {std::string(256, '<'), ""}, {std::string(300, '<'), "]"},
+  };
   TestHost host;
   for (const std::string& list : lists) {
     for (const Affixes& a : affixes) {
       std::string parameter = list;
-      if (a.prefix[0] != 0) parameter += std::string("|pre=") + a.prefix;
-      if (a.suffix[0] != 0) parameter += std::string("|post=") + a.suffix;
+      if (!a.prefix.empty()) parameter += "|pre=" + a.prefix;
+      if (!a.suffix.empty()) parameter += "|post=" + a.suffix;
       if (parameter.empty()) continue;  // an empty parameter is refused before any list
       ASSERT_EQ(host.Call(kMakeList, parameter), ByTheRule(list, a.prefix, a.suffix))
-          << "list of " << list.size() << " prefix " << a.prefix << " suffix " << a.suffix;
+          << "list of " << list.size() << " prefix of " << a.prefix.size() << " suffix of " << a.suffix.size();
     }
   }
 }
