@@ -4,10 +4,14 @@
 
 #include <sys/stat.h>
 #include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <climits>
 
 #include <cerrno>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "NativePaths.h"
 #include "PlatformApi.h"
@@ -124,6 +128,36 @@ TEST(StandInFiles, TemporaryFolderTooLongIsAnError) {
   EXPECT_STREQ(after, before);
   if (saved != nullptr) setenv("TMPDIR", keep.c_str(), 1);
   else unsetenv("TMPDIR");
+}
+
+// A new file object starts in the working folder with a backslash added: a
+// working folder of 258 characters (Windows form) becomes 259 with it, one of
+// 259 leaves no room for the backslash and the folder starts empty.
+TEST(StandInFiles, WorkingFolderAtTheLimit) {
+  char saved[PATH_MAX];
+  ASSERT_NE(getcwd(saved, sizeof saved), nullptr);
+  char base[] = "/tmp/kelv-cwd-XXXXXX";
+  ASSERT_NE(mkdtemp(base), nullptr);
+  struct Case { size_t length; const char* folder; } cases[] = {{258, "itself and a backslash"}, {259, ""}};
+  std::vector<std::string> made;
+  for (const Case& c : cases) {
+    std::string native = base;
+    while (WindowsPath(native).size() < c.length) {
+      const size_t remaining = c.length - WindowsPath(native).size() - 1;  // after the next "/"
+      native += "/" + std::string(remaining <= 120 ? remaining : 100, 'w');
+      if (mkdir(native.c_str(), 0700) == 0) made.push_back(native);
+    }
+    ASSERT_EQ(WindowsPath(native).size(), c.length);
+    ASSERT_EQ(chdir(native.c_str()), 0);
+    TVXFile file;
+    char folder[kFolderSize];
+    file.GetFolder(folder);
+    const std::string expected = c.folder[0] != 0 ? WindowsPath(native) + "\\" : "";
+    EXPECT_EQ(std::string(folder), expected) << c.length;
+  }
+  ASSERT_EQ(chdir(saved), 0);
+  for (auto it = made.rbegin(); it != made.rend(); ++it) rmdir(it->c_str());
+  EXPECT_EQ(rmdir(base), 0) << "every folder made is gone";
 }
 
 // Free space is that of the folder's own file system, not of the root's:

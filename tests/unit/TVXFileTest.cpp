@@ -6,6 +6,8 @@
 #include <cstring>
 #include <set>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "file/TVXFile.h"
 
@@ -234,6 +236,84 @@ TEST_F(TVXFileTest, NamesAndFoldersAreBounded) {
   std::string deep(300, 'd');
   EXPECT_EQ(file_.SetFolder(deep.c_str()), kFileInvalid);
   EXPECT_EQ(file_.CreateFolder(deep.c_str()), kFileInvalid);
+}
+
+// Folders one inside another under the test's folder, the last one's path
+// exactly `length` characters long without its closing backslash, each
+// named with `letter` repeated. They go
+// again, deepest first, when the object does.
+class DeepFolder {
+ public:
+  DeepFolder(const std::string& base, size_t length, char letter) {
+    std::string parent = base;  // ends in a backslash
+    while (parent.size() < length) {
+      const size_t remaining = length - parent.size();
+      const std::string name(remaining <= 120 ? remaining : 100, letter);
+      TVXFile maker;
+      if (maker.SetFolder(parent.c_str()) != kFileOk || maker.CreateFolder(name.c_str()) != kFileOk) return;
+      made_.push_back({parent, name});
+      parent += name + "\\";
+    }
+    path_ = parent.substr(0, parent.size() - 1);
+  }
+  ~DeepFolder() {
+    for (auto it = made_.rbegin(); it != made_.rend(); ++it) {
+      TVXFile remover;
+      remover.SetFolder(it->first.c_str());
+      remover.RemoveFolder(it->second.c_str());
+    }
+  }
+  const std::string& Path() const { return path_; }  // empty when it could not be made
+
+ private:
+  std::vector<std::pair<std::string, std::string>> made_;
+  std::string path_;
+};
+
+TEST_F(TVXFileTest, PathsOfTheLimitsLength) {
+  // A folder and a name of 259 characters together make a path; 260 do not.
+  const std::string folder = Folder();
+  const std::string fits(259 - folder.size(), 'p'), past(260 - folder.size(), 'q');
+  file_.SetName(fits.c_str());
+  EXPECT_EQ(file_.Create(), kFileOk);
+  EXPECT_EQ(file_.Exists(), 1);
+  char path[MAX_PATH];
+  file_.GetPath(path);
+  EXPECT_EQ(std::string(path), folder + fits);
+  file_.SetName(past.c_str());
+  EXPECT_EQ(file_.Create(), kFileInvalid);
+  file_.GetPath(path);
+  EXPECT_STREQ(path, "");
+  int files = 0;
+  if (file_.FindFirst() == kFileOk) {
+    do {
+      TVXFileInfo info{};
+      file_.GetFoundInfo(&info);
+      if (!(info.flags & kInfoFolder)) ++files;
+    } while (file_.FindNext() == kFileOk);
+  }
+  EXPECT_EQ(files, 1) << "only the file of 259 characters was made";
+}
+
+TEST_F(TVXFileTest, FoldersOfTheLimitsLength) {
+  // A folder keeps 259 characters with its backslash: one of 258 is taken,
+  // one of 259 is refused however it is named.
+  DeepFolder fits(Folder(), 258, 'f'), past(Folder(), 259, 'g');
+  ASSERT_EQ(fits.Path().size(), 258u);
+  char folder[kFolderSize];
+  TVXFile f;
+  EXPECT_EQ(f.SetFolder(fits.Path().c_str()), kFileOk);
+  f.GetFolder(folder);
+  EXPECT_EQ(std::string(folder), fits.Path() + "\\");
+  EXPECT_EQ(f.SetFolder((fits.Path() + "\\").c_str()), kFileOk);
+  f.GetFolder(folder);
+  EXPECT_EQ(std::string(folder), fits.Path() + "\\");
+  if (past.Path().empty()) return;  // a platform that cannot make it cannot be given it either
+  ASSERT_EQ(past.Path().size(), 259u);
+  EXPECT_EQ(f.SetFolder(past.Path().c_str()), kFileInvalid);
+  EXPECT_EQ(f.SetFolder((past.Path() + "\\").c_str()), kFileInvalid);
+  f.GetFolder(folder);
+  EXPECT_EQ(std::string(folder), fits.Path() + "\\") << "a refused folder leaves the folder as it was";
 }
 
 TEST_F(TVXFileTest, SetFolder) {
