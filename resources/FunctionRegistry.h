@@ -70,6 +70,11 @@
 #define KELV_MANUAL_LIST_ERRORS                                                                          \
   "\"??\" for an empty or unreadable parameter, for a step of 0, and for a list that would reach "     \
   "65535 bytes (with the overflow message, when it is on)."
+#define KELV_MANUAL_END_BEFORE_START                                                                     \
+  "The span is counted in whole minutes, so an end before the start does not simply give an empty "   \
+  "list: less than a minute before the start gives the start alone, less than one step before it "   \
+  "(a minute or more) an empty text, and a step or more before it \"??\". A range of two times "      \
+  "without dates lists `00/00/1900` in place of each date."
 #define KELV_MANUAL_READS_DATES "The date and time separators: they are what the parameter is read with."
 #define KELV_MANUAL_NO_PREFS "None."
 #define KELV_MANUAL_SETS_PREFS "It writes no result: the result stays as it was. The change holds for the calls that follow and is saved when the host quits."
@@ -80,16 +85,18 @@
     KELV_MANUAL_RANGE,                                                                                 \
     "The difference from start to end in words, largest unit first, leaving out the units that are "  \
     "0: `2 days 9 hours 30 minutes`, `1 minute 250 milliseconds`. A negative difference has a minus "  \
-    "sign before each number. Prefix and suffix are read but not shown.",                             \
+    "sign before each number. Prefix and suffix are read but not shown. Two equal time stamps have "   \
+    "no unit left to write: no result at all (the field keeps what it had).",                         \
     KELV_MANUAL_RANGE_ERRORS, KELV_MANUAL_READS_DATES)                                                 \
   M(DiffHoursString, Differences, "Kelv-DiffHoursString(\"[prefix|]start|end[|suffix]\")",             \
     KELV_MANUAL_RANGE,                                                                                 \
-    "As Kelv-DiffDaysString, with whole days counted as hours: `48 hours`.",                           \
+    "As Kelv-DiffDaysString, with whole days counted as hours: `48 hours`. Two equal time stamps "     \
+    "give no result at all.",                                                                          \
     KELV_MANUAL_RANGE_ERRORS, KELV_MANUAL_READS_DATES)                                                 \
   M(DiffTimeString, Differences, "Kelv-DiffTimeString(\"[prefix|]start|end[|suffix]\")",               \
     KELV_MANUAL_RANGE,                                                                                 \
     "The difference as a clock text `hours:minutes:seconds.milliseconds`, hours not limited to 24: "   \
-    "`26:03:04.050`. A negative difference is `-` and the clock text of its size.",                    \
+    "`26:03:04.050`. A negative difference is written as a minus sign and the clock text of its size.",                    \
     KELV_MANUAL_RANGE_ERRORS, KELV_MANUAL_READS_DATES)                                                 \
   M(DiffDays, Differences, "Kelv-DiffDays(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,        \
     "The difference in whole days, rounded half away from zero (12 hours count as a day): a decimal "  \
@@ -125,7 +132,7 @@
   M(ListDateMinutes, DateLists, "Kelv-DateList (Date Minutes)(\"[prefix|]start|end[|suffix]\")",       \
     KELV_MANUAL_RANGE,                                                                                 \
     "Every date and time from start to end in steps of the minute increment, one per line: "           \
-    "`12/31/2001 23:58`. An end before the start gives an empty result.",                              \
+    "`12/31/2001 11:58 PM`. " KELV_MANUAL_END_BEFORE_START,                                           \
     KELV_MANUAL_LIST_ERRORS, "The minute increment, the date and time formats, separators and padding.") \
   M(ListHoursMinutes, DateLists, "Kelv-DateList (Hours/Minutes)(\"[prefix|]start|end[|suffix]\")",     \
     KELV_MANUAL_TIME_RANGE,                                                                            \
@@ -133,8 +140,8 @@
     KELV_MANUAL_LIST_ERRORS, "The hour increment (the step), the time format, separator and padding.") \
   M(ListDateHoursMinutes, DateLists,                                                                   \
     "Kelv-DateList (Date Hours/Minutes)(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,          \
-    "Every date and time from start to end in steps of the hour increment, one per line. An end "      \
-    "before the start gives an empty result.",                                                         \
+    "Every date and time from start to end in steps of the hour increment, one per line. "             \
+    KELV_MANUAL_END_BEFORE_START,                                                                      \
     KELV_MANUAL_LIST_ERRORS, "The hour increment, the date and time formats, separators and padding.") \
   M(ListHours, DateLists, "Kelv-DateList (Hours)(\"[prefix|]start|end[|suffix]\")",                    \
     KELV_MANUAL_TIME_RANGE,                                                                            \
@@ -143,11 +150,14 @@
     KELV_MANUAL_LIST_ERRORS, "The hour increment, the time format and padding.")                       \
   M(ListDateHours, DateLists, "Kelv-DateList (Date Hours)(\"[prefix|]start|end[|suffix]\")",           \
     KELV_MANUAL_RANGE,                                                                                 \
-    "Every date and hour from start to end in steps of the hour increment: `02/28/2000 10 PM`. An "    \
-    "end before the start gives an empty result.",                                                     \
+    "Every date and hour from start to end in steps of the hour increment: `02/28/2000 10 PM`. "       \
+    KELV_MANUAL_END_BEFORE_START,                                                                      \
     KELV_MANUAL_LIST_ERRORS, "The hour increment, the date and time formats, separators and padding.") \
   M(ListDays, DateLists, "Kelv-DateList (days)(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,   \
-    "Every day from the start date to the end date, one per line, written by the date preferences.",   \
+    "The start date and one more day for every whole 24 hours from the start to the end, one per "     \
+    "line, written by the date preferences: dates alone list every day from the start to the end, "    \
+    "but with times an end at 6:00 the day after a start at 18:00 lists the start date alone. A "      \
+    "range of two times without dates lists `00/00/1900`.",                                             \
     "\"??\" for an empty or unreadable parameter, for an end before the start, and for a list that "   \
     "would reach 65535 bytes.",                                                                        \
     "The date order, separator and padding.")                                                          \
@@ -173,7 +183,9 @@
     "and last numbers (missing or empty: 0), `inc=` the step, 1 or more (the list counts down when "    \
     "the end is below the start), `zeropad=` the least number of characters of each number, zeros "    \
     "filled in after a minus sign, `pre=` and `post=` the text before and after each number. A field " \
-    "in double quotes may hold `|`; the parameter ends at its first line end.",                        \
+    "in double quotes may hold `|`: the quotes must open the field (`\"pre=a|b\"`), since a quote after "  \
+    "`pre=` is text like any other. Only the first 255 characters are read, and the parameter ends at " \
+    "its first line end.",                        \
     "The numbers from start to end, one per line.",                                                    \
     "\"??\" for an empty parameter and for a list that would reach 65535 bytes. No result at all (the "\
     "result stays as it was) for a field that is no keyword, a value that is no whole number, a "      \
@@ -181,23 +193,28 @@
     KELV_MANUAL_NO_PREFS)                                                                              \
   M(MakeList, NumberLists, "Kelv-MakeList(\"list[|pre=text][|post=text]\")",                           \
     "A list of lines separated by carriage returns, with `pre=` and `post=` fields before or after "   \
-    "it.",                                                                                             \
+    "it. Every `|` ends a field (quotes do not protect it), and of the fields that are neither "      \
+    "`pre=` nor `post=` only the last is the list. The whole parameter is read.",                     \
     "Every line of the list between the prefix and the suffix, one per line; an empty line stays an "  \
-    "empty item.",                                                                                     \
+    "empty item. A carriage return and a line feed each end a line, so text with CR LF line ends "    \
+    "has an empty item between every two lines.",                                                      \
     "\"??\" for an empty parameter and for a result that would reach 65535 bytes; no result at all "   \
     "when there is no list text.",                                                                     \
     KELV_MANUAL_NO_PREFS)                                                                              \
   M(DatePrefs, Preferences, "Kelv-DatePrefs(\"order|separator[|zeropad]\")",                           \
-    "The date order, one of `MMDDYYYY` (any other text means this one), `MMDDYY`, `DDMMYYYY`, "        \
+    "The date order, one of `MMDDYYYY` (any other text means this one, silently: `dd/mm/yyyy` is "    \
+    "no order and writes month first), `MMDDYY`, `DDMMYYYY`, "                                         \
     "`DDMMYY`, `YYYYMMDD`, `YYMMDD` or `FMDATE` (the host's day number), case ignored; the date "      \
     "separator (its first character; empty keeps the one in force); `1` to pad day and month with "    \
-    "a zero, anything else or nothing not to.",                                                         \
+    "a zero, anything else or nothing not to (a two-digit year is then unpadded too: 2001 is "        \
+    "written `1`). Only the first 128 characters are read.",                                            \
     KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has fewer than two fields.",        \
     "Sets the date order, separator and padding.")                                                     \
   M(TimePrefs, Preferences, "Kelv-TimePrefs(\"format|separator[|zeropad]\")",                          \
     "The time format, `12` (any other text means this one), `24` or `FMTIME` (the host's seconds of "  \
     "the day), case ignored; the time separator (its first character; empty keeps the one in force); " \
-    "`1` to pad with zeros.",                                                                          \
+    "`1` to pad with zeros, anything else or nothing not to: `24|:` switches padding off. Only the "   \
+    "first 128 characters are read.",                                                                  \
     KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has fewer than two fields.",        \
     "Sets the time format, separator and padding.")                                                    \
   M(MinuteIncrementPrefs, Preferences, "Kelv-MinuteIncrementPrefs(\"minutes\")",                       \
@@ -215,14 +232,23 @@
     KELV_MANUAL_SETS_PREFS, "\"??\" for an empty parameter.",                                          \
     "Sets the overflow message and switches it on.")                                                   \
   M(FormatDate, Formatting, "Kelv-FormatDate(\"date\")",                                               \
-    "A date in any form that is read (see \"Dates and times\"), or a day number.",                     \
-    "The date written by the date preferences: `03/05/2001`.",                                         \
-    "\"??\" when the text is no date.", "The date order, separator and padding.")                      \
+    "A date in any form that is read (see \"Dates and times\"), or a day number. Only the first 64 "    \
+    "characters are read.",                                                                            \
+    "The date written by the date preferences: `03/05/2001`. A year below 1900 is written as it is "   \
+    "typed.",                                                                                          \
+    "\"??\" when the text is no date, and when it begins with a blank. An empty parameter is no "       \
+    "error: it is day 0 of the host's count and writes 1 January 1901.",                               \
+    "The date order, separator and padding.")                                                          \
   M(FormatTime, Formatting, "Kelv-FormatTime(\"time\")",                                               \
-    "A time of day in any form that is read, or seconds of the day.",                                  \
-    "The time written by the time preferences, with seconds and milliseconds only when it has them: "  \
-    "`01:05 PM`.",                                                                                     \
-    "\"??\" when the text is no time.", "The time format, separator and padding.")                     \
+    "A time of day in any form that is read, or seconds of the day. Only the first 64 characters "     \
+    "are read, so an `am` or `pm` further on is not seen.",                                            \
+    "The time written by the time preferences as hours and minutes: `01:05 PM`. Seconds and "          \
+    "milliseconds are never written in a 12- or 24-hour result. Minutes always have two digits, "      \
+    "with or without zero padding (which pads the hour). 12 am is noon, as 12 pm is; `p.m.` is no "    \
+    "marker. Two numbers with a fraction are minutes and seconds; without one they are minutes "       \
+    "and seconds only when the first is above 23.",                                                    \
+    "\"??\" when the text is no time, and when it begins with a blank. An empty parameter is "          \
+    "midnight.", "The time format, separator and padding.")                                            \
   M(Version, About, "Kelv-Version#(\"\")", "Not read; any text will do.", "`3.02`.",                   \
     "None: it always answers.", KELV_MANUAL_NO_PREFS)
 
@@ -285,4 +311,41 @@
   E(FormatDate, "", "", "Christmas", "??")                                                           \
   E(FormatTime, "", "", "13:05", "01:05 PM")                                                         \
   E(FormatTime, "", "", "3600", "01:00 AM")                                                          \
+  E(DiffDaysString, "", "", "1/1/2001|1/1/2001", KELV_NO_RESULT)                                    \
+  E(DiffHoursString, "", "", "1/1/2001|8:00|1/1/2001|8:00", KELV_NO_RESULT)                          \
+  E(DiffDays, "", "", "1/1/89|1/1/90", "-36160")                                                     \
+  E(DiffDays, "", "", "1/1/1899|1/1/1901", "-693231")                                                \
+  E(DiffDays, "", "", "1/1/1850|1/1/1851", "365")                                                    \
+  E(DiffDays, "", "", "3600|7200", "-32925")                                                         \
+  E(DiffMinutes, "", "", "12:15 am|1:00 am", "-675")                                                 \
+  E(DiffMinutes, "", "", "10:00|10:30.5", "-590")                                                    \
+  E(DiffMinutes, "", "", "10:00|10:30                                                            pm", "750")                                               \
+  E(ListDateMinutes, "", "", "1/1/2001|10:00:30|1/1/2001|10:00", "01/01/2001 10:00 AM")              \
+  E(ListDateMinutes, "Kelv-MinuteIncrementPrefs", "15", "1/1/2001|10:05|1/1/2001|10:00", "")         \
+  E(ListDateMinutes, "", "", "1/2/2001|0:00|1/1/2001|0:00", "??")                                    \
+  E(ListDateHours, "", "", "1/1/2001|10:05|1/1/2001|10:00", "")                                      \
+  E(ListDateHours, "", "", "8:00|9:00", "00/00/1900 08 AM\r00/00/1900 09 AM")                        \
+  E(ListDays, "", "", "1/1/2001|18:00|1/2/2001|6:00", "01/01/2001")                                  \
+  E(ListDays, "", "", "8:00|9:00", "00/00/1900")                                                     \
+  E(ListNumbers, "", "", "start=1|end=2|inc=1|\"pre=a|b\"", "a|b1\ra|b2")                            \
+  E(ListNumbers, "", "", "start=1|end=2|inc=1|pre=\"a|b\"", KELV_NO_RESULT)                          \
+  E(MakeList, "", "", "a|b|c", "c")                                                                  \
+  E(MakeList, "", "", "a\r\nb|pre=<|post=>", "<a>\r<>\r<b>")                                         \
+  E(FormatDate, "", "", "", "01/01/1901")                                                            \
+  E(FormatDate, "", "", " 1/1/2001", "??")                                                           \
+  E(FormatDate, "", "", "1/1/89", "01/01/2089")                                                      \
+  E(FormatDate, "", "", "1/1/90", "01/01/1990")                                                      \
+  E(FormatDate, "", "", "1/1/1850", "01/01/1850")                                                    \
+  E(FormatDate, "Kelv-DatePrefs", "dd/mm/yyyy|/|1", "25/12/2001", "12/25/2001")                      \
+  E(FormatDate, "Kelv-DatePrefs", "MMDDYY|/", "1/1/2001", "1/1/1")                                   \
+  E(FormatTime, "", "", "14:05:33", "02:05 PM")                                                      \
+  E(FormatTime, "", "", "14:05:33.250", "02:05 PM")                                                  \
+  E(FormatTime, "", "", "", "00:00 AM")                                                              \
+  E(FormatTime, "", "", "12:30 am", "12:30 PM")                                                      \
+  E(FormatTime, "", "", "10:30 p.m.", "10:30 AM")                                                    \
+  E(FormatTime, "", "", "10:30.5", "00:10 AM")                                                       \
+  E(FormatTime, "", "", "24:00", "00:24 AM")                                                         \
+  E(FormatTime, "", "", "10:30                                                            pm", "10:30 AM")                                                 \
+  E(FormatTime, "Kelv-TimePrefs", "12|:|0", "9:05", "9:05 AM")                                       \
+  E(FormatTime, "Kelv-TimePrefs", "24|:", "9:05", "9:05")                                            \
   E(Version, "", "", "", "3.02")

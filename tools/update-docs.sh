@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # What the function registry makes: docs/functions.md, the README's table of
-# functions and the end-to-end case of the manual's examples. Writes them,
-# or with --check only tells whether the committed ones are up to date.
+# functions and the end-to-end case of the manual's examples; and the case
+# of the checked examples of the hand-written pages (every other docs/*.md).
+# Writes them, or with --check only tells whether the committed ones are up
+# to date.
 #
 #   update-docs.sh GENERATE_MANUAL [--check]
 set -euo pipefail
@@ -10,7 +12,11 @@ check=${2:-}
 cd "$(dirname "$0")/.."
 out=$(mktemp -d)
 trap 'rm -rf "$out"' EXIT
-"$generator" "$out"
+pages=()
+for page in docs/*.md; do
+  [ "$page" == docs/functions.md ] || pages+=("$page")
+done
+"$generator" "$out" "${pages[@]}"
 
 # The README with its table between the two markers replaced.
 awk -v table="$out/readme-table.md" '
@@ -20,7 +26,7 @@ awk -v table="$out/readme-table.md" '
 
 stale=0
 for pair in "functions.md:docs/functions.md" "manual_examples.jsonl:tests/e2e/manual_examples.jsonl" \
-            "README.md:README.md"; do
+            "manual_pages.jsonl:tests/e2e/manual_pages.jsonl" "README.md:README.md"; do
   made=$out/${pair%%:*} committed=${pair#*:}
   if [ "$check" == "--check" ]; then
     if ! cmp -s "$made" "$committed"; then
@@ -32,5 +38,5 @@ for pair in "functions.md:docs/functions.md" "manual_examples.jsonl:tests/e2e/ma
     cp "$made" "$committed"
   fi
 done
-[ "$check" == "--check" ] && [ "$stale" -eq 0 ] && echo "the manual, the README's table and the examples' case are up to date"
+[ "$check" == "--check" ] && [ "$stale" -eq 0 ] && echo "the manual, the README's table and the examples' cases are up to date"
 exit "$stale"

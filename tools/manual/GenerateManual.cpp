@@ -1,11 +1,18 @@
 // Writes what the function registry makes: the manual of the functions, the
-// README's table and the end-to-end case of the manual's examples.
-//   generate-manual OUTPUT_DIR
+// README's table and the end-to-end case of the manual's examples; with
+// pages after the folder, also the case of those pages' checked examples.
+// With --claims, finds the statements of an answer in the pages that no
+// checked example backs.
+//   generate-manual OUTPUT_DIR [PAGE...]
+//   generate-manual --claims PAGE...
 #include <cstdio>
+#include <cstring>
 #include <fstream>
+#include <sstream>
 #include <string>
 
 #include "ManualText.h"
+#include "PageExamples.h"
 #include "host/FunctionIds.h"
 
 namespace {
@@ -16,11 +23,50 @@ bool Write(const std::string& path, const std::string& text) {
   return static_cast<bool>(out);
 }
 
+bool Read(const std::string& path, std::string* text) {
+  std::ifstream in(path, std::ios::binary);
+  std::ostringstream all;
+  all << in.rdbuf();
+  *text = all.str();
+  return static_cast<bool>(in);
+}
+
+// A page's examples, or false after telling what is wrong in it.
+bool PageOf(const std::string& path, std::string* text, ParsedPage* page) {
+  if (!Read(path, text)) {
+    std::fprintf(stderr, "generate-manual: cannot read %s\n", path.c_str());
+    return false;
+  }
+  *page = ParsePageExamples(*text);
+  for (const std::string& error : page->errors) std::fprintf(stderr, "%s:%s\n", path.c_str(), error.c_str());
+  return page->errors.empty();
+}
+
+int CheckClaims(int count, char** paths) {
+  int unchecked = 0;
+  for (int i = 0; i < count; ++i) {
+    std::string text;
+    ParsedPage page;
+    if (!PageOf(paths[i], &text, &page)) return 1;
+    std::vector<PageExample> backing = page.examples;
+    for (const PageExample& example : RegistryExamples()) backing.push_back(example);
+    for (const UncheckedClaim& claim : FindUncheckedClaims(text, backing)) {
+      std::fprintf(stderr, "%s:%d: an answer no checked example gives:%s\n", paths[i], claim.line,
+                   claim.sentence.c_str());
+      ++unchecked;
+    }
+  }
+  if (unchecked != 0) return 1;
+  std::printf("every answer the %d pages state is a checked example\n", count);
+  return 0;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 2) {
-    std::fprintf(stderr, "usage: generate-manual OUTPUT_DIR\n");
+  if (argc >= 2 && std::strcmp(argv[1], "--claims") == 0) return CheckClaims(argc - 2, argv + 2);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: generate-manual OUTPUT_DIR [PAGE...]\n       generate-manual --claims PAGE...\n");
     return 2;
   }
   // Every function the host can call needs at least one tested example,
@@ -32,9 +78,21 @@ int main(int argc, char** argv) {
       return 1;
     }
   }
+  std::string pagesCase =
+      "# The checked examples of the manual's hand-written pages, each in a\n"
+      "# session of its own preferences (an Init before each reloads the\n"
+      "# defaults). Made from the pages by `make docs`; edit the pages, not this file.\n"
+      "#! --manual\n";
+  for (int i = 2; i < argc; ++i) {
+    std::string text;
+    ParsedPage page;
+    if (!PageOf(argv[i], &text, &page)) return 1;
+    pagesCase += PageExamplesCase(argv[i], page.examples);
+  }
   const std::string dir = argv[1];
   if (!Write(dir + "/functions.md", FunctionsManual()) || !Write(dir + "/readme-table.md", ReadmeFunctionTable()) ||
-      !Write(dir + "/manual_examples.jsonl", ExamplesCase())) {
+      !Write(dir + "/manual_examples.jsonl", ExamplesCase()) ||
+      (argc > 2 && !Write(dir + "/manual_pages.jsonl", pagesCase))) {
     std::fprintf(stderr, "generate-manual: cannot write into %s\n", dir.c_str());
     return 1;
   }

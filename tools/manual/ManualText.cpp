@@ -53,6 +53,7 @@ std::string QuotedInFormula(const char* text) {
   std::string out = "\"";
   for (const char* p = text; *p != 0; ++p) {
     if (*p == '\r') out += "\xC2\xB6";
+    else if (*p == '\n') out += "\xE2\x90\x8A";
     else if (*p == '"') out += "\"\"";
     else out += *p;
   }
@@ -152,7 +153,8 @@ std::string FunctionsManual() {
       "# Functions\n\n"
       "<!-- Made from resources/FunctionRegistry.h by `make docs`; edit the registry, not this file. -->\n\n"
       "Every function takes one text parameter and answers one text. Fields of the parameter are "
-      "separated by `|`. In the examples a carriage return in a formula is written `\xC2\xB6`, and the "
+      "separated by `|`. In the examples a carriage return in a formula is written `\xC2\xB6` (a line "
+      "feed, which text from other systems brings, `\xE2\x90\x8A`), and the "
       "lines of a list result stand one below the other. Each example is the exact answer under the "
       "default preferences (after the call above it, where there is one), checked by the tests of "
       "every build.\n\n";
@@ -166,12 +168,19 @@ std::string FunctionsManual() {
   text += "\n<a id=\"dates-and-times\"></a>\n\n## Dates and times\n\n"
           "A date is three numbers separated by the date separator (`/` unless changed) or `-`, read by "
           "their size whatever the date order: `25/12/2001`, `12/25/2001` and `2001-12-25` are all "
-          "Christmas, and `05/06/2001` is 6 May. Two-digit years 90 to 99 are 1990 to 1999, 00 to 89 "
-          "are 2000 to 2089. An all-digit date is the host's day number (1 January 2001 is 730486), up "
-          "to 1095726, 30 December 3000.\n\n"
-          "A time is `h:mm`, `h:mm:ss` or `m:ss`, with a fraction of a second after `.` (`.5`, `.25`, "
-          "`.123`) and `am` or `pm` anywhere after the digits. An all-digit time is seconds of the day "
-          "(3600 is 1:00 AM), below 86400.\n\n";
+          "Christmas, and `05/06/2001` is 6 May. A date needs six characters at least (`1/1/01`) and a "
+          "year of two or four digits; a blank before it makes it unreadable. Two-digit years 90 to 99 "
+          "are 1990 to 1999, 00 to 89 are 2000 to 2089. An all-digit date is the host's day number "
+          "(1 January 2001 is 730486), up to 1095726, 30 December 3000.\n\n"
+          "The differences and lists count years from 1900 on as themselves. A year below 1900 does "
+          "not count as itself: years 11 to 1899 count as the year plus 1900 (1850 as 3750), years up "
+          "to 10 as the year plus 2000. Kelv-FormatDate writes such a year as it is typed.\n\n"
+          "A time takes the forms `h:mm`, `h:mm:ss` or `m:ss`, with a fraction of a second after `.` "
+          "(`.5`, `.25`, `.123`) and `am` or `pm` anywhere after the digits. Two numbers with a fraction "
+          "are always minutes and seconds; without a fraction they are minutes and seconds only when "
+          "the first is above 23. 12 am is noon, as 12 pm is; `a.m.` and `p.m.` are no markers. An "
+          "all-digit time is seconds of the day (3600 is 1:00 AM), below 86400.\n\n"
+          "[Why do I get ??](troubleshooting.md) goes through what makes a parameter unreadable.\n\n";
   for (size_t g = 0; g < groups.size(); ++g) {
     text += "## " + std::string(groups[g].title) + "\n\n";
     text += "Functions that answer " + std::string(groups[g].summary) + ".\n\n";
