@@ -3,7 +3,7 @@
 #   make test   installs what is missing, builds, runs every test of both builds
 SHELL := /bin/bash
 .DEFAULT_GOAL := test
-.PHONY: fuzz deps configure build build-native build-asan build-asan32 build-win32 test test-native test-asan test-asan32 test-win32 demo bench coverage docs dist clean
+.PHONY: fuzz mutants deps configure build build-native build-asan build-asan32 build-win32 test test-native test-asan test-asan32 test-win32 demo bench coverage docs dist clean
 
 WINE_ENV := WINEPREFIX=$(CURDIR)/build/win32/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -91,3 +91,11 @@ fuzz: deps
 	   ./fuzz_$$t -merge=1 $$top/fuzz/corpus/$$t $$top/build/fuzz/found/$$t >/dev/null 2>&1); \
 	  rm -rf $$work; \
 	done
+
+# A mutation run: MUTANTS (80) planted faults drawn by SEED (1), each built in
+# a copy of the tree and run against the native unit and end-to-end tests;
+# prints the score and every survivor. Takes minutes, so not part of test.
+MUTANTS ?= 80
+SEED ?= 1
+mutants: deps
+	python3 tools/mutants.py --mutants $(MUTANTS) --seed $(SEED)
