@@ -46,6 +46,14 @@ int64_t HourTextWidth() {
   return DateTimePrefs.timeFormat == kTime12Hour || DateTimePrefs.timeFormat == kTimeHost ? 5 : 2;
 }
 
+// A range that ends before its first item has no item: its list is the
+// empty text, written as that. Sized for the item the count still promises
+// and cut back at the end, the list would stand as bytes never written
+// whenever the host refused the cut.
+void WriteNoItems(HostHandle result, int64_t estimate) {
+  if (!CheckResultOverflow(estimate)) WriteHandleBytes(result, "", 0);
+}
+
 int64_t InPlaceEstimate(int64_t width, const char* prefix, const char* suffix, int64_t count) {
   return (kSeparatorLength + width + TextLength(prefix) + TextLength(suffix)) * count -
          kSeparatorLength;
@@ -214,6 +222,10 @@ void WriteClockList(HostHandle result, const char* prefix, const char* suffix, i
   const int64_t end = start + span;
   int64_t count = span / step + 1;
   const int64_t width = hoursOnly ? HourTextWidth() : TimeTextWidth();
+  if (span < 0) {
+    WriteNoItems(result, InPlaceEstimate(width, prefix, suffix, count));
+    return;
+  }
   ListBuilder list(result);
   if (!list.BeginInHandle(InPlaceEstimate(width, prefix, suffix, count))) return;
   ClockItem item(suffix, hoursOnly, step < 60, count);
@@ -257,6 +269,10 @@ void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix
   const int64_t totalMinutes = totalSeconds / 60;
   int64_t count = totalMinutes / step + 1;
   const int64_t width = (hourOnly ? HourTextWidth() : TimeTextWidth()) + DateTextWidth() + 1;
+  if (totalMinutes < 0) {
+    WriteNoItems(result, InPlaceEstimate(width, prefix, suffix, count));
+    return;
+  }
   ListBuilder list(result);
   if (!BeginDateList(&list, InPlaceEstimate(width, prefix, suffix, count), year)) return;
   bool leap = IsLeapYear(year);

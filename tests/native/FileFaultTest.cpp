@@ -39,6 +39,25 @@ std::string MakeTempFolder(const char* name) {
 
 void RemoveTree(const std::string& native) { std::system(("rm -rf '" + native + "'").c_str()); }
 
+// Makes `native` the working folder while it lives. A file object whose
+// folder could not be set works in the working folder, so a fault loop must
+// never run where the tests were started.
+class WorkingFolder {
+ public:
+  explicit WorkingFolder(const std::string& native) {
+    if (getcwd(saved_, sizeof saved_) == nullptr) saved_[0] = 0;
+    ok_ = chdir(native.c_str()) == 0;
+  }
+  ~WorkingFolder() {
+    if (saved_[0] != 0 && chdir(saved_) != 0) std::perror("chdir back");
+  }
+  bool ok() const { return ok_; }
+
+ private:
+  char saved_[4096];
+  bool ok_ = false;
+};
+
 bool Documented(int32_t code) { return code == kFileOk || (code >= 1001 && code <= 1007) || code == 1025; }
 
 // Every operation of the file object once, in an order that gives each
@@ -97,6 +116,8 @@ std::vector<int32_t> EveryOperation(TVXFile* file, const std::string& folder) {
 TEST(FileFaults, EveryFileObjectOperation) {
   const std::string root = MakeTempFolder("");
   ASSERT_FALSE(root.empty());
+  const WorkingFolder inRoot(root);
+  ASSERT_TRUE(inRoot.ok());
   const int64_t handlesBefore = OpenStandInHandles();
   InjectFileFaults(0, FileFaultMode::FromTheNthOn);
   int64_t calls = 0;

@@ -35,6 +35,9 @@ const Call kOwnCalls[] = {
     {30, ""}, {31, "1/1/2001|1/3/2001"}, {3, "unreadable"}, {17, "1/1/2001|4/23/2017"},
     // Items longer than their estimate, so the list moves to its spill buffer.
     {17, "1/1/1500|1/30/1500", 14}, {16, "1/1/1500|22:00|1/3/1500|02:00", 14},
+    // Ends before the first item: empty lists, however many items the count promised.
+    {12, "1/1/2001|10:05|1/1/2001|10:00"}, {16, "1/1/2001|10:05|1/1/2001|10:00"},
+    {12, "1/1/2001|10:05|1/1/2001|9:00", 13, 25, "-15"},
 };
 
 int32_t IdOf(const char* name) {
