@@ -43,7 +43,11 @@ test-asan32: build-asan32
 test-win32: build-win32
 	$(WINE_ENV) xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win32 --output-on-failure
 
-test: test-native test-asan test-asan32 test-win32
+# Every build's tests, then a look at the working tree: nothing new may be left there.
+test: deps
+	@bash tools/check-tree-untouched.sh save build/tree-before-test
+	$(MAKE) --no-print-directory test-native test-asan test-asan32 test-win32
+	@bash tools/check-tree-untouched.sh check build/tree-before-test
 
 demo: build-native build-win32
 	@set -o pipefail; $(WINE_ENV) xvfb-run -a -s "-screen 0 1024x768x24" bash tools/demo.sh 2>&1 | grep -v "^X connection"
