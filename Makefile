@@ -63,7 +63,6 @@ docs: build-native
 
 # dist/: the stripped plug-in, the manual as one HTML page, a read-me and SHA-256 sums.
 dist: build-win32
-	@command -v cmark >/dev/null || apt-get install -y -qq cmark >/dev/null
 	bash tools/make-dist.sh build/win32/bin/KELVDATE.FMX
 
 # Line and branch coverage of the plug-in's code over the native suite (clang).

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# The manual as one self-contained HTML page: the guide, the functions, the
+# preferences, installing, troubleshooting and the changes, each page's
+# tables rendered (GitHub-flavoured Markdown), a contents list at the top,
+# every heading with an id of its own so that the links between the pages
+# become links within this one, and the dialog's picture inside.
+#
+#   make-manual-html.sh OUT.html
+set -euo pipefail
+out=$(realpath -m "$1")
+cd "$(dirname "$0")/.."
+version=$(sed -n 's/^#define KELV_VERSION_TEXT "\(.*\)"/\1/p' resources/PluginTexts.h)
+pages=(docs/guide.md docs/functions.md docs/preferences.md docs/install.md docs/troubleshooting.md CHANGES.md)
+picture="data:image/png;base64,$(base64 -w0 docs/prefs-dialog.png)"
+
+body=$(mktemp)
+trap 'rm -f "$body"' EXIT
+for page in "${pages[@]}"; do
+  echo "<!-- page $page -->"
+  cmark-gfm --unsafe -e table "$page"  # the pages' own anchors are HTML
+done > "$body"
+
+# Headings get GitHub's ids (lower case, punctuation dropped, blanks as -,
+# a number added to a repeated one); links to a page or a page's heading
+# point into this page; the contents list is made from the pages' titles and
+# the functions' groups.
+awk -v title="Mevrin Date &amp; Time $version" -v picture="$picture" '
+  function slug(text,   s) {
+    s = text
+    gsub(/<[^>]*>/, "", s); gsub(/&amp;/, "\\&", s); gsub(/&[a-z]+;/, "", s)
+    s = tolower(s)
+    gsub(/[^a-z0-9 _-]/, "", s); gsub(/ /, "-", s)
+    return s
+  }
+  function unique(id,   n, try) {
+    if (!(id in taken)) { taken[id] = 1; return id }
+    for (n = 1; (id "-" n) in taken; n++) {}
+    taken[id "-" n] = 1
+    return id "-" n
+  }
+  NR == FNR {
+    rest = $0
+    while (match(rest, /id="[^"]*"/)) { taken[substr(rest, RSTART + 4, RLENGTH - 5)] = 1; rest = substr(rest, RSTART + RLENGTH) }
+    next
+  }
+  /^<!-- page / { page = $3; next }
+  {
+    line = $0
+    if (match(line, /<a id="[^"]*"><\/a>/)) anchor = substr(line, RSTART + 7, RLENGTH - 13)
+    if (match(line, /^<h[1-3]>.*<\/h[1-3]>$/)) {
+      level = substr(line, 3, 1)
+      text = substr(line, 5, length(line) - 9)
+      id = unique(slug(text))
+      line = "<h" level " id=\"" id "\">" text "</h" level ">"
+      if (level == 1) toc = toc (toc == "" ? "" : "</li>\n") "<li><a href=\"#" anchor "\">" text "</a>"
+      if (level == 2 && page == "docs/functions.md") groups = groups "<li><a href=\"#" id "\">" text "</a></li>\n"
+      if (level == 1 && page == "docs/functions.md") functionsAt = length(toc)
+    }
+    gsub(/src="prefs-dialog.png"/, "src=\"" picture "\"", line)
+    gsub(/href="(docs\/)?[a-z]+\.md#/, "href=\"#", line)
+    while (match(line, /href="(docs\/)?[a-z]+\.md"/)) {
+      name = substr(line, RSTART + 6, RLENGTH - 10); sub(/^docs\//, "", name)
+      line = substr(line, 1, RSTART - 1) "href=\"#" (name == "CHANGES" ? "changes" : name) "\"" substr(line, RSTART + RLENGTH)
+    }
+    html = html line "\n"
+  }
+  END {
+    toc = substr(toc, 1, functionsAt) "\n<ul>\n" groups "</ul>" substr(toc, functionsAt + 1) "</li>"
+    print "<!DOCTYPE html>"
+    print "<html lang=\"en\">"
+    print "<head>"
+    print "<meta charset=\"utf-8\">"
+    print "<title>" title "</title>"
+    print "<style>"
+    print "body { font-family: sans-serif; max-width: 52em; margin: 2em auto; padding: 0 1em; line-height: 1.45; color: #222; }"
+    print "h1 { border-bottom: 2px solid #444; } h2 { border-bottom: 1px solid #bbb; margin-top: 2em; } h3 { margin-top: 1.8em; }"
+    print "code, pre { font-family: monospace; background: #f4f4f4; } pre { padding: .6em; overflow-x: auto; }"
+    print "table { border-collapse: collapse; } td, th { border: 1px solid #ccc; padding: .3em .5em; vertical-align: top; }"
+    print "nav#contents { border: 1px solid #ccc; padding: .2em 1em; background: #fafafa; }"
+    print "</style>"
+    print "</head>"
+    print "<body>"
+    print "<h1 id=\"top\">" title "</h1>"
+    print "<nav id=\"contents\">"
+    print "<h2 id=\"contents-list\">Contents</h2>"
+    print "<ul>"
+    print toc
+    print "</ul>"
+    print "</nav>"
+    printf "%s", html
+    print "</body>"
+    print "</html>"
+  }' "$body" "$body" > "$out"
