@@ -1,14 +1,13 @@
 #include "Parsing.h"
 
 #include "Calendar.h"
+#include "DigitGroups.h"
 #include "prefs/DateTimePrefs.h"
 #include "text/Decimal.h"
 #include "text/VXString.h"
 
 namespace {
 
-constexpr int32_t kTimeScanLimit = 13;
-constexpr int32_t kDateScanLimit = 10;
 constexpr int32_t kParameterLimit = 255;
 constexpr int32_t kLastDayNumber = 1095726;  // 30 December 3000
 
@@ -74,106 +73,6 @@ int32_t SplitParameter(const char* parameter, int32_t length, char* work, char**
   if (length > 0) VXMemCopy(work, parameter, static_cast<uint32_t>(length));
   work[length] = 0;
   return VXStrTokenize(work, fields, "|", maxargs);
-}
-
-// The numbers of a scanned time or date: the groups of digits between its
-// separators, empty groups skipped, at most kMaxGroups.
-constexpr int32_t kMaxGroups = 4;
-struct DigitGroups {
-  int32_t count = 0;
-  int32_t value[kMaxGroups] = {};   // as DigitValue reads the group
-  int32_t length[kMaxGroups] = {};  // its characters
-};
-
-// Whether the tokenizer takes ch for nothing more than a separator: not a
-// quote, an escape or a line end.
-bool PlainSeparator(char ch) { return ch != '"' && ch != '\\' && ch != '\r' && ch != '\n'; }
-
-// Cuts the first n characters of text at the characters of `seps` (one or
-// two, NUL-terminated) into at most maxGroups groups, as VXStrTokenize cuts
-// a copy of them. Separators the tokenizer treats as quotes, escapes or line
-// ends go through the tokenizer itself; others are read in one pass.
-void ReadDigitGroups(const char* text, int32_t n, const char* seps, int32_t maxGroups, DigitGroups* groups) {
-  const char sep0 = seps[0];
-  const char sep1 = seps[0] != 0 ? seps[1] : 0;
-  if (sep0 != 0 && PlainSeparator(sep0) && (sep1 == 0 || PlainSeparator(sep1))) {
-    const char other = sep1 != 0 ? sep1 : sep0;
-    int32_t count = 0;
-    for (int32_t i = 0; i < n;) {
-      if (text[i] == sep0 || text[i] == other) {
-        ++i;
-        continue;
-      }
-      if (count == maxGroups) break;
-      // Scanned groups hold digits alone, at most 13 of them: 64 bits hold them.
-      const int32_t first = i;
-      int64_t value = 0;
-      for (; i < n && text[i] != sep0 && text[i] != other; ++i) value = value * 10 + (text[i] - '0');
-      groups->value[count] = value > 2147483647 ? 2147483647 : static_cast<int32_t>(value);
-      groups->length[count] = i - first;
-      ++count;
-    }
-    groups->count = count;
-    return;
-  }
-  char part[kTimeScanLimit + 1];
-  VXStrCopy(part, text, n);
-  char* numbers[kMaxGroups + 1];
-  groups->count = VXStrTokenize(part, numbers, seps, maxGroups + 1);
-  for (int32_t g = 0; g < groups->count; ++g) {
-    groups->value[g] = DigitValue(numbers[g]);
-    int32_t length = 0;
-    while (numbers[g][length] != 0) ++length;
-    groups->length[g] = length;
-  }
-}
-
-// How far a date's digits, "-" and separators reach within its first
-// kDateScanLimit characters, and its digit groups between "-" and the
-// separator. The usual separators take one pass; one the tokenizer treats as
-// a quote, an escape or a line end goes through ReadDigitGroups.
-int32_t ScanDateGroups(const char* text, char separator, DigitGroups* groups) {
-  if (!PlainSeparator(separator)) {
-    int32_t accepted = 0;
-    while (accepted < kDateScanLimit) {
-      char ch = text[accepted];
-      if (!IsDigit(ch) && ch != '-' && !(ch != 0 && ch == separator)) break;
-      ++accepted;
-    }
-    if (accepted >= 6) {
-      char seps[3];
-      SeparatorSet(seps, separator, '-');
-      ReadDigitGroups(text, accepted, seps, 3, groups);
-    }
-    return accepted;
-  }
-  // A NUL separator is never one (and ends the text); a digit separator cuts
-  // groups, as the tokenizer cuts them.
-  const char other = separator != 0 ? separator : '-';
-  int32_t count = 0;
-  int32_t i = 0;
-  while (i < kDateScanLimit) {
-    const char ch = text[i];
-    if (ch == '-' || ch == other) {
-      ++i;
-      continue;
-    }
-    if (static_cast<unsigned char>(ch - '0') > 9) break;
-    const int32_t first = i;
-    uint64_t value = 0;
-    for (; i < kDateScanLimit; ++i) {
-      const uint32_t digit = static_cast<unsigned char>(text[i] - '0');
-      if (digit > 9 || text[i] == other) break;
-      value = value * 10 + digit;
-    }
-    if (count < 3) {  // a fourth group ends the reading, not the scan
-      groups->value[count] = value > 2147483647 ? 2147483647 : static_cast<int32_t>(value);
-      groups->length[count] = i - first;
-      ++count;
-    }
-  }
-  groups->count = count;
-  return i;
 }
 
 }  // namespace

@@ -4,11 +4,14 @@
 // Input: byte 0 picks the parser, byte 1 the active separators, the rest is
 // the text. A parser that answers false has cleared every output; prefix and
 // suffix always end within their buffers, which are exactly as long as
-// their capacity, so the sanitizers see a byte past them.
+// their capacity, so the sanitizers see a byte past them. Whatever the
+// parser, the quick digit-group readings of the text give exactly the
+// tokenizer's.
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
+#include "datetime/DigitGroups.h"
 #include "datetime/Parsing.h"
 #include "prefs/DateTimePrefs.h"
 
@@ -25,6 +28,35 @@ bool Cleared(const TimeStampParts& stamp) {
          stamp.second == 0 && stamp.millisecond == 0;
 }
 
+bool SameGroups(const DigitGroups& a, const DigitGroups& b) {
+  if (a.count != b.count) return false;
+  for (int32_t g = 0; g < a.count; ++g) {
+    if (a.value[g] != b.value[g] || a.length[g] != b.length[g]) return false;
+  }
+  return true;
+}
+
+// The date's groups as read in one pass and by the tokenizer; the time's
+// from its digits and separators, as the time parser hands them on.
+void CompareReadings(const char* text) {
+  DigitGroups quick, plain;
+  const int32_t reach = ScanDateGroups(text, activeDateSeparator, &quick);
+  Require(reach == ScanDateGroupsByTokenizer(text, activeDateSeparator, &plain));
+  if (reach >= 6) Require(SameGroups(quick, plain));
+
+  const char seps[3] = {activeTimeSeparator, activeTimeSeparator != 0 ? '.' : '\0', 0};
+  char time[kTimeScanLimit + 1];
+  int32_t n = 0;
+  for (const char* p = text; *p != 0 && n < kTimeScanLimit; ++p) {
+    if ((*p >= '0' && *p <= '9') || *p == seps[0] || *p == seps[1]) time[n++] = *p;
+  }
+  time[n] = 0;
+  if (n == 0) return;
+  ReadDigitGroups(time, n, seps, 4, &quick);
+  TokenizeDigitGroups(time, n, seps, 4, &plain);
+  Require(SameGroups(quick, plain));
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
@@ -35,6 +67,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   char* text = static_cast<char*>(std::malloc(length + 1));
   std::memcpy(text, data + 2, length);
   text[length] = 0;
+  CompareReadings(text);
 
   int32_t a = -1, b = -1, c = -1, d = -1;
   switch (data[0] % 6) {
