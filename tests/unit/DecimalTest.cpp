@@ -3,7 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <cstdint>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "text/Decimal.h"
 #include "text/DecimalCounter.h"
@@ -25,6 +27,34 @@ TEST(WriteDecimal, AsPrintfPadsIt) {
     EXPECT_EQ(WriteDecimal(out, c.value, c.width), static_cast<int32_t>(std::string(c.text).size())) << c.text;
     EXPECT_STREQ(out, c.text);
   }
+}
+
+// All three ways of writing (two digits, a four-digit year, the general
+// loop) against snprintf: every power of ten and its neighbours, each
+// negated, the 32- and 64-bit extremes, at every width up to 24.
+TEST(WriteDecimal, AsSnprintfAtEveryPowerOfTen) {
+  std::vector<int64_t> values = {INT64_MIN, INT64_MIN + 1, INT64_MAX, INT64_MAX - 1,
+                                 INT32_MIN, INT32_MIN + 1LL, INT32_MAX, INT32_MAX + 1LL,
+                                 -1 - static_cast<int64_t>(UINT32_MAX), UINT32_MAX};
+  for (int64_t power = 1;; power *= 10) {
+    for (int64_t near = -2; near <= 2; ++near) {
+      values.push_back(power + near);
+      values.push_back(-(power + near));
+    }
+    if (power > INT64_MAX / 10) break;
+  }
+  int mismatches = 0;
+  for (int64_t value : values) {
+    for (int64_t width = 0; width <= 24; ++width) {
+      char expected[64], out[kDecimalTextSize + 24 + 1];
+      const int n = std::snprintf(expected, sizeof expected, "%0*lld", static_cast<int>(width),
+                                  static_cast<long long>(value));
+      const int32_t length = WriteDecimal(out, value, width);
+      if ((length != n || std::string(out) != expected) && ++mismatches <= 5)
+        ADD_FAILURE() << value << " width " << width << ": [" << out << "] against [" << expected << "]";
+    }
+  }
+  EXPECT_EQ(mismatches, 0);
 }
 
 // Every text a counter passes through is WriteDecimal's text of its value,
