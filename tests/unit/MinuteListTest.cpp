@@ -129,4 +129,49 @@ TEST(HourList, EqualsItemByItemFormatting) {
   SetDefaultPrefs();
 }
 
+// The time-only hour lists, "Kelv-DateList (Hours/Minutes)" and
+// "Kelv-DateList (Hours)", under every clock: items formatted one by one,
+// across noon and midnight, wrapping past it when the end is earlier.
+TEST(TimeHourList, EqualsItemByItemFormatting) {
+  struct Range { int32_t from, count, stepHours; } ranges[] = {
+      {0, 24, 1}, {9 * 60 + 30, 3, 1}, {11 * 60 + 5, 3, 1}, {22 * 60 + 5, 6, 1}, {23 * 60 + 59, 2, 1},
+      {7 * 60 + 15, 5, 4}, {600, 1, 1},
+  };
+  struct Affixes { const char* prefix; const char* suffix; } affixes[] = {{"", ""}, {"x12", "59y"}, {"<", ">"}};
+  TestHost host;
+  for (int32_t format : {int32_t{kTime12Hour}, int32_t{kTime24Hour}, int32_t{kTimeHost}, int32_t{0}}) {
+    for (uint8_t pad : {0, 1}) {
+      for (char separator : {':', '.', '5'}) {
+        for (const Range& r : ranges) {
+          for (const Affixes& a : affixes) {
+            SetDefaultPrefs();
+            host.Call(kHourIncrementPrefs, std::to_string(r.stepHours));
+            DateTimePrefs.timeFormat = format;
+            DateTimePrefs.timeZeroPad = pad;
+            DateTimePrefs.timeSeparator = separator;
+            const int32_t last = r.from + (r.count - 1) * r.stepHours * 60;
+            const std::string affixed = a.prefix[0] != 0 ? std::string(a.prefix) + "|" : "";
+            const std::string after = a.prefix[0] != 0 ? std::string("|") + a.suffix : "";
+            const std::string times = affixed + Seconds(r.from) + "|" + Seconds(last) + after;
+            std::string hours, clocks;
+            for (int32_t i = 0; i < r.count; ++i) {
+              const int32_t t = (r.from + i * r.stepHours * 60) % kDay;
+              char item[kFormattedTextSize];
+              int32_t n = FormatHourText(item, t / 60, a.prefix, a.suffix, i != 0);
+              hours.append(item, static_cast<size_t>(n));
+              n = FormatTimeText(item, t / 60, t % 60, 0, 0, a.prefix, a.suffix, false, i != 0);
+              clocks.append(item, static_cast<size_t>(n));
+            }
+            ASSERT_EQ(host.Call(kListHours, times), hours)
+                << "format " << format << " pad " << int(pad) << " from " << r.from << " " << a.prefix;
+            ASSERT_EQ(host.Call(kListHoursMinutes, times), clocks)
+                << "format " << format << " pad " << int(pad) << " from " << r.from << " " << a.prefix;
+          }
+        }
+      }
+    }
+  }
+  SetDefaultPrefs();
+}
+
 }  // namespace
