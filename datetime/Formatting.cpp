@@ -6,8 +6,6 @@
 #include "prefs/DateTimePrefs.h"
 #include "text/Decimal.h"
 
-const char ListSeparator[] = "\r";
-
 namespace {
 
 constexpr int32_t kCapacity = kFormattedTextSize - 1;
@@ -128,7 +126,7 @@ int32_t Assemble(char* out, const char* value, const char* valueEnd, const char*
     std::memcpy(out + n, bytes, length);
     n += static_cast<int32_t>(length);
   };
-  if (separatorBefore) out[n++] = ListSeparator[0];
+  if (separatorBefore) out[n++] = '\r';  // the carriage return between two list items
   if (prefix != nullptr && *prefix != 0) put(prefix, std::strlen(prefix));
   put(value, static_cast<size_t>(valueEnd - value));
   if (suffix != nullptr && *suffix != 0) put(suffix, std::strlen(suffix));

@@ -18,9 +18,6 @@
 
 constexpr int32_t kFormattedTextSize = 256;
 
-// The list item separator: one carriage return.
-extern const char ListSeparator[];
-
 int32_t FormatDateText(char* out, int32_t year, int32_t month, int32_t day, const char* prefix,
                        const char* suffix, bool separatorBefore);
 int32_t FormatTimeText(char* out, int32_t hour, int32_t minute, int32_t second,

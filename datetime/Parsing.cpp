@@ -68,10 +68,7 @@ int32_t FractionMilliseconds(int32_t value, int32_t count) {
 // parameter and cut it at "|" into at most maxargs - 1 fields.
 int32_t SplitParameter(const char* parameter, int32_t length, char* work, char** fields,
                        int32_t maxargs) {
-  if (length > kParameterLimit) length = kParameterLimit;
-  if (length < 0) length = 0;
-  if (length > 0) VXMemCopy(work, parameter, static_cast<uint32_t>(length));
-  work[length] = 0;
+  VXMemCopyText(work, parameter, length, kParameterLimit);
   return VXStrTokenize(work, fields, "|", maxargs);
 }
 

@@ -17,10 +17,7 @@ const char* const MonthAbbreviations[13] = {"---", "JAN", "FEB", "MAR", "APR", "
 
 namespace {
 
-constexpr int64_t kSeparatorLength = 1;
 constexpr int64_t kMinutesPerDay = 1440;
-
-int64_t TextLength(const char* text) { return static_cast<int64_t>(std::strlen(text)); }
 
 // Estimated item widths from the current preferences.
 int64_t DateTextWidth() {

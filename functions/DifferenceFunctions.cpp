@@ -1,5 +1,8 @@
 #include "DifferenceFunctions.h"
 
+#include "RangeParameter.h"
+#include "datetime/TimeStamp.h"
+#include "host/FunctionIds.h"
 #include "host/ResultWriters.h"
 #include "text/TextCursor.h"
 #include "text/VXString.h"
@@ -22,7 +25,36 @@ void AppendComponent(char* text, int32_t value, const char* singular, const char
   VXStrAppend(text, plural, kTextCapacity);
 }
 
+// The difference rounded to whole units, halves away from zero.
+int64_t RoundToUnit(int64_t totalSeconds, int64_t unitSeconds) {
+  int64_t half = unitSeconds / 2;
+  return (totalSeconds >= 0 ? totalSeconds + half : totalSeconds - half) / unitSeconds;
+}
+
 }  // namespace
+
+void DifferenceFunction(int32_t id, HostHandle parameter, HostHandle result) {
+  RangeParameter range;
+  if (!ReadRangeParameter(parameter, RangeKind::TimeStamps, &range)) return;
+  const TimeStampDifference d = DiffTimeStamps(range.start, range.end);
+  const int64_t T = d.totalSeconds;
+  switch (id) {
+    case kDiffDaysString:
+      WriteDurationText(result, d.days, d.hours, d.minutes, d.seconds, d.milliseconds);
+      break;
+    case kDiffHoursString:
+      WriteDurationText(result, 0, d.days * 24 + d.hours, d.minutes, d.seconds, d.milliseconds);
+      break;
+    case kDiffTimeString:
+      WriteClockDurationText(result, d.days * 24 + d.hours, d.minutes, d.seconds, d.milliseconds);
+      break;
+    case kDiffDays: WriteIntegerResult(result, RoundToUnit(T, 86400)); break;
+    case kDiffHours: WriteIntegerResult(result, RoundToUnit(T, 3600)); break;
+    case kDiffMinutes: WriteIntegerResult(result, RoundToUnit(T, 60)); break;
+    case kDiffSeconds: WriteIntegerResult(result, T); break;
+    default: WriteIntegerResult(result, T * 1000 + d.milliseconds); break;  // milliseconds
+  }
+}
 
 void WriteDurationText(HostHandle result, int32_t days, int32_t hours, int32_t minutes,
                        int32_t seconds, int32_t milliseconds) {
@@ -56,9 +88,4 @@ void WriteClockDurationText(HostHandle result, int32_t hours, int32_t minutes, i
   PutChar(&c, '.');
   PutNumber(&c, total % 1000, 3);
   WriteHandleBytes(result, text, EndText(&c));
-}
-
-int64_t RoundToUnit(int64_t totalSeconds, int64_t unitSeconds) {
-  int64_t half = unitSeconds / 2;
-  return (totalSeconds >= 0 ? totalSeconds + half : totalSeconds - half) / unitSeconds;
 }

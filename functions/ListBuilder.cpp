@@ -5,6 +5,8 @@
 #include "host/HostServices.h"
 #include "host/ResultWriters.h"
 
+const char ListSeparator[] = "\r";
+
 bool ListBuilder::BeginInHandle(int64_t estimate) {
   if (CheckResultOverflow(estimate)) return false;
   HostResizeHandle(result_, static_cast<int32_t>(estimate));

@@ -25,6 +25,13 @@
 #include "text/DecimalCounter.h"
 #include "text/TextCursor.h"
 
+// What separates the items of every list: one carriage return, exactly one
+// between two items and none after the last.
+extern const char ListSeparator[];
+constexpr int64_t kSeparatorLength = 1;
+
+inline int64_t TextLength(const char* text) { return static_cast<int64_t>(std::strlen(text)); }
+
 // One item put together by plain stores before it goes to Append, for lists
 // whose prefix, suffix and number are known to fit: a prefix written once
 // stays in front while the rest is written anew for every item.

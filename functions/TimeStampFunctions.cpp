@@ -2,9 +2,18 @@
 
 #include "PlatformApi.h"
 #include "datetime/Formatting.h"
+#include "datetime/Parsing.h"
 #include "host/FunctionIds.h"
+#include "host/Parameter.h"
 #include "host/ResultWriters.h"
 
+namespace {
+
+// A date or a time to format is read from the parameter's first 64 bytes.
+constexpr int32_t kFormatTextLimit = 64;
+
+// kTimeStampFull: date|time, kTimeStampTime: the time with milliseconds,
+// kTimeStampDate: the date; from GetLocalTime.
 void WriteCurrentTimeStamp(HostHandle result, int32_t id) {
   SYSTEMTIME now;
   GetLocalTime(&now);
@@ -35,4 +44,22 @@ void WriteFormattedTime(HostHandle result, int32_t hour, int32_t minute, int32_t
       FormatTimeText(text, hour, minute, second, millisecond, nullptr, nullptr, false, false);
   if (CheckResultOverflow(length)) return;
   WriteHandleBytes(result, text, length);
+}
+
+}  // namespace
+
+void CurrentTimeStamp(int32_t id, HostHandle, HostHandle result) { WriteCurrentTimeStamp(result, id); }
+
+void FormatDateOrTime(int32_t id, HostHandle parameter, HostHandle result) {
+  char text[kFormatTextLimit + 1];
+  CopyParameter(parameter, text, kFormatTextLimit);
+  if (id == kFormatDate) {
+    int32_t year, month, day;
+    if (!ParseDateText(text, &year, &month, &day)) WriteErrorResult();
+    else WriteFormattedDate(result, year, month, day);
+  } else {
+    int32_t hour, minute, second, millisecond;
+    if (!ParseTimeText(text, &hour, &minute, &second, &millisecond)) WriteErrorResult();
+    else WriteFormattedTime(result, hour, minute, second, millisecond);
+  }
 }

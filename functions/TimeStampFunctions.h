@@ -15,9 +15,7 @@
 
 #include "host/CallBlock.h"
 
-// kTimeStampFull: date|time, kTimeStampTime: the time with milliseconds,
-// kTimeStampDate: the date; from GetLocalTime.
-void WriteCurrentTimeStamp(HostHandle result, int32_t id);
-void WriteFormattedDate(HostHandle result, int32_t year, int32_t month, int32_t day);
-void WriteFormattedTime(HostHandle result, int32_t hour, int32_t minute, int32_t second,
-                        int32_t millisecond);
+// Ids 8 to 10; the parameter is not read.
+void CurrentTimeStamp(int32_t id, HostHandle parameter, HostHandle result);
+// Ids 28 and 29.
+void FormatDateOrTime(int32_t id, HostHandle parameter, HostHandle result);

@@ -15,36 +15,36 @@
 // string resource is 144 + id), the name the user types, and the
 // dispatcher's handler for it.
 #define KELV_FUNCTION_TABLE(X)                                                         \
-  X(0, DiffDaysString, "Kelv-DiffDaysString", TimeStampRangeFunction)                 \
-  X(1, DiffHoursString, "Kelv-DiffHoursString", TimeStampRangeFunction)               \
-  X(2, DiffTimeString, "Kelv-DiffTimeString", TimeStampRangeFunction)                 \
-  X(3, DiffDays, "Kelv-DiffDays", TimeStampRangeFunction)                             \
-  X(4, DiffHours, "Kelv-DiffHours", TimeStampRangeFunction)                           \
-  X(5, DiffMinutes, "Kelv-DiffMinutes", TimeStampRangeFunction)                       \
-  X(6, DiffSeconds, "Kelv-DiffSeconds", TimeStampRangeFunction)                       \
-  X(7, DiffMilliSeconds, "Kelv-DiffMilliSeconds", TimeStampRangeFunction)             \
-  X(8, TimeStampFull, "Kelv-TimeStamp (full)", CurrentTimeStamp)                      \
-  X(9, TimeStampTime, "Kelv-TimeStamp (time)", CurrentTimeStamp)                      \
-  X(10, TimeStampDate, "Kelv-TimeStamp (date)", CurrentTimeStamp)                     \
-  X(11, ListMinutes, "Kelv-DateList (Minutes)", TimeList)                             \
-  X(12, ListDateMinutes, "Kelv-DateList (Date Minutes)", TimeStampRangeFunction)      \
-  X(13, ListHoursMinutes, "Kelv-DateList (Hours/Minutes)", TimeList)                  \
-  X(14, ListDateHoursMinutes, "Kelv-DateList (Date Hours/Minutes)", TimeStampRangeFunction) \
-  X(15, ListHours, "Kelv-DateList (Hours)", TimeList)                                 \
-  X(16, ListDateHours, "Kelv-DateList (Date Hours)", TimeStampRangeFunction)          \
-  X(17, ListDays, "Kelv-DateList (days)", TimeStampRangeFunction)                     \
-  X(18, ListMonths, "Kelv-DateList (Months/Years)", TimeStampRangeFunction)           \
-  X(19, ListMonthNames, "Kelv-DateList (MonthNames/Years)", TimeStampRangeFunction)   \
-  X(20, ListYears, "Kelv-DateList (Years)", TimeStampRangeFunction)                   \
-  X(21, ListNumbers, "Kelv-ListNumbers", NumberList)                                  \
-  X(22, MakeList, "Kelv-MakeList", WrappedList)                                       \
-  X(23, DatePrefs, "Kelv-DatePrefs", FormatPrefs)                                     \
-  X(24, TimePrefs, "Kelv-TimePrefs", FormatPrefs)                                     \
-  X(25, MinuteIncrementPrefs, "Kelv-MinuteIncrementPrefs", IncrementPrefs)            \
-  X(26, HourIncrementPrefs, "Kelv-HourIncrementPrefs", IncrementPrefs)                \
-  X(27, OverflowMessagePrefs, "Kelv-OverflowMessagePrefs", OverflowMessagePrefs)      \
-  X(28, FormatDate, "Kelv-FormatDate", FormatDateOrTime)                              \
-  X(29, FormatTime, "Kelv-FormatTime", FormatDateOrTime)                              \
+  X(0, DiffDaysString, "Kelv-DiffDaysString", DifferenceFunction)                      \
+  X(1, DiffHoursString, "Kelv-DiffHoursString", DifferenceFunction)                    \
+  X(2, DiffTimeString, "Kelv-DiffTimeString", DifferenceFunction)                      \
+  X(3, DiffDays, "Kelv-DiffDays", DifferenceFunction)                                  \
+  X(4, DiffHours, "Kelv-DiffHours", DifferenceFunction)                                \
+  X(5, DiffMinutes, "Kelv-DiffMinutes", DifferenceFunction)                            \
+  X(6, DiffSeconds, "Kelv-DiffSeconds", DifferenceFunction)                            \
+  X(7, DiffMilliSeconds, "Kelv-DiffMilliSeconds", DifferenceFunction)                  \
+  X(8, TimeStampFull, "Kelv-TimeStamp (full)", CurrentTimeStamp)                       \
+  X(9, TimeStampTime, "Kelv-TimeStamp (time)", CurrentTimeStamp)                       \
+  X(10, TimeStampDate, "Kelv-TimeStamp (date)", CurrentTimeStamp)                      \
+  X(11, ListMinutes, "Kelv-DateList (Minutes)", TimeListFunction)                      \
+  X(12, ListDateMinutes, "Kelv-DateList (Date Minutes)", DateListFunction)             \
+  X(13, ListHoursMinutes, "Kelv-DateList (Hours/Minutes)", TimeListFunction)           \
+  X(14, ListDateHoursMinutes, "Kelv-DateList (Date Hours/Minutes)", DateListFunction)  \
+  X(15, ListHours, "Kelv-DateList (Hours)", TimeListFunction)                          \
+  X(16, ListDateHours, "Kelv-DateList (Date Hours)", DateListFunction)                 \
+  X(17, ListDays, "Kelv-DateList (days)", DateListFunction)                            \
+  X(18, ListMonths, "Kelv-DateList (Months/Years)", DateListFunction)                  \
+  X(19, ListMonthNames, "Kelv-DateList (MonthNames/Years)", DateListFunction)          \
+  X(20, ListYears, "Kelv-DateList (Years)", DateListFunction)                          \
+  X(21, ListNumbers, "Kelv-ListNumbers", NumberList)                                   \
+  X(22, MakeList, "Kelv-MakeList", WrappedList)                                        \
+  X(23, DatePrefs, "Kelv-DatePrefs", FormatPrefs)                                      \
+  X(24, TimePrefs, "Kelv-TimePrefs", FormatPrefs)                                      \
+  X(25, MinuteIncrementPrefs, "Kelv-MinuteIncrementPrefs", IncrementPrefs)             \
+  X(26, HourIncrementPrefs, "Kelv-HourIncrementPrefs", IncrementPrefs)                 \
+  X(27, OverflowMessagePrefs, "Kelv-OverflowMessagePrefs", OverflowMessagePrefs)       \
+  X(28, FormatDate, "Kelv-FormatDate", FormatDateOrTime)                               \
+  X(29, FormatTime, "Kelv-FormatTime", FormatDateOrTime)                               \
   X(30, Version, "Kelv-Version#", VersionText)
 
 // The groups the manual and the README show the functions in.

@@ -299,6 +299,14 @@ int32_t VXMemCompare(const void* a, const void* b, int32_t n, bool ignoreCase) {
   return 0;
 }
 
+int32_t VXMemCopyText(char* text, const void* bytes, int32_t size, int32_t limit) {
+  if (size > limit) size = limit;
+  if (size < 0) size = 0;
+  VXMemCopy(text, bytes, static_cast<uint32_t>(size));
+  text[size] = 0;
+  return size;
+}
+
 void VXMemCopy(void* dst, const void* src, uint32_t n) {
   if (dst == nullptr || src == nullptr) return;
   unsigned char* to = static_cast<unsigned char*>(dst);

@@ -46,6 +46,11 @@ void VXStrToLower(char* text);
 // Compares exactly n bytes (optionally ignoring case); 0 when equal.
 int32_t VXMemCompare(const void* a, const void* b, int32_t n, bool ignoreCase);
 void VXMemCopy(void* dst, const void* src, uint32_t n);
+// Copies the first `size` bytes (at most `limit`, none when size < 0) into
+// text and a terminator after them; answers the bytes copied. text holds
+// limit + 1 bytes. The one copy of a parameter's bytes into a text.
+//   VXMemCopyText(t, "10:30|x", 7, 5) -> t = "10:30", 5
+int32_t VXMemCopyText(char* text, const void* bytes, int32_t size, int32_t limit);
 int32_t VXMemFill(void* dst, int32_t value, uint32_t n);
 
 void VXStrReverse(char* text);

@@ -5,6 +5,6 @@
 
 #include <cstdint>
 
-#include "CallBlock.h"
+#include "host/CallBlock.h"
 
 void DispatchExternalFunction(int32_t functionId, HostHandle parameter, HostHandle result);

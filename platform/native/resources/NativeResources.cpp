@@ -1,5 +1,5 @@
 // The native build's resource section: the same texts the Windows build
-// carries in its string table and version block.
+// carries in its string table and version block, from the resource compiler.
 #include "PlatformApi.h"
 #include "PluginTexts.h"
 #include "StandInResources.h"

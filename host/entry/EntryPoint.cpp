@@ -1,8 +1,8 @@
 // FMExternCallProc: the plug-in's one export. Stores the block, switches on
 // the kind of call and hands on.
-#include "CallBlock.h"
 #include "Dispatcher.h"
-#include "HostServices.h"
+#include "host/CallBlock.h"
+#include "host/HostServices.h"
 #include "prefs/DateTimePrefs.h"
 #include "prefs/PrefsDialog.h"
 #include "prefs/PrefsFile.h"

@@ -1,0 +1,58 @@
+#include "DateListFunctions.h"
+
+#include "DateLists.h"
+#include "RangeParameter.h"
+#include "datetime/TimeStamp.h"
+#include "host/FunctionIds.h"
+#include "host/ResultWriters.h"
+#include "prefs/DateTimePrefs.h"
+
+namespace {
+
+int64_t HourStep() { return static_cast<int64_t>(DateTimePrefs.hourIncrement) * 60; }
+
+}  // namespace
+
+void TimeListFunction(int32_t id, HostHandle parameter, HostHandle result) {
+  RangeParameter r;
+  if (!ReadRangeParameter(parameter, RangeKind::TimesOnly, &r)) return;
+  const bool wraps = r.startAfterEnd != 0;
+  if (id == kListMinutes) {
+    WriteTimeList(result, r.prefix, r.suffix, r.start.hour, r.start.minute, r.end.hour, r.end.minute,
+                  DateTimePrefs.minuteIncrement, wraps);
+  } else if (id == kListHoursMinutes) {
+    WriteTimeList(result, r.prefix, r.suffix, r.start.hour, r.start.minute, r.end.hour, r.end.minute, HourStep(),
+                  wraps);
+  } else {
+    WriteHourList(result, r.prefix, r.suffix, r.start.hour, r.start.minute, r.end.hour, r.end.minute, HourStep(),
+                  wraps);
+  }
+}
+
+void DateListFunction(int32_t id, HostHandle parameter, HostHandle result) {
+  RangeParameter r;
+  if (!ReadRangeParameter(parameter, RangeKind::TimeStamps, &r)) return;
+  const TimeStampParts& s = r.start;
+  const int64_t T = DiffTimeStamps(r.start, r.end).totalSeconds;
+  switch (id) {
+    case kListDateMinutes:
+      WriteDateTimeList(result, r.prefix, r.suffix, s.year, s.month, s.day, s.hour, s.minute,
+                        DateTimePrefs.minuteIncrement, T, false);
+      break;
+    case kListDateHoursMinutes:
+      WriteDateTimeList(result, r.prefix, r.suffix, s.year, s.month, s.day, s.hour, s.minute, HourStep(), T, false);
+      break;
+    case kListDateHours:
+      WriteDateTimeList(result, r.prefix, r.suffix, s.year, s.month, s.day, s.hour, s.minute, HourStep(), T, true);
+      break;
+    case kListDays:
+      if (T < 0) WriteErrorResult();
+      else WriteDayList(result, r.prefix, r.suffix, s.year, s.month, s.day, T / 86400 + 1);
+      break;
+    case kListMonths:
+    case kListMonthNames:
+      WriteMonthList(result, r.prefix, r.suffix, s.year, s.month, r.end.year, r.end.month, id == kListMonthNames);
+      break;
+    default: WriteYearList(result, r.prefix, r.suffix, s.year, r.end.year); break;  // kListYears
+  }
+}

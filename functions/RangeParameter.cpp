@@ -1,0 +1,19 @@
+#include "RangeParameter.h"
+
+#include "host/HostServices.h"
+#include "host/Parameter.h"
+#include "host/ResultWriters.h"
+
+bool ReadRangeParameter(HostHandle parameter, RangeKind kind, RangeParameter* range) {
+  int32_t size;
+  if (!NonEmptyParameter(parameter, &size)) return false;
+  range->startAfterEnd = 0;
+  const bool read =
+      kind == RangeKind::TimesOnly
+          ? ParseTimeRange(HandleData(parameter), size, range->prefix, range->suffix, &range->start, &range->end,
+                           &range->startAfterEnd)
+          : ParseTimeStampRange(HandleData(parameter), size, range->prefix, range->suffix, &range->start,
+                                &range->end);
+  if (!read) WriteErrorResult();
+  return read;
+}
