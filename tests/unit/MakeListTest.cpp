@@ -25,7 +25,7 @@ std::string ByTheRule(const std::string& list, const std::string& prefix, const 
   return out.size() < 65535 ? out : "??";  // a list of 65535 bytes or more is refused
 }
 
-TEST(WrappedList, EqualsTheRuleItemByItem) {
+TEST(MakeList, EqualsTheRuleItemByItem) {
   const std::string line254(254, 'x'), line255(255, 'y'), line256(256, 'z'), line600(600, 'w');
   const std::string lists[] = {
       "",
@@ -61,30 +61,6 @@ TEST(WrappedList, EqualsTheRuleItemByItem) {
       ASSERT_EQ(host.Call(kMakeList, parameter), ByTheRule(list, a.prefix, a.suffix))
           << "list of " << list.size() << " prefix of " << a.prefix.size() << " suffix of " << a.suffix.size();
     }
-  }
-}
-
-// The number lists count their numbers on in place; every item must be the
-// number's own text, across gained and lost digits, signs and padding.
-TEST(NumberList, EqualsTheRuleItemByItem) {
-  struct Case { int start, end, step, pad; } cases[] = {
-      {1, 1200, 1, 0}, {1200, 1, 1, 0}, {-150, 150, 7, 0}, {-150, 150, 7, 5}, {99, 101, 1, 3},
-      {1000, -1000, 333, 0}, {5, 100000, 9999, 0}, {-1, -1100, 1, 4},
-  };
-  TestHost host;
-  for (const Case& c : cases) {
-    const std::string parameter = "start=" + std::to_string(c.start) + "|end=" + std::to_string(c.end) +
-                                  "|inc=" + std::to_string(c.step) + "|zeropad=" + std::to_string(c.pad) +
-                                  "|pre=#|post=;";
-    std::string expected;
-    const int delta = c.start < c.end ? c.step : -c.step;
-    const long long items = (c.start < c.end ? c.end - c.start : c.start - c.end) / c.step + 1;
-    for (long long i = 0; i < items; ++i) {
-      char number[32];
-      std::snprintf(number, sizeof number, "%0*lld", c.pad, c.start + i * delta);
-      expected += std::string(i == 0 ? "" : "\r") + "#" + number + ";";
-    }
-    ASSERT_EQ(host.Call(kListNumbers, parameter), expected) << parameter;
   }
 }
 
