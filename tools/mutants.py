@@ -17,8 +17,12 @@ copies it (without build/, dist/ and .git) into a work folder, configures the
 copy once as the native build, and for each mutant writes the mutated line
 into the copy, rebuilds what depends on it, runs the unit tests (two shards,
 stopping at the first failure) and, if they pass, the end-to-end tests through
-ctest. A mutant is killed when a test fails or runs out of time; one that does
-not build is stillborn and does not count; the mutants listed in
+ctest. A mutant that passes all of them meets the same tests once more in a
+second build of the copy with the address and undefined-behaviour sanitizers,
+as make test runs them, which sees the one-byte overruns the native build
+cannot (--no-sanitizer leaves that build out). A mutant is killed when a test
+fails or runs out of time; one that does not build is stillborn and does not
+count; the mutants listed in
 tools/mutants-equivalent.txt behave exactly as the original and do not count
 either. The copy's file is put back after every mutant, whatever happens.
 
@@ -46,6 +50,8 @@ UNIT_TARGETS = ["unit_tests"]
 E2E_TARGETS = ["kelvhost", "kelvdate", "generate-manual"]
 E2E_TESTS = r"^(e2e_.*|command_line|manual_up_to_date)$"
 EQUIVALENT_LIST = os.path.join("tools", "mutants-equivalent.txt")
+SANITIZER_ENV = {"ASAN_OPTIONS": "detect_leaks=1:abort_on_error=0",
+                 "UBSAN_OPTIONS": "print_stacktrace=1:halt_on_error=1"}
 
 
 class Interrupted(Exception):
@@ -98,7 +104,9 @@ NOT_A_STATEMENT = re.compile(
     r"^(return|break|continue|goto|case|default|using|typedef|namespace|template|struct|class|"
     r"enum|extern|static|const|constexpr|inline|delete|throw|static_assert|public|private|"
     r"protected|if|else|for|while|do|switch)\b|^\(void\)")
-DECLARATION = re.compile(r"^[\w:]+(<[^;]*>)?(\s*[*&]+\s*|\s+)([*&]\s*)*\w+\s*(=|;|\[|\(|\{|,)")
+# Two names in a row (a type and what it declares) start a declaration;
+# an expression statement starts with one name and an operator.
+DECLARATION = re.compile(r"^[\w:]+(<[^;]*>)?[\s*&]+[*&]*\w")
 IF_HEAD = re.compile(r"^(\s*)(\}\s*)?(else\s+)?if\s*\(")
 
 
@@ -351,22 +359,42 @@ def run(cmd, cwd, timeout, env=None, log=None):
     return code, time.monotonic() - start
 
 
+def with_env(extra):
+    return dict(os.environ, **extra) if extra else None
+
+
+def failing_tests(build_dir, scratch, extra_env=None):
+    """The unit tests and end-to-end tests that fail on the unmutated copy,
+    by name, from one full run of each."""
+    unit = subprocess.run([os.path.join(build_dir, "bin", "unit_tests"), "--gtest_brief=1"], cwd=scratch,
+                          env=with_env(extra_env), stdout=subprocess.PIPE, stderr=subprocess.STDOUT,
+                          timeout=1200).stdout
+    unit_failed = sorted(set(re.findall(rb"^\[  FAILED  \] (\S+\.\S+) \(", unit, re.M)))
+    e2e = subprocess.run(["ctest", "--test-dir", build_dir, "-R", E2E_TESTS, "-j2", "--timeout", "600"],
+                         env=with_env(extra_env), stdout=subprocess.PIPE, stderr=subprocess.STDOUT, timeout=1800).stdout
+    e2e_failed = sorted(set(re.findall(rb"^\s*\d+ - (\S+) \(", e2e, re.M)))
+    return [t.decode() for t in unit_failed], [t.decode() for t in e2e_failed]
+
+
 def build(build_dir, targets, timeout, log):
     code, _ = run(["cmake", "--build", build_dir, "-j2", "--target"] + targets, None, timeout, log=log)
     return code == 0
 
 
-def unit_tests(build_dir, timeout, scratch):
+def unit_tests(build_dir, timeout, scratch, left_out=(), extra_env=None):
     """The unit tests in two shards side by side, each stopping at its first
     failure; the first shard to fail stops the other. Answers 'pass', 'fail'
     or 'timeout'."""
     program = os.path.join(build_dir, "bin", "unit_tests")
+    options = ["--gtest_fail_fast", "--gtest_brief=1"]
+    if left_out:
+        options.append("--gtest_filter=-" + ":".join(left_out))
     procs = []
     for index in range(2):
-        env = dict(os.environ, GTEST_TOTAL_SHARDS="2", GTEST_SHARD_INDEX=str(index))
+        env = dict(os.environ, GTEST_TOTAL_SHARDS="2", GTEST_SHARD_INDEX=str(index), **(extra_env or {}))
         cwd = os.path.join(scratch, f"shard{index}")
         os.makedirs(cwd, exist_ok=True)
-        procs.append(subprocess.Popen([program, "--gtest_fail_fast", "--gtest_brief=1"], cwd=cwd, env=env,
+        procs.append(subprocess.Popen([program] + options, cwd=cwd, env=env,
                                       stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                       start_new_session=True))
     deadline = time.monotonic() + timeout
@@ -390,9 +418,10 @@ def unit_tests(build_dir, timeout, scratch):
     return outcome
 
 
-def e2e_tests(build_dir, timeout):
+def e2e_tests(build_dir, timeout, left_out=(), extra_env=None):
+    skip = ["-E", "^(" + "|".join(left_out) + ")$"] if left_out else []
     code, _ = run(["ctest", "--test-dir", build_dir, "-R", E2E_TESTS, "-j2", "--stop-on-failure",
-                   "--timeout", str(int(timeout))], None, timeout + 30)
+                   "--timeout", str(int(timeout))] + skip, None, timeout + 30, env=with_env(extra_env))
     if code is None:
         return "timeout"
     return "pass" if code == 0 else "fail"
@@ -410,6 +439,8 @@ def main():
                         help="seconds for each test stage (default: five times the unmutated run, at least 60)")
     parser.add_argument("--commit", default=os.environ.get("MUTANTS_COMMIT") or None,
                         help="mutate this commit's tree instead of the working tree")
+    parser.add_argument("--no-sanitizer", action="store_true",
+                        help="leave out the second look at survivors in the sanitizer build")
     parser.add_argument("--list", action="store_true", help="print the sample and stop")
     args = parser.parse_args()
 
@@ -452,32 +483,47 @@ def mutate(checkout, args):
     repo = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
     if any(work == top or work.startswith(top + os.sep) for top in (checkout, repo)):
         sys.exit("the work folder must lie outside the checkout")
-    copy, build_dir, scratch = (os.path.join(work, d) for d in ("src", "build", "scratch"))
+    copy, scratch = os.path.join(work, "src"), os.path.join(work, "scratch")
     os.makedirs(scratch, exist_ok=True)
     log_path = os.path.join(work, "build.log")
+    # The native build first; what passes it meets the sanitizer build as
+    # make test runs it, which sees the overruns the native build cannot.
+    builds = [{"name": "native", "dir": os.path.join(work, "build"), "env": None,
+               "cmake": ["-DCMAKE_BUILD_TYPE=RelWithDebInfo"]}]
+    if not args.no_sanitizer:
+        builds.append({"name": "sanitizer", "dir": os.path.join(work, "asan"), "env": SANITIZER_ENV,
+                       "cmake": ["-DCMAKE_BUILD_TYPE=Debug", "-DKELV_SANITIZE=ON"]})
     results = []
+    left_out = []
     mutated_file, original_bytes = None, None
     started = time.monotonic()
     try:
         print(f"work folder {work}: copying the checkout and building it unmutated")
         sync_copy(checkout, copy)
-        with open(log_path, "wb") as log:
-            code, _ = run(["cmake", "-S", copy, "-B", build_dir, "-G", "Ninja",
-                           "-DCMAKE_BUILD_TYPE=RelWithDebInfo"], None, 600, log=log)
-            if code != 0 or not build(build_dir, UNIT_TARGETS + E2E_TARGETS, 3600, log):
-                sys.exit(f"the unmutated copy does not build: see {log_path}")
-        t0 = time.monotonic()
-        outcome = unit_tests(build_dir, 600, scratch)
-        unit_seconds = time.monotonic() - t0
-        t0 = time.monotonic()
-        e2e = e2e_tests(build_dir, 600) if outcome == "pass" else "not run"
-        e2e_seconds = time.monotonic() - t0
-        if outcome != "pass" or e2e != "pass":
-            sys.exit(f"the unmutated tests do not pass (unit: {outcome}, end-to-end: {e2e}); no score")
-        unit_limit = args.timeout or max(60.0, 5 * unit_seconds)
-        e2e_limit = args.timeout or max(60.0, 5 * e2e_seconds)
-        print(f"unmutated: unit tests {unit_seconds:.1f} s, end-to-end {e2e_seconds:.1f} s; "
-              f"limits {unit_limit:.0f} s and {e2e_limit:.0f} s")
+        for b in builds:
+            with open(log_path, "ab") as log:
+                code, _ = run(["cmake", "-S", copy, "-B", b["dir"], "-G", "Ninja"] + b["cmake"], None, 600, log=log)
+                if code != 0 or not build(b["dir"], UNIT_TARGETS + E2E_TARGETS, 3600, log):
+                    sys.exit(f"the unmutated copy does not build ({b['name']}): see {log_path}")
+            # Tests that fail before any fault is planted tell nothing about
+            # the mutants: they are left out of the run, and the report names them.
+            b["left_unit"], b["left_e2e"] = failing_tests(b["dir"], scratch, b["env"])
+            for name in b["left_unit"] + b["left_e2e"]:
+                left_out.append(f"{name} ({b['name']})")
+                print(f"warning: {name} fails on the unmutated {b['name']} build and is left out of this run")
+            t0 = time.monotonic()
+            unit = unit_tests(b["dir"], 1200, scratch, b["left_unit"], b["env"])
+            unit_seconds = time.monotonic() - t0
+            t0 = time.monotonic()
+            e2e = e2e_tests(b["dir"], 1200, b["left_e2e"], b["env"]) if unit == "pass" else "not run"
+            e2e_seconds = time.monotonic() - t0
+            if unit != "pass" or e2e != "pass":
+                sys.exit(f"the unmutated tests do not pass on the {b['name']} build "
+                         f"(unit: {unit}, end-to-end: {e2e}); no score")
+            b["unit_limit"] = args.timeout or max(60.0, 5 * unit_seconds)
+            b["e2e_limit"] = args.timeout or max(60.0, 5 * e2e_seconds)
+            print(f"unmutated {b['name']} build: unit tests {unit_seconds:.1f} s, end-to-end {e2e_seconds:.1f} s; "
+                  f"limits {b['unit_limit']:.0f} s and {b['e2e_limit']:.0f} s")
 
         for number, site in enumerate(chosen, start=1):
             entry = equivalent_entry(site, entries)
@@ -493,29 +539,34 @@ def mutate(checkout, args):
             mutated_file = path
             try:
                 lines = original_bytes.decode("latin-1").split("\n")
-                assert lines[site["line"] - 1] == site["original"], "the copy differs from the checkout"
+                if lines[site["line"] - 1] != site["original"]:
+                    sys.exit(f"{where} of the copy differs from the checkout")
                 lines[site["line"] - 1] = site["mutated"]
                 with open(path, "wb") as f:
                     f.write("\n".join(lines).encode("latin-1"))
+                outcome, stage = "survived", "every test passed"
                 with open(log_path, "ab") as log:
-                    if not build(build_dir, UNIT_TARGETS, 1800, log):
-                        outcome, stage = "stillborn", "build"
-                    else:
-                        unit = unit_tests(build_dir, unit_limit, scratch)
+                    for b in builds:
+                        if not build(b["dir"], UNIT_TARGETS, 1800, log):
+                            outcome, stage = "stillborn", f"{b['name']} build"
+                            break
+                        unit = unit_tests(b["dir"], b["unit_limit"], scratch, b["left_unit"], b["env"])
                         if unit != "pass":
-                            outcome, stage = "killed", f"unit {unit}"
-                        elif not build(build_dir, E2E_TARGETS, 1800, log):
-                            outcome, stage = "stillborn", "build"
-                        else:
-                            e2e = e2e_tests(build_dir, e2e_limit)
-                            outcome = "survived" if e2e == "pass" else "killed"
-                            stage = f"end-to-end {e2e}"
+                            outcome, stage = "killed", f"{b['name']} unit {unit}"
+                            break
+                        if not build(b["dir"], E2E_TARGETS, 1800, log):
+                            outcome, stage = "stillborn", f"{b['name']} build"
+                            break
+                        e2e = e2e_tests(b["dir"], b["e2e_limit"], b["left_e2e"], b["env"])
+                        if e2e != "pass":
+                            outcome, stage = "killed", f"{b['name']} end-to-end {e2e}"
+                            break
             finally:
                 with open(path, "wb") as f:
                     f.write(original_bytes)
                 mutated_file = None
             seconds = time.monotonic() - t0
-            results.append(dict(site, outcome=outcome, seconds=seconds))
+            results.append(dict(site, outcome=outcome, seconds=seconds, stage=stage))
             print(f"[{number}/{len(chosen)}] {outcome:<10}  {where} ({site['kind']}, {stage}, {seconds:.1f} s)",
                   flush=True)
     except Interrupted as stop:
@@ -527,10 +578,10 @@ def mutate(checkout, args):
         if temporary:
             shutil.rmtree(work, ignore_errors=True)
 
-    return report(results, args, time.monotonic() - started)
+    return report(results, args, time.monotonic() - started, left_out)
 
 
-def report(results, args, elapsed):
+def report(results, args, elapsed, left_out):
     counts = {k: sum(1 for r in results if r["outcome"] == k)
               for k in ("killed", "survived", "stillborn", "equivalent")}
     tried = [r for r in results if r["outcome"] in ("killed", "survived", "stillborn")]
@@ -548,6 +599,8 @@ def report(results, args, elapsed):
         if r["outcome"] == "survived":
             print(f"\nsurvived {r['file']}:{r['line']} ({r['kind']})\n"
                   f"  original: {r['original'].strip()}\n  mutated:  {r['mutated'].strip()}")
+    if left_out:
+        print("\nleft out, failing on the unmutated tree: " + ", ".join(left_out))
     stillborn = [r for r in results if r["outcome"] == "stillborn"]
     if stillborn:
         print("\nstillborn (did not build): " + ", ".join(f"{r['file']}:{r['line']}" for r in stillborn))
