@@ -18,6 +18,9 @@
 # Comments and expectations reach kelvhost as blank lines, so the "line" of
 # each response is the line of its request in the case file.
 #
+# A case run as "nobody" under Wine sets its own prefix to the Windows
+# version KELV_WINE_VERSION names, when set (run-cases-as-windows.sh).
+#
 #   run-case.sh CASE BIN_DIR HOST_FILE PLUGIN_FILE [EMULATOR...]
 set -uo pipefail
 case_file=$(realpath "$1") bin_dir=$2 host_file=$3 plugin_file=$4
@@ -85,6 +88,10 @@ if grep -q '^#! user nobody' "$case_file"; then
     "${run_as[@]}" wineboot --init >/dev/null 2>&1 || true
     "${run_as[@]}" wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
       >/dev/null 2>&1
+    # The Windows that run-cases-as-windows.sh has Wine pretend to be.
+    if [ -n "${KELV_WINE_VERSION:-}" ]; then
+      "${run_as[@]}" wine reg add 'HKCU\Software\Wine' /v Version /d "$KELV_WINE_VERSION" /f >/dev/null 2>&1
+    fi
     "${run_as[@]}" wineserver -w
     trap '"${run_as[@]}" wineserver -k 2>/dev/null; rm -rf "$work"' EXIT
   fi
