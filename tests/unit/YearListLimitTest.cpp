@@ -14,6 +14,7 @@ namespace {
 TEST(YearListLimit, TheEstimateDecides) {
   struct Row { size_t prefix, suffix; int32_t lastYear; bool written; } rows[] = {
       {7, 7, 4448, true},    // 3449 years of 19: estimate 65532
+      {4, 4, 6040, true},    // 5041 years of 13: estimate 65534, the longest written
       {4, 5, 5679, true},    // 4680 years of 14: estimate 65521
       {4, 5, 5680, false},   // 4681 years of 14: estimate 65535
       {7, 7, 4449, false},   // 3450 years of 19: estimate 65551
