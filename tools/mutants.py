@@ -22,11 +22,15 @@ second build of the copy with the address and undefined-behaviour sanitizers,
 as make test runs them, which sees the one-byte overruns the native build
 cannot (--no-sanitizer leaves that build out). A mutant is killed when a test
 fails or runs out of time; one that does not build is stillborn and does not
-count; the mutants listed in
-tools/mutants-equivalent.txt behave exactly as the original and do not count
-either. The copy's file is put back after every mutant, whatever happens.
+count; the mutants listed in tools/mutants-equivalent.txt behave exactly as
+the original and do not count either. A test that fails before any fault is
+planted is left out of the run and named in the report. The copy's file is
+put back after every mutant, whatever happens (an interruption included).
 
-  python3 tools/mutants.py [--mutants N] [--seed S] [--work DIR] [--list]
+  python3 tools/mutants.py [--mutants N] [--seed S] [--work DIR] [--commit REV] [--list]
+
+--commit REV mutates that commit's files instead of the working tree's, so
+that edits under way in the checkout do not enter the run.
 
 MUTANTS_WORK=DIR (or --work) keeps the work folder between runs, so the next
 run brings the copy up to date and rebuilds only what changed.
