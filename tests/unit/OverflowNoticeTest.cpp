@@ -1,0 +1,34 @@
+// The overflow message shows at most once in 3000 ms: a refused list 3000 ms
+// or more after the last notice shows it (and notes the time), one sooner
+// shows nothing.
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+#include "PlatformApi.h"
+#include "TestHost.h"
+#include "host/FunctionIds.h"
+#include "host/ResultWriters.h"
+#include "prefs/DateTimePrefs.h"
+
+namespace {
+
+TEST(OverflowNotice, OnceIn3000Milliseconds) {
+  struct Row { uint32_t ago; bool shown; } rows[] = {
+      {3000, true}, {2990, false}, {5000, true}, {10, false},
+  };
+  TestHost host;
+  for (const Row& r : rows) {
+    SetDefaultPrefs();
+    DateTimePrefs.overflowMessageOn = 1;
+    std::strcpy(DateTimePrefs.overflowMessage, "Too big");
+    const uint32_t before = GetTickCount() - r.ago;
+    lastOverflowNoticeTicks = before;
+    ASSERT_EQ(host.Call(kListDays, "1/1/1000|1/1/2999"), "??");
+    EXPECT_EQ(lastOverflowNoticeTicks != before, r.shown) << r.ago << " ms after the last notice";
+  }
+  lastOverflowNoticeTicks = 0;
+  SetDefaultPrefs();
+}
+
+}  // namespace
