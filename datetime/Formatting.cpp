@@ -90,13 +90,16 @@ inline char* PutMarker(char* p, char marker) {
   return p;
 }
 
-char* PutTimeValue(char* p, int32_t hour, int32_t minute, int32_t second, int32_t ms, bool withFraction) {
+// *minuteAt, when given, receives where the minute's digits start.
+char* PutTimeValue(char* p, int32_t hour, int32_t minute, int32_t second, int32_t ms, bool withFraction,
+                   char** minuteAt = nullptr) {
   const bool pad = DateTimePrefs.timeZeroPad != 0;
   const char sep = DateTimePrefs.timeSeparator;
   const int32_t format = DateTimePrefs.timeFormat;
   if (format == kTimeHost) return PutNumberAt(p, SecondsOfDay(hour, minute, second), Width(pad, 5));
   const char marker = format == kTime12Hour ? TwelveHourMarker(&hour) : 0;
   p = PutSeparator(PutNumberAt(p, hour, Width(pad, 2)), sep);
+  if (minuteAt != nullptr) *minuteAt = p;
   p = PutNumberAt(p, minute, 2);
   if (withFraction) {
     p = PutSeparator(p, sep);
@@ -179,8 +182,10 @@ int32_t FormatDateValueWithDay(char* out, int32_t year, int32_t month, int32_t d
   return n;
 }
 
-int32_t FormatClockValue(char* out, int32_t hour, int32_t minute, bool hourOnly) {
-  char* end = hourOnly ? PutHourValue(out, hour) : PutTimeValue(out, hour, minute, 0, 0, false);
+int32_t FormatClockValue(char* out, int32_t hour, int32_t minute, bool hourOnly, int32_t* minuteAt) {
+  char* at = nullptr;
+  char* end = hourOnly ? PutHourValue(out, hour) : PutTimeValue(out, hour, minute, 0, 0, false, &at);
+  *minuteAt = at != nullptr ? static_cast<int32_t>(at - out) : -1;
   return static_cast<int32_t>(end - out);
 }
 

@@ -34,10 +34,13 @@ int32_t FormatDateTimeText(char* out, int32_t year, int32_t month, int32_t day, 
 // holds kFormattedTextSize bytes. FormatDateTimeText's text is the separator,
 // the prefix, the date value, a space, the clock value and the suffix.
 //   FormatDateValue(out, 2001, 3, 5)           -> "03/05/2001"
-//   FormatClockValue(out, 14, 30, false)       -> "02:30 PM"
-//   FormatClockValue(out, 14, 30, true)        -> "02 PM"
+//   FormatClockValue(out, 14, 30, false, &at)  -> "02:30 PM", at 3
+//   FormatClockValue(out, 14, 30, true, &at)   -> "02 PM", at -1
+// *minuteAt receives where the minute's two digits start in the clock
+// value: -1 for the hour alone and for the host's seconds of the day, which
+// hold no minute.
 int32_t FormatDateValue(char* out, int32_t year, int32_t month, int32_t day);
-int32_t FormatClockValue(char* out, int32_t hour, int32_t minute, bool hourOnly);
+int32_t FormatClockValue(char* out, int32_t hour, int32_t minute, bool hourOnly, int32_t* minuteAt);
 // FormatDateValue, and where the day's digits start in it (-1 for the
 // host's day numbers, which hold no day):
 //   FormatDateValueWithDay(out, 2001, 3, 5, &at) -> "03/05/2001", at 3

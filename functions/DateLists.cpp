@@ -1,16 +1,13 @@
 #include "DateLists.h"
 
 #include <cstring>
-#include <memory>
-#include <new>
 
 #include "ListBuilder.h"
 #include "datetime/Calendar.h"
 #include "datetime/Formatting.h"
 #include "host/ResultWriters.h"
 #include "prefs/DateTimePrefs.h"
-#include "text/DecimalCounter.h"
-#include "text/TextCursor.h"
+#include "text/Decimal.h"
 
 const char* const MonthAbbreviations[13] = {"---", "JAN", "FEB", "MAR", "APR", "MAY", "JUN",
                                             "JUL", "AUG", "SEP", "OCT", "NOV", "DEC"};
@@ -18,6 +15,15 @@ const char* const MonthAbbreviations[13] = {"---", "JAN", "FEB", "MAR", "APR", "
 namespace {
 
 constexpr int64_t kMinutesPerDay = 1440;
+
+// MonthAbbreviations one after another, the field table of the month-name
+// lists: month m's name is kMonthNames + 3 * m.
+constexpr char kMonthNames[] = "---JANFEBMARAPRMAYJUNJULAUGSEPOCTNOVDEC";
+
+// What a kept clock end holds: a clock value (under 32 characters) and a
+// suffix of at most 64, as the range readings keep them.
+constexpr int32_t kClockValueLimit = 32;
+constexpr int32_t kSuffixLimit = 64;
 
 // Estimated item widths from the current preferences.
 int64_t DateTextWidth() {
@@ -56,40 +62,39 @@ int64_t InPlaceEstimate(int64_t width, const char* prefix, const char* suffix, i
          kSeparatorLength;
 }
 
-// The day after year/month/day: leap-year February has 29 days, months and
-// years carry.
-void NextDay(int32_t* year, int32_t* month, int32_t* day, bool* leap) {
-  ++*day;
-  const int32_t last = (*month == 2 && *leap) ? 29 : MonthLengths[*month];
-  if (*day <= last) return;
+// The day after year/month/day: months and years carry.
+void NextDay(int32_t* year, int32_t* month, int32_t* day) {
+  if (++*day <= DaysInMonth(*month, *year)) return;
   *day = 1;
   if (++*month > 12) {
     *month = 1;
     ++*year;
-    *leap = IsLeapYear(*year);
   }
 }
 
-// A minute written with both digits different: 00..59 <-> 11..59, 00..10.
-int32_t ProbeMinute(int32_t minute) { return (minute + 11) % 60; }
+// How many items of a list that steps by `minuteStep` fall within the hour
+// from `minute` on, of the `left` still to come: one when the step is an
+// hour or more (minuteStep 0).
+int64_t ItemsInHour(int64_t minute, int32_t minuteStep, int64_t left) {
+  if (minuteStep <= 0 || minute < 0 || minute > 59) return 1;
+  const int64_t items = (59 - minute) / minuteStep + 1;
+  return items < left ? items : left;
+}
 
 // The items of the clock lists: a front ([CR] + prefix, and the date and a
-// space in a list of date-times), the clock value and the suffix. The front
-// is written once and stays while the clock values change after it. Within
-// one hour of one front, the items of a minute list differ only in the
-// minute's two digits, which are patched in place: where they stand is found
-// by writing the clock value once more with another minute. The host's
-// seconds of the day change in other digits too and are always written in full.
+// space in a list of date-times), then the clock value and the suffix, kept
+// for each hour of the day because lists of many days, or of hour steps,
+// come back to them. An item is the front and the hour's end, with the
+// minute patched; the items of one hour differ only in the minute, which is
+// the field of one run of the two. The hour alone and the host's seconds of
+// the day hold no minute field: their ends are written for each minute.
 class ClockItem {
  public:
-  // `items`: how many the list holds; a list longer than a day's hours keeps
-  // the clock values it writes.
-  ClockItem(const char* suffix, bool hourOnly, bool patchMinutes, int64_t items)
-      : ends_(items > 24 ? new (std::nothrow) ClockEnd[24] : nullptr),
-        suffix_(suffix),
-        suffixLength_(static_cast<int32_t>(std::strlen(suffix))),
-        hourOnly_(hourOnly),
-        patchMinutes_(patchMinutes && !hourOnly && DateTimePrefs.timeFormat != kTimeHost) {}
+  ClockItem(const char* suffix, bool hourOnly) : hourOnly_(hourOnly) {
+    const int64_t n = TextLength(suffix);
+    suffixLength_ = static_cast<int32_t>(n < kSuffixLimit ? n : kSuffixLimit);
+    std::memcpy(suffix_, suffix, static_cast<size_t>(suffixLength_));
+  }
 
   // The front of the items that follow: CR and the prefix, then the date
   // and a space when `withDate`.
@@ -101,111 +106,78 @@ class ClockItem {
       item_.Put(' ');
     }
     item_.front = item_.length;
-    hour_ = -1;
   }
 
-  // Appends the item of hour:minute, without the CR when `first`; false when
-  // the list was refused.
-  bool Append(ListBuilder* list, int32_t hour, int32_t minute, bool first) {
-    const int32_t skip = first ? 1 : 0;
-    if (hour == hour_) {
-      // Into the copy where it can be, else into the item before it goes.
-      char* at = list->AppendShort(item_.text + skip, item_.length - skip);
-      char* digits = at != nullptr ? at - skip + minuteAt_ : item_.text + minuteAt_;
-      digits[0] = kDecimalPairs[minute * 2];
-      digits[1] = kDecimalPairs[minute * 2 + 1];
-      if (at != nullptr) return true;
-    } else {
-      if (!patchMinutes_ && KeepsEnd(hour)) {
-        // The front and the kept clock end go straight into the list, as two
-        // fixed copies, where both are short and the list has the room.
-        const ClockEnd& end = EndOf(hour, minute);
-        const int32_t frontLength = item_.front - skip;
-        char* at = frontLength <= 32 && end.length <= 32 ? list->Room(frontLength + 32) : nullptr;
-        if (at != nullptr) {
-          std::memcpy(at, item_.text + skip, 32);
-          std::memcpy(at + frontLength, end.text, 32);
-          list->Wrote(frontLength + end.length);
-          return true;
-        }
-      }
-      item_.Next();
-      const int32_t n = PutClock(hour, minute);
-      if (patchMinutes_) FindMinute(hour, minute, n);
+  // Appends `count` items of `hour`, from `minute` on by `minuteStep`, all
+  // within the hour; the list's first item without its CR when `first`.
+  // An item alone goes as the front and the end, two whole items; a run as
+  // one. False when the list was refused.
+  bool AppendHour(ListBuilder* list, int32_t hour, int32_t minute, int32_t minuteStep, int64_t count, bool first) {
+    for (; count > 0; --count, minute += minuteStep, first = false) {
+      const ClockEnd& end = EndOf(hour, minute);
+      if (end.minuteAt >= 0 && count > 1 && !first) return AppendMinutes(list, end, minute, minuteStep, count);
+      const int32_t skip = first ? 1 : 0;
+      if (!list->Append(item_.text + skip, item_.front - skip) || !list->Append(end.text, end.length)) return false;
     }
-    return list->Append(item_.text + skip, item_.length - skip);
+    return true;
   }
 
  private:
-  // The clock value and suffix of one hour of the day at one minute, kept
-  // because lists of many days, or of hour steps, come back to them.
   struct ClockEnd {
-    char text[128];  // a clock value (under 32 characters), a suffix of at most 64, copied as 32 bytes when short
-    int32_t clockLength;
+    char text[kClockValueLimit + kSuffixLimit + kFixedCopyLength];
     int32_t length;
-    int32_t minute = -1;  // -1: not yet written
+    int32_t minuteAt;  // where the minute's digits stand; -1: none
+    int32_t minute;    // the minute it holds
   };
 
-  // Whether the clock end of `hour` is kept: not in short lists, nor for
-  // hours that are not a list's, nor with a suffix longer than an end holds.
-  bool KeepsEnd(int32_t hour) const { return ends_ != nullptr && hour >= 0 && hour <= 23 && suffixLength_ <= 64; }
-
-  // The kept clock value and suffix of hour:minute, written when the hour's
-  // holds another minute. hour is 0..23, the suffix at most 64 characters.
+  // The clock value and suffix of hour:minute. An hour's end is written
+  // once and its minute patched, or written anew for each minute when it
+  // holds no minute field; times outside the day share one end, always
+  // written anew.
   const ClockEnd& EndOf(int32_t hour, int32_t minute) {
-    ClockEnd& end = ends_.get()[hour];
-    if (end.minute != minute) {
-      char clock[kFormattedTextSize];
-      end.clockLength = FormatClockValue(clock, hour, minute, hourOnly_);
-      std::memcpy(end.text, clock, 32);
-      std::memcpy(end.text + end.clockLength, suffix_, static_cast<size_t>(suffixLength_));
-      end.length = end.clockLength + suffixLength_;
+    const bool kept = hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59;
+    ClockEnd& end = ends_[kept ? hour : 24];
+    const bool written = kept && (written_ >> hour & 1u) != 0;
+    if (written && end.minute == minute) return end;
+    if (written && end.minuteAt >= 0) {
+      end.text[end.minuteAt] = kDecimalPairs[minute * 2];
+      end.text[end.minuteAt + 1] = kDecimalPairs[minute * 2 + 1];
       end.minute = minute;
+      return end;
     }
+    char clock[kFormattedTextSize];
+    int32_t n = FormatClockValue(clock, hour, minute, hourOnly_, &end.minuteAt);
+    if (n > kClockValueLimit) n = kClockValueLimit;
+    std::memcpy(end.text, clock, kClockValueLimit);
+    std::memcpy(end.text + n, suffix_, kSuffixLimit);
+    end.length = n + suffixLength_;
+    end.minute = minute;
+    if (kept) written_ |= 1u << hour;
     return end;
   }
 
-  // Writes the clock value and the suffix after the front; answers the
-  // clock value's length.
-  int32_t PutClock(int32_t hour, int32_t minute) {
+  // The run of `count` items of `end` from `minute` on: the front and the
+  // end put together, the minute its field.
+  bool AppendMinutes(ListBuilder* list, const ClockEnd& end, int32_t minute, int32_t minuteStep, int64_t count) {
     char* at = item_.text + item_.front;
-    if (!KeepsEnd(hour)) {
-      const int32_t n = FormatClockValue(at, hour, minute, hourOnly_);
-      item_.length += n;
-      item_.Put(suffix_, suffixLength_);
-      return n;
-    }
-    const ClockEnd& end = EndOf(hour, minute);
-    if (end.length <= 32) std::memcpy(at, end.text, 32);
+    if (end.length <= kFixedCopyLength) std::memcpy(at, end.text, kFixedCopyLength);
     else std::memcpy(at, end.text, static_cast<size_t>(end.length));
-    item_.length += end.length;
-    return end.clockLength;
-  }
-
-  // Finds the minute's digits in the clock value just written, n characters.
-  void FindMinute(int32_t hour, int32_t minute, int32_t n) {
-    hour_ = -1;
-    char probe[kFormattedTextSize];
-    if (FormatClockValue(probe, hour, ProbeMinute(minute), false) != n) return;
-    const char* clock = item_.text + item_.front;
-    int32_t first = 0;
-    while (first < n && probe[first] == clock[first]) ++first;
-    int32_t last = n - 1;
-    while (last > first && probe[last] == clock[last]) --last;
-    if (last - first != 1) return;
-    minuteAt_ = item_.front + first;
-    hour_ = hour;
+    item_.length = item_.front + end.length;
+    const int32_t minuteAt = item_.front + end.minuteAt;
+    return list->AppendRun(ItemRun{item_.text, item_.length, minuteAt, 2, kDecimalPairs, minute, minuteStep, count});
   }
 
   ListItem item_;
-  std::unique_ptr<ClockEnd[]> ends_;  // by hour; none for a short list, or when memory is short
-  const char* suffix_;
+  ClockEnd ends_[25];     // by hour of the day; the last for any other time
+  uint32_t written_ = 0;  // bit h: ends_[h] holds hour h
+  char suffix_[kSuffixLimit] = {};  // copied whole into every end
   int32_t suffixLength_;
   bool hourOnly_;
-  bool patchMinutes_;
-  int32_t hour_ = -1;  // the hour whose minute is patched at minuteAt_; -1: none
-  int32_t minuteAt_ = 0;
 };
+
+// The step within the hour that the clock lists patch minutes by: 0 for
+// steps of an hour or more, and for steps that go back.
+int32_t MinuteStep(int64_t step) { return step > 0 && step < 60 ? static_cast<int32_t>(step) : 0; }
 
 void WriteClockList(HostHandle result, const char* prefix, const char* suffix, int32_t h1,
                     int32_t m1, int32_t h2, int32_t m2, int64_t step, bool startAfterEnd,
@@ -216,7 +188,6 @@ void WriteClockList(HostHandle result, const char* prefix, const char* suffix, i
   }
   const int64_t span = (static_cast<int64_t>(h2 - h1) + (startAfterEnd ? 24 : 0)) * 60 + (m2 - m1);
   const int64_t start = static_cast<int64_t>(h1) * 60 + m1;
-  const int64_t end = start + span;
   int64_t count = span / step + 1;
   const int64_t width = hoursOnly ? HourTextWidth() : TimeTextWidth();
   if (span < 0) {
@@ -225,16 +196,19 @@ void WriteClockList(HostHandle result, const char* prefix, const char* suffix, i
   }
   ListBuilder list(result);
   if (!list.BeginInHandle(InPlaceEstimate(width, prefix, suffix, count))) return;
-  ClockItem item(suffix, hoursOnly, step < 60, count);
+  ClockItem item(suffix, hoursOnly);
   item.SetFront(prefix, false, 0, 0, 0);
-  bool first = true;
+  const int32_t minuteStep = MinuteStep(step);
   // The minute of the day moves on by the step less whole days.
-  const int32_t stepInDay = static_cast<int32_t>(((step % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay);
-  int32_t d = static_cast<int32_t>(((start % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay);
-  for (int64_t t = start; t <= end && count > 0; t += step, --count) {
-    if (!item.Append(&list, d / 60, d % 60, first)) return;
-    first = false;
-    d += stepInDay;
+  const int64_t stepInDay = ((step % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay;
+  int64_t d = ((start % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay;
+  for (bool first = true; count > 0; first = false) {
+    const int32_t hour = static_cast<int32_t>(d / 60), minute = static_cast<int32_t>(d - hour * 60);
+    const int64_t items = ItemsInHour(minute, minuteStep, count);
+    if (!item.AppendHour(&list, hour, minute, minuteStep, items, first)) return;
+    count -= items;
+    // Less than a day on: a run's steps stay within its hour, a single step within a day.
+    d += items * stepInDay;
     if (d >= kMinutesPerDay) d -= kMinutesPerDay;
   }
   list.Finish();
@@ -256,6 +230,33 @@ void WriteHourList(HostHandle result, const char* prefix, const char* suffix, in
                  startAfterEnd, true);
 }
 
+namespace {
+
+// A date and a time of day whose minute may run past 59: the minutes carry
+// into hours, the hours into days. Whole days first, so a step of many days
+// costs one pass per day, not per hour.
+struct ListClock {
+  int32_t year, month, day, hour;
+  int64_t minute;
+
+  void Carry() {
+    while (minute > 59) {
+      if (minute >= kMinutesPerDay && hour == 0) {
+        minute -= kMinutesPerDay;
+        NextDay(&year, &month, &day);
+        continue;
+      }
+      minute -= 60;
+      if (++hour > 23) {
+        hour -= 24;
+        NextDay(&year, &month, &day);
+      }
+    }
+  }
+};
+
+}  // namespace
+
 void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
                        int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
                        int64_t totalSeconds, bool hourOnly) {
@@ -272,33 +273,21 @@ void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix
   }
   ListBuilder list(result);
   if (!BeginDateList(&list, InPlaceEstimate(width, prefix, suffix, count), year)) return;
-  bool leap = IsLeapYear(year);
-  int64_t running = minute - step;
-  ClockItem item(suffix, hourOnly, step < 60, count);
+  ClockItem item(suffix, hourOnly);
+  const int32_t minuteStep = MinuteStep(step);
+  ListClock clock{year, month, day, hour, minute};
   int32_t frontDay = -1;  // the day the front holds: ((year * 13) + month) * 32 + day
-  bool first = true;
-  for (int64_t elapsed = 0; elapsed <= totalMinutes && count > 0; elapsed += step, --count) {
-    running += step;
-    // Whole days first, so a step of many days costs one loop per day, not per hour.
-    while (running > 59) {
-      if (running >= kMinutesPerDay && hour == 0) {
-        running -= kMinutesPerDay;
-        NextDay(&year, &month, &day, &leap);
-        continue;
-      }
-      running -= 60;
-      if (++hour > 23) {
-        hour -= 24;
-        NextDay(&year, &month, &day, &leap);
-      }
-    }
-    const int32_t key = (year * 13 + month) * 32 + day;
+  for (bool first = true; count > 0; first = false) {
+    clock.Carry();
+    const int32_t key = (clock.year * 13 + clock.month) * 32 + clock.day;
     if (key != frontDay) {
-      item.SetFront(prefix, true, year, month, day);
+      item.SetFront(prefix, true, clock.year, clock.month, clock.day);
       frontDay = key;
     }
-    if (!item.Append(&list, hour, static_cast<int32_t>(running), first)) return;
-    first = false;
+    const int64_t items = ItemsInHour(clock.minute, minuteStep, count);
+    if (!item.AppendHour(&list, clock.hour, static_cast<int32_t>(clock.minute), minuteStep, items, first)) return;
+    count -= items;
+    clock.minute += items * step;
   }
   list.Finish();
 }
@@ -343,73 +332,46 @@ void MakeDayTemplate(DayItemTemplate* t, int32_t year, int32_t month, int32_t da
   t->digitsAt = patchable ? 1 + prefixLength + dayAt : -1;
 }
 
+// Appends the days of year/month from `day` on, at most `left` of them,
+// that are written with as many digits as `day`: one run of the template.
+// Answers how many, or 0 when the list was refused.
+int64_t AppendDays(ListBuilder* list, DayItemTemplate* t, int32_t year, int32_t month, int32_t day, int64_t left) {
+  if (t->digitsAt < 0) return list->Append(t->text, t->length) ? 1 : 0;
+  const int32_t last = DaysInMonth(month, year);
+  const int32_t runEnd = t->digits == 1 && last > 9 ? 9 : last;  // a one-digit day's run ends at 9
+  int64_t days = runEnd - day + 1;
+  if (days > left) days = left;
+  if (days < 1) days = 1;  // a day past its month's end, which the day after carries
+  const char* table = t->digits == 2 ? kDecimalPairs : kDigitTable;
+  const ItemRun run{t->text, t->length, t->digitsAt, t->digits, table, day, 1, days};
+  return list->AppendRun(run) ? days : 0;
+}
+
 }  // namespace
 
 void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
                   int32_t month, int32_t day, int64_t count) {
   ListBuilder list(result);
   if (!BeginDateList(&list, InPlaceEstimate(DateTextWidth(), prefix, suffix, count), year)) return;
-  bool leap = IsLeapYear(year);
-  char first[kFormattedTextSize];
+  if (count > 0) {
+    char first[kFormattedTextSize];
+    if (!list.Append(first, FormatDateText(first, year, month, day, prefix, suffix, false))) return;
+  }
   DayItemTemplate t;
-  for (int64_t i = 0; i < count;) {
-    if (i == 0) {
-      const int32_t n = FormatDateText(first, year, month, day, prefix, suffix, false);
-      if (!list.Append(first, n)) return;
-    } else {
-      // A run of days with the same month and number of digits: one template,
-      // then only the digits change.
-      MakeDayTemplate(&t, year, month, day, prefix, suffix);
-      if (!list.Append(t.text, t.length)) return;
-      if (t.digitsAt >= 0) {
-        // The run ends with the month, or where a one-digit day reaches 10.
-        const int32_t last = (month == 2 && leap) ? 29 : MonthLengths[month];
-        const int32_t runEnd = t.digits == 1 && last > 9 ? 9 : last;
-        const int64_t left = count - 1 - i;
-        const int64_t run = runEnd - day < left ? runEnd - day : left;
-        char* tens = t.text + t.digitsAt;
-        char* ones = tens + t.digits - 1;
-        char* out = list.RoomForShortItems(run, t.length);
-        if (out != nullptr) {
-          // The template stays as it is and the digits are patched in the
-          // copies: a wide read of bytes just stored one by one would stall.
-          char tensDigit = *tens, onesDigit = *ones;
-          const int32_t onesAt = t.digitsAt + t.digits - 1;
-          for (int64_t k = 0; k < run; ++k) {
-            if (++onesDigit > '9') {  // only two-digit days carry
-              onesDigit = '0';
-              ++tensDigit;
-            }
-            std::memcpy(out, t.text, 32);
-            out[t.digitsAt] = tensDigit;
-            out[onesAt] = onesDigit;
-            out += t.length;
-          }
-          list.Wrote(run * t.length);
-        } else {
-          for (int64_t k = 0; k < run; ++k) {
-            if (++*ones > '9') {
-              *ones = '0';
-              ++*tens;
-            }
-            if (!list.Append(t.text, t.length)) return;
-          }
-        }
-        if (run > 0) {
-          i += run;
-          day += static_cast<int32_t>(run);
-        }
-      }
-    }
-    ++i;
-    NextDay(&year, &month, &day, &leap);
+  for (int64_t left = count - 1; left > 0;) {
+    NextDay(&year, &month, &day);
+    MakeDayTemplate(&t, year, month, day, prefix, suffix);
+    const int64_t days = AppendDays(&list, &t, year, month, day, left);
+    if (days == 0) return;
+    left -= days;
+    day += static_cast<int32_t>(days - 1);
   }
   list.Finish();
 }
 
 void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,
                     int32_t startMonth, int32_t endYear, int32_t endMonth, bool names) {
-  if (endYear < startYear) return;
+  if (endYear < startYear || startMonth < 0 || startMonth > 12) return;  // the readings give months 0..12
   const int64_t count =
       (static_cast<int64_t>(endYear) - startYear) * 12 + (endMonth - startMonth) + 1;
   if (count < 1) return;
@@ -418,29 +380,21 @@ void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, i
   ListBuilder list(result);
   if (!list.BeginAside(size, size - 1)) return;
   // Prefix and suffix hold at most 64 characters each: every item fits.
-  // The item is [prefix][month]/[year][suffix][CR]: the month is written
-  // anew for every item, the year counts on in place.
+  // The item is [prefix][month]/[year][suffix][CR]: the months of one year
+  // are one run, the year counts on in place.
   const int32_t monthWidth = names ? 3 : 2;
   ItemCounter year(prefix, suffix, monthWidth + 1, startYear, 1, 0);
-  char* monthAt = year.item.text + year.item.front;
-  monthAt[monthWidth] = '/';
-  int32_t month = startMonth;
-  const int32_t monthOffset = static_cast<int32_t>(monthAt - year.item.text);
-  for (int64_t i = 0; i < count; ++i) {
-    // Into the copy where it can be, else into the item before it goes.
-    char* at = list.AppendShort(year.item.text, year.item.length);
-    char* to = at != nullptr ? at + monthOffset : monthAt;
-    if (names) {
-      std::memcpy(to, MonthAbbreviations[month], 3);
-    } else {
-      to[0] = kDecimalPairs[month * 2];
-      to[1] = kDecimalPairs[month * 2 + 1];
+  const int32_t monthAt = year.item.front;
+  year.item.text[monthAt + monthWidth] = '/';
+  const char* table = names ? kMonthNames : kDecimalPairs;
+  for (int64_t left = count, month = startMonth; left > 0; month = 1) {
+    const int64_t months = 13 - month < left ? 13 - month : left;  // month 0 too, as "00" or "---"
+    if (!list.AppendRun(ItemRun{year.item.text, year.item.length, monthAt, monthWidth, table,
+                                static_cast<int32_t>(month), 1, months})) {
+      return;
     }
-    if (at == nullptr && !list.Append(year.item.text, year.item.length)) return;
-    if (++month > 12) {
-      month = 1;
-      year.Advance();
-    }
+    left -= months;
+    year.Advance();
   }
   list.Finish();
 }

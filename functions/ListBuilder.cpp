@@ -6,13 +6,14 @@
 #include "host/ResultWriters.h"
 
 const char ListSeparator[] = "\r";
+const char kDigitTable[] = "0123456789";
 
 bool ListBuilder::BeginInHandle(int64_t estimate) {
   if (CheckResultOverflow(estimate)) return false;
   HostResizeHandle(result_, static_cast<int32_t>(estimate));
   if (HostLastMemoryError() != 0) return false;
   text_ = TextCursor{HandleData(result_), 0, estimate};  // the block stays put until the next resize
-  shortEnd_ = estimate - 32;
+  shortEnd_ = estimate - kFixedCopyLength;
   inHandle_ = true;
   return true;
 }
@@ -25,7 +26,24 @@ bool ListBuilder::BeginAside(int64_t estimate, int64_t capacity) {
     return false;
   }
   text_ = MakeTextCursor(buffer_, capacity);
-  shortEnd_ = capacity - 32;
+  shortEnd_ = capacity - kFixedCopyLength;
+  return true;
+}
+
+bool AppendCountedItems(ListBuilder* list, ItemCounter* counter, int64_t count) {
+  DecimalCounter* number = &counter->number;
+  while (count > 0) {
+    int64_t run = 1 + CounterOnesRun(number);
+    if (run > count) run = count;
+    const char* last = number->text + number->length - 1;
+    // A run of more than one item has a step of one digit.
+    const ItemRun items{counter->item.text, counter->item.length, static_cast<int32_t>(last - counter->item.text),
+                        1, kDigitTable, *last - '0', static_cast<int32_t>(number->step), run};
+    if (!list->AppendRun(items)) return false;
+    number->value += (run - 1) * number->step;
+    count -= run;
+    counter->Advance();
+  }
   return true;
 }
 
@@ -40,16 +58,15 @@ bool ListBuilder::MoveAside() {
   if (text_.length > 0) std::memcpy(buffer_, text_.start, static_cast<size_t>(text_.length));
   text_.start = buffer_;
   text_.capacity = kResultSizeLimit - 1;
-  shortEnd_ = text_.capacity - 32;
+  shortEnd_ = text_.capacity - kFixedCopyLength;
   return true;
 }
 
-bool ListBuilder::AppendAside(const char* item, int32_t n) {
+bool ListBuilder::AppendAside(const char* item, int64_t n) {
   const int64_t needed = text_.length + n;
   if (CheckResultOverflow(needed)) return false;
   if (buffer_ == nullptr && !MoveAside()) return false;
-  // A list begun aside with less room than the limit is cut at its bound,
-  // as PutText cuts it.
+  // A list begun aside with less room than the limit is cut at its bound.
   const int64_t room = text_.capacity - text_.length;
   const int64_t copied = n < room ? n : room;
   std::memcpy(text_.start + text_.length, item, static_cast<size_t>(copied));

@@ -8,6 +8,11 @@
 // An item that does not fit where the list goes moves the list aside and the
 // list goes on there, so nothing is ever written past the handle's size.
 //
+// Items go in one of two ways: Append, a whole item of any length, or
+// AppendRun, a run of items made from one template whose one field changes
+// from item to item (the day of a month, the minute of an hour, a number's
+// last digit, the month of a year).
+//
 // Whatever the list, the endings are the same:
 //   the estimate, or the real text, reaches 65535 bytes   "??" (and the overflow message)
 //   no memory for the buffer                               "??"
@@ -20,8 +25,6 @@
 #include <cstring>
 
 #include "host/CallBlock.h"
-#include "datetime/Formatting.h"
-#include "text/Decimal.h"
 #include "text/DecimalCounter.h"
 #include "text/TextCursor.h"
 
@@ -32,12 +35,41 @@ constexpr int64_t kSeparatorLength = 1;
 
 inline int64_t TextLength(const char* text) { return static_cast<int64_t>(std::strlen(text)); }
 
-// One item put together by plain stores before it goes to Append, for lists
-// whose prefix, suffix and number are known to fit: a prefix written once
-// stays in front while the rest is written anew for every item.
+// Items of up to this many bytes are copied as one fixed-length copy, a few
+// wide moves instead of a copy loop that must count bytes; the copy runs on
+// past the item into bytes the next item overwrites or the end cuts off. So
+// whatever an item of that length is copied from holds kFixedCopyLength
+// bytes, and the list never takes such a copy within kFixedCopyLength bytes
+// of the end of its room.
+constexpr int32_t kFixedCopyLength = 32;
+
+// The fields' texts: the text of value v in a field of width w is
+// table + v * w.
+extern const char kDigitTable[];  // "0123456789", width 1
+                                  // kDecimalPairs (text/Decimal.h): "00".."99", width 2
+
+// A run of `count` items made from the template `item` (`length` bytes, at
+// least kFixedCopyLength of them readable): the k-th item of the run is the
+// template with its field of `width` bytes at `fieldAt` holding the text of
+// first + k * step from `table`. Width is 1, 2 or 3; every value of the run
+// lies within the table.
+struct ItemRun {
+  char* item;
+  int32_t length;
+  int32_t fieldAt;
+  int32_t width;
+  const char* table;
+  int32_t first;
+  int32_t step;
+  int64_t count;
+};
+
+// One item put together by plain stores before it goes to the list, for
+// lists whose prefix, suffix and number are known to fit: a prefix written
+// once stays in front while the rest is written anew for every item.
 struct ListItem {
   static constexpr int32_t kCapacity = 1024;
-  char text[kCapacity + 32];  // Append copies short items as 32 bytes
+  char text[kCapacity + kFixedCopyLength];
   int32_t length = 0;
   int32_t front = 0;  // the prefix every item begins with
 
@@ -98,18 +130,15 @@ class ListBuilder {
   // refused ("??" written) or the host could not resize: nothing more to do.
   bool BeginInHandle(int64_t estimate);
   // Checks `estimate` and collects the list aside, in at most `capacity`
-  // characters: PutText and PutNumber on Text() stop there. False when the
-  // list was refused.
+  // characters: what passes them is cut off. False when the list was refused.
   bool BeginAside(int64_t estimate, int64_t capacity);
 
-  // Adds one formatted item. False when the list was refused on the way.
-  // `item` must hold at least 32 bytes (the formatters' buffers hold 256):
-  // short items go as one fixed 32-byte copy while there is room for it, the
-  // bytes past the item being overwritten by the next one or cut at the end.
-  bool Append(const char* item, int32_t n) {
+  // Adds one whole item of n bytes; one of at most kFixedCopyLength bytes
+  // must have that many readable. False when the list was refused on the way.
+  bool Append(const char* item, int64_t n) {
     const int64_t length = text_.length;
-    if (n <= 32 && length <= shortEnd_) {
-      std::memcpy(text_.start + length, item, 32);
+    if (n <= kFixedCopyLength && length <= shortEnd_) {
+      std::memcpy(text_.start + length, item, kFixedCopyLength);
       text_.length = length + n;
       return true;
     }
@@ -119,36 +148,20 @@ class ListBuilder {
     return true;
   }
 
-  // Appends a short item as one fixed 32-byte copy and answers where the
-  // copy stands, for the caller to patch what changed since the item was
-  // put together: patching the copy, not the item, spares a wide read of
-  // bytes just stored one by one, which stalls. nullptr, and nothing
-  // appended, when the item is longer or the room short: it goes through
-  // Append then.
-  char* AppendShort(const char* item, int32_t n) {
-    const int64_t length = text_.length;
-    if (n > 32 || length > shortEnd_) return nullptr;
-    char* at = text_.start + length;
-    std::memcpy(at, item, 32);
-    text_.length = length + n;
+  // Adds the items of `run`; afterwards the template holds the run's last
+  // item. False when the list was refused on the way.
+  bool AppendRun(const ItemRun& run);
+
+  // An item of n bytes that the caller writes itself at the place answered,
+  // before anything else is added: for a list written in one pass from a text
+  // of its own, which a copy through Append would cost a second pass.
+  // nullptr, and nothing added, when the list's room does not hold n more.
+  char* AppendInPlace(int64_t n) {
+    if (text_.length + n > text_.capacity) return nullptr;
+    char* at = text_.start + text_.length;
+    text_.length += n;
     return at;
   }
-
-  // Where `count` items of n characters each (n at most 32) can go one after
-  // another as fixed 32-byte copies, each overwriting the bytes past the one
-  // before; nullptr when there is not that much room, and the items must go
-  // through Append. Wrote() then counts what was written there.
-  char* RoomForShortItems(int64_t count, int32_t n) {
-    if (n > 32 || count <= 0 || text_.length + (count - 1) * n > shortEnd_) return nullptr;
-    return text_.start + text_.length;
-  }
-  void Wrote(int64_t n) { text_.length += n; }
-  // Where n more characters can be written straight into the list; nullptr
-  // when they would pass its room. Wrote() then counts what was written.
-  char* Room(int64_t n) { return text_.length + n <= text_.capacity ? text_.start + text_.length : nullptr; }
-
-  // The list collected aside, for builders that put it together piece by piece.
-  TextCursor* Text() { return &text_; }
 
   // Delivers the list: a list in the handle is cut to what was written; a
   // list aside loses its trailing line ends, is checked against the limit
@@ -157,56 +170,77 @@ class ListBuilder {
 
  private:
   bool MoveAside();
-  bool AppendAside(const char* item, int32_t n);
+  bool AppendAside(const char* item, int64_t n);
 
   HostHandle result_;
   TextCursor text_{nullptr, 0, 0};
-  int64_t shortEnd_ = -1;   // up to this length a 32-byte copy still fits
+  int64_t shortEnd_ = -1;   // up to this length a fixed copy still fits
   char* buffer_ = nullptr;  // the list aside; nullptr while it is in the handle
   bool inHandle_ = false;   // the handle holds the list's first items
 };
 
-// Appends `count` items of `counter`, from its current one on, moving it on
-// after each; false when the list was refused. The steps that change the
-// number's last digit alone are taken as one addition to that digit.
-inline bool AppendCountedItems(ListBuilder* list, ItemCounter* counter, int64_t count) {
-  while (count > 0) {
-    if (!list->Append(counter->item.text, counter->item.length)) return false;
-    --count;
-    int64_t run = CounterOnesRun(&counter->number);
-    if (run > count) run = count;
-    if (run > 0) {
-      char* last = counter->number.text + counter->number.length - 1;
-      const int32_t lastAt = static_cast<int32_t>(last - counter->item.text);
-      const char step = static_cast<char>(counter->number.step);
-      char digit = *last;
-      const int32_t n = counter->item.length;
-      char* out = list->RoomForShortItems(run, n);
-      if (out != nullptr) {  // the whole run as fixed copies, each patched
-        for (int64_t k = 0; k < run; ++k) {
-          digit = static_cast<char>(digit + step);
-          std::memcpy(out, counter->item.text, 32);
-          out[lastAt] = digit;
-          out += n;
-        }
-        list->Wrote(run * n);
-      } else {  // near the end of the room: item by item
-        for (int64_t k = 0; k < run; ++k) {
-          digit = static_cast<char>(digit + step);
-          char* at = list->AppendShort(counter->item.text, n);
-          if (at != nullptr) {
-            at[lastAt] = digit;
-            continue;
-          }
-          *last = digit;
-          if (!list->Append(counter->item.text, n)) return false;
-        }
-      }
-      *last = digit;
-      counter->number.value += run * counter->number.step;
-      count -= run;
-    }
-    counter->Advance();
+namespace list_run {
+
+// Writes `count` items of `run` from its `first` value on as fixed copies,
+// one after another, each overwriting the bytes the one before copied past
+// its end. The copies are patched, not the template: a template patched and
+// at once copied would be read wide where it was just stored narrow, and
+// such a read waits until the stores are done.
+template <int32_t kWidth>
+inline void WriteFixedCopies(char* out, const ItemRun& run, int64_t first, int64_t count) {
+  const char* const item = run.item;
+  const char* const table = run.table;
+  const int32_t fieldAt = run.fieldAt;
+  const int32_t length = run.length;
+  const int64_t step = run.step;
+  int64_t value = first;
+  for (char* const end = out + count * length; out != end; out += length, value += step) {
+    std::memcpy(out, item, kFixedCopyLength);
+    std::memcpy(out + fieldAt, table + value * kWidth, kWidth);
   }
+}
+
+// The template's field set to the text of `value`.
+inline void PutField(const ItemRun& run, int64_t value) {
+  char* field = run.item + run.fieldAt;
+  const char* text = run.table + value * run.width;
+  field[0] = text[0];
+  if (run.width > 1) field[1] = text[1];
+  if (run.width > 2) field[2] = text[2];
+}
+
+}  // namespace list_run
+
+// As many items as have room go as fixed copies; the next goes whole,
+// through the template, which may move the list aside and so make room for
+// fixed copies again.
+inline bool ListBuilder::AppendRun(const ItemRun& run) {
+  if (run.count <= 0) return true;
+  int64_t value = run.first;
+  int64_t left = run.count;
+  const bool fixed = run.length <= kFixedCopyLength && run.width >= 1 && run.width <= 3;
+  while (left > 0) {
+    int64_t copies = 0;
+    if (fixed && text_.length <= shortEnd_) copies = (shortEnd_ - text_.length) / run.length + 1;
+    if (copies > left) copies = left;
+    char* out = text_.start + text_.length;
+    if (run.width == 1) list_run::WriteFixedCopies<1>(out, run, value, copies);
+    else if (run.width == 2) list_run::WriteFixedCopies<2>(out, run, value, copies);
+    else list_run::WriteFixedCopies<3>(out, run, value, copies);
+    text_.length += copies * run.length;
+    value += copies * run.step;
+    left -= copies;
+    if (left == 0) break;
+    list_run::PutField(run, value);
+    if (!Append(run.item, run.length)) return false;
+    value += run.step;
+    --left;
+  }
+  list_run::PutField(run, value - run.step);
   return true;
 }
+
+// Appends `count` items of `counter`, from its current one on, moving it on
+// after each; false when the list was refused. The steps that change the
+// number's last digit alone go as one run.
+bool AppendCountedItems(ListBuilder* list, ItemCounter* counter, int64_t count);

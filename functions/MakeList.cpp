@@ -8,7 +8,6 @@
 #include "host/HostServices.h"
 #include "host/Parameter.h"
 #include "host/ResultWriters.h"
-#include "text/TextCursor.h"
 #include "text/VXString.h"
 
 namespace {
@@ -37,93 +36,98 @@ int64_t CountLineEnds(const char* text, int64_t n, bool* shortLines) {
 }
 
 
-void WriteWrappedList(HostHandle parameter, HostHandle result) {
-  const int32_t size = HostHandleSize(parameter);
-  std::unique_ptr<char[]> copy(new (std::nothrow) char[static_cast<size_t>(size) + 1]);
-  if (copy == nullptr) {
-    WriteErrorResult();
-    return;
-  }
-  char* text = copy.get();
-  CopyParameter(parameter, text, size);
-
+// The pieces of a MakeList parameter: the affixes and the list text.
+struct WrappedListPieces {
   char prefix[kAffixLimit + 1] = {0};
   char suffix[kAffixLimit + 1] = {0};
-  const char* list = nullptr;
+  const char* list = nullptr;  // nullptr: no list text
   int64_t listLength = 0;
-  for (const char* piece = text; *piece != 0;) {
-    const char* pieceEnd = piece + std::strcspn(piece, "|");
+};
+
+// Takes `text` apart at its "|": "pre=" and "post=" pieces are the affixes
+// (up to a line end, at most 255 characters), the last other piece is the list.
+void ReadWrappedListPieces(char* text, WrappedListPieces* p) {
+  for (char* piece = text; *piece != 0;) {
+    char* pieceEnd = piece + std::strcspn(piece, "|");
     const bool isPrefix = VXMemCompare(piece, "pre=", 4, true) == 0;
     const bool isSuffix = !isPrefix && VXMemCompare(piece, "post=", 5, true) == 0;
     if (isPrefix || isSuffix) {
-      char* out = isPrefix ? prefix : suffix;
+      char* out = isPrefix ? p->prefix : p->suffix;
       const char* value = piece + (isPrefix ? 4 : 5);
       int32_t n = 0;
-      while (n < kAffixLimit && value[n] != 0 && value[n] != '|' && value[n] != '\r' &&
-             value[n] != '\n') {
+      while (n < kAffixLimit && value[n] != 0 && value[n] != '|' && !IsLineEnd(value[n])) {
         out[n] = value[n];
         ++n;
       }
       out[n] = 0;
     } else {
-      list = piece;
-      listLength = pieceEnd - piece;
+      p->list = piece;
+      p->listLength = pieceEnd - piece;
     }
     piece = *pieceEnd == '|' ? pieceEnd + 1 : pieceEnd;
   }
-  if (list == nullptr) return;
+}
 
-  bool shortLines = false;
-  const int64_t lineEnds = CountLineEnds(list, listLength, &shortLines);
-  const int32_t prefixLength = static_cast<int32_t>(TextLength(prefix));
-  const int32_t suffixLength = static_cast<int32_t>(TextLength(suffix));
-  const int64_t estimate = (prefixLength + suffixLength + kSeparatorLength) * (lineEnds + 1) + listLength;
-  ListBuilder builder(result);
-  if (!builder.BeginAside(estimate, estimate)) return;
-  // Each line becomes prefix + its first 255 characters + suffix + CR, each
-  // line end ending exactly one item; an empty list text is one empty item.
-  // The estimate counts every character of every item, so the list is written
-  // straight into the builder's text.
-  TextCursor* c = builder.Text();
-  char* const start = c->start + c->length;
-  char* out = start;
-  if (prefixLength == 0 && suffixLength == 0 && shortLines) {
-    // Then the list is its own text with every line end a CR: the CR that
-    // would close a last line is one of the trailing line ends Finish drops.
-    for (int64_t i = 0; i < listLength; ++i) out[i] = list[i] == '\n' ? '\r' : list[i];
-    c->length += listLength;
-    builder.Finish();
+// n bytes, kFixedCopyLength of them readable, at the end of `item`: a
+// short piece as one fixed copy.
+void PutPiece(ListItem* item, const char* bytes, int64_t n) {
+  char* at = item->text + item->length;
+  if (n <= kFixedCopyLength) std::memcpy(at, bytes, kFixedCopyLength);
+  else std::memcpy(at, bytes, static_cast<size_t>(n));
+  item->length += static_cast<int32_t>(n);
+}
+
+// Each line becomes prefix + its first 255 characters + suffix + CR, each
+// line end ending exactly one item; a line end that ends the text ends the
+// list, and an empty list text is one empty item. False when the list was
+// refused.
+bool AppendWrappedLines(ListBuilder* builder, const WrappedListPieces& p) {
+  ListItem item;  // prefix, line and suffix of at most 255 characters each: every item fits
+  item.SetFront(p.prefix);
+  const int64_t suffixLength = TextLength(p.suffix);
+  int64_t i = 0;
+  do {
+    int64_t end = i;
+    while (end < p.listLength && !IsLineEnd(p.list[end])) ++end;
+    item.Next();
+    PutPiece(&item, p.list + i, end - i < kAffixLimit ? end - i : kAffixLimit);
+    PutPiece(&item, p.suffix, suffixLength);
+    item.Put(ListSeparator[0]);
+    if (!builder->Append(item.text, item.length)) return false;
+    i = end + 1;
+  } while (i < p.listLength);
+  return true;
+}
+
+void WriteWrappedList(HostHandle parameter, HostHandle result) {
+  const int32_t size = HostHandleSize(parameter);
+  // Room for the fixed copy of a short line at the end.
+  std::unique_ptr<char[]> copy(new (std::nothrow) char[static_cast<size_t>(size) + 1 + kFixedCopyLength]);
+  if (copy == nullptr) {
+    WriteErrorResult();
     return;
   }
-  // One pass over the characters: the prefix is written after every line end
-  // and taken back after a final one.
-  std::memcpy(out, prefix, static_cast<size_t>(prefixLength));
-  out += prefixLength;
-  int32_t room = kAffixLimit;  // characters the current line may still keep
-  for (int64_t i = 0; i < listLength; ++i) {
-    const char ch = list[i];
-    if (!IsLineEnd(ch)) {
-      if (room > 0) {
-        *out++ = ch;
-        --room;
-      }
-      continue;
-    }
-    if (suffixLength > 0) std::memcpy(out, suffix, static_cast<size_t>(suffixLength));
-    out += suffixLength;
-    *out++ = ListSeparator[0];
-    if (prefixLength > 0) std::memcpy(out, prefix, static_cast<size_t>(prefixLength));
-    out += prefixLength;
-    room = kAffixLimit;
+  CopyParameter(parameter, copy.get(), size);
+  WrappedListPieces p;
+  ReadWrappedListPieces(copy.get(), &p);
+  if (p.list == nullptr) return;
+
+  bool shortLines = false;
+  const int64_t lineEnds = CountLineEnds(p.list, p.listLength, &shortLines);
+  const int64_t affixes = TextLength(p.prefix) + TextLength(p.suffix);
+  const int64_t estimate = (affixes + kSeparatorLength) * (lineEnds + 1) + p.listLength;
+  ListBuilder builder(result);
+  if (!builder.BeginAside(estimate, estimate)) return;
+  if (affixes == 0 && shortLines) {
+    // Then the list is its own text with every line end a CR: the CR that
+    // would close a last line is one of the trailing line ends Finish drops.
+    char* out = builder.AppendInPlace(p.listLength);  // the estimate holds the list text
+    if (out == nullptr) return;
+    const char* list = p.list;
+    for (int64_t i = 0, n = p.listLength; i < n; ++i) out[i] = list[i] == '\n' ? '\r' : list[i];
+  } else if (!AppendWrappedLines(&builder, p)) {
+    return;
   }
-  if (listLength > 0 && IsLineEnd(list[listLength - 1])) {
-    out -= prefixLength;
-  } else {
-    std::memcpy(out, suffix, static_cast<size_t>(suffixLength));
-    out += suffixLength;
-    *out++ = ListSeparator[0];
-  }
-  c->length += out - start;
   builder.Finish();
 }
 
