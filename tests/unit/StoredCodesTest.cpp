@@ -1,12 +1,14 @@
-// Numbers that leave the plug-in: the host's kinds of call, and the date and
-// time format codes the preference file stores. Each keeps its value, and
-// no two share one.
+// Numbers that leave the plug-in: the host's kinds of call, the date and
+// time format codes the preference file stores, and the control ids of the
+// preferences dialog's resource. Each keeps its value, and no two codes
+// share one.
 #include <gtest/gtest.h>
 
 #include <set>
 
 #include "host/CallBlock.h"
 #include "prefs/DateTimePrefs.h"
+#include "prefs/PrefsDialog.h"
 
 namespace {
 
@@ -30,6 +32,21 @@ TEST(StoredCodes, FormatCodesOfThePreferenceFile) {
     EXPECT_EQ(r.code, r.number) << r.name;
     EXPECT_TRUE(seen.insert(r.code).second) << r.name << " shares its code";
   }
+}
+
+// The radio groups run from their first to their last id: 6..8 the clocks,
+// 13..19 the date orders.
+TEST(StoredCodes, DialogControlIds) {
+  struct Row { int id; int number; const char* name; } rows[] = {
+      {kIdOk, 1, "OK"},                    {kIdCancel, 2, "Cancel"},
+      {kIdTimeZeroPad, 5, "time zero pad"}, {kIdTimeFirst, 6, "first clock"},
+      {kIdTimeLast, 8, "last clock"},       {kIdTimeSeparator, 9, "time separator"},
+      {kIdMinuteIncrement, 10, "minutes"},  {kIdHourIncrement, 11, "hours"},
+      {kIdDateZeroPad, 12, "date zero pad"}, {kIdDateFirst, 13, "first date order"},
+      {kIdDateLast, 19, "last date order"}, {kIdDateSeparator, 20, "date separator"},
+      {kIdOverflowOn, 21, "overflow on"},   {kIdOverflowMessage, 22, "overflow message"},
+  };
+  for (const Row& r : rows) EXPECT_EQ(r.id, r.number) << r.name;
 }
 
 }  // namespace
