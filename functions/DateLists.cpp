@@ -82,15 +82,17 @@ int64_t ItemsInHour(int64_t minute, int32_t minuteStep, int64_t left) {
 }
 
 // The items of the clock lists: a front ([CR] + prefix, and the date and a
-// space in a list of date-times), then the clock value and the suffix, kept
-// for each hour of the day because lists of many days, or of hour steps,
-// come back to them. An item is the front and the hour's end, with the
-// minute patched; the items of one hour differ only in the minute, which is
-// the field of one run of the two. The hour alone and the host's seconds of
-// the day hold no minute field: their ends are written for each minute.
+// space in a list of date-times), then the clock value and the suffix. An
+// item is put together as the front and the hour's end, the minute patched;
+// the items of one hour differ only in the minute, the field of one run. A
+// list longer than a day's hours comes back to its hours, and keeps each
+// hour's end; a shorter one writes every end where it goes. The hour alone
+// and the host's seconds of the day hold no minute field: their ends are
+// written for each minute.
 class ClockItem {
  public:
-  ClockItem(const char* suffix, bool hourOnly) : hourOnly_(hourOnly) {
+  // `items`: how many the list holds.
+  ClockItem(const char* suffix, bool hourOnly, int64_t items) : hourOnly_(hourOnly), keepsEnds_(items > 24) {
     const int64_t n = TextLength(suffix);
     suffixLength_ = static_cast<int32_t>(n < kSuffixLimit ? n : kSuffixLimit);
     std::memcpy(suffix_, suffix, static_cast<size_t>(suffixLength_));
@@ -110,14 +112,21 @@ class ClockItem {
 
   // Appends `count` items of `hour`, from `minute` on by `minuteStep`, all
   // within the hour; the list's first item without its CR when `first`.
-  // An item alone goes as the front and the end, two whole items; a run as
-  // one. False when the list was refused.
+  // False when the list was refused.
   bool AppendHour(ListBuilder* list, int32_t hour, int32_t minute, int32_t minuteStep, int64_t count, bool first) {
-    for (; count > 0; --count, minute += minuteStep, first = false) {
-      const ClockEnd& end = EndOf(hour, minute);
-      if (end.minuteAt >= 0 && count > 1 && !first) return AppendMinutes(list, end, minute, minuteStep, count);
+    while (count > 0) {
+      const int32_t minuteAt = PutEnd(hour, minute);
       const int32_t skip = first ? 1 : 0;
-      if (!list->Append(item_.text + skip, item_.front - skip) || !list->Append(end.text, end.length)) return false;
+      char* const item = item_.text + skip;
+      const int32_t length = item_.length - skip;
+      const int64_t items = first || minuteAt < 0 ? 1 : count;
+      const bool added = items == 1 ? list->Append(item, length)
+                                    : list->AppendRun(ItemRun{item, length, minuteAt - skip, 2, kDecimalPairs,
+                                                              minute, minuteStep, items});
+      if (!added) return false;
+      count -= items;
+      minute += static_cast<int32_t>(items) * minuteStep;
+      first = false;
     }
     return true;
   }
@@ -130,49 +139,51 @@ class ClockItem {
     int32_t minute;    // the minute it holds
   };
 
-  // The clock value and suffix of hour:minute. An hour's end is written
-  // once and its minute patched, or written anew for each minute when it
-  // holds no minute field; times outside the day share one end, always
-  // written anew.
-  const ClockEnd& EndOf(int32_t hour, int32_t minute) {
-    const bool kept = hour >= 0 && hour <= 23 && minute >= 0 && minute <= 59;
-    ClockEnd& end = ends_[kept ? hour : 24];
-    const bool written = kept && (written_ >> hour & 1u) != 0;
-    if (written && end.minute == minute) return end;
-    if (written && end.minuteAt >= 0) {
-      end.text[end.minuteAt] = kDecimalPairs[minute * 2];
-      end.text[end.minuteAt + 1] = kDecimalPairs[minute * 2 + 1];
-      end.minute = minute;
-      return end;
+  // Puts the clock value and suffix of hour:minute after the front; answers
+  // where the minute's digits stand in the item, or -1.
+  int32_t PutEnd(int32_t hour, int32_t minute) {
+    char* at = item_.text + item_.front;
+    if (!keepsEnds_ || hour < 0 || hour > 23 || minute < 0 || minute > 59) {
+      int32_t minuteAt;
+      item_.length = item_.front + FormatClockValue(at, hour, minute, hourOnly_, &minuteAt);
+      item_.Put(suffix_, suffixLength_);
+      return minuteAt < 0 ? -1 : item_.front + minuteAt;
     }
+    const ClockEnd& end = EndOf(hour, minute);
+    if (end.length <= kFixedCopyLength) std::memcpy(at, end.text, kFixedCopyLength);
+    else std::memcpy(at, end.text, static_cast<size_t>(end.length));
+    item_.length = item_.front + end.length;
+    if (end.minuteAt < 0) return -1;
+    if (end.minute != minute) {
+      at[end.minuteAt] = kDecimalPairs[minute * 2];
+      at[end.minuteAt + 1] = kDecimalPairs[minute * 2 + 1];
+    }
+    return item_.front + end.minuteAt;
+  }
+
+  // The kept end of hour 0..23: written once with a minute field, the
+  // minute then patched where it goes, or anew for each minute without one.
+  const ClockEnd& EndOf(int32_t hour, int32_t minute) {
+    ClockEnd& end = ends_[hour];
+    const bool written = (written_ >> hour & 1u) != 0;
+    if (written && (end.minuteAt >= 0 || end.minute == minute)) return end;
     char clock[kFormattedTextSize];
-    int32_t n = FormatClockValue(clock, hour, minute, hourOnly_, &end.minuteAt);
-    if (n > kClockValueLimit) n = kClockValueLimit;
+    const int32_t n = FormatClockValue(clock, hour, minute, hourOnly_, &end.minuteAt);
     std::memcpy(end.text, clock, kClockValueLimit);
     std::memcpy(end.text + n, suffix_, kSuffixLimit);
     end.length = n + suffixLength_;
     end.minute = minute;
-    if (kept) written_ |= 1u << hour;
+    written_ |= 1u << hour;
     return end;
   }
 
-  // The run of `count` items of `end` from `minute` on: the front and the
-  // end put together, the minute its field.
-  bool AppendMinutes(ListBuilder* list, const ClockEnd& end, int32_t minute, int32_t minuteStep, int64_t count) {
-    char* at = item_.text + item_.front;
-    if (end.length <= kFixedCopyLength) std::memcpy(at, end.text, kFixedCopyLength);
-    else std::memcpy(at, end.text, static_cast<size_t>(end.length));
-    item_.length = item_.front + end.length;
-    const int32_t minuteAt = item_.front + end.minuteAt;
-    return list->AppendRun(ItemRun{item_.text, item_.length, minuteAt, 2, kDecimalPairs, minute, minuteStep, count});
-  }
-
   ListItem item_;
-  ClockEnd ends_[25];     // by hour of the day; the last for any other time
-  uint32_t written_ = 0;  // bit h: ends_[h] holds hour h
-  char suffix_[kSuffixLimit] = {};  // copied whole into every end
+  ClockEnd ends_[24];     // by hour of the day, in a list that keeps them
+  uint32_t written_ = 0;  // bit h: ends_[h] is written
+  char suffix_[kSuffixLimit] = {};
   int32_t suffixLength_;
   bool hourOnly_;
+  bool keepsEnds_;
 };
 
 // The step within the hour that the clock lists patch minutes by: 0 for
@@ -196,7 +207,7 @@ void WriteClockList(HostHandle result, const char* prefix, const char* suffix, i
   }
   ListBuilder list(result);
   if (!list.BeginInHandle(InPlaceEstimate(width, prefix, suffix, count))) return;
-  ClockItem item(suffix, hoursOnly);
+  ClockItem item(suffix, hoursOnly, count);
   item.SetFront(prefix, false, 0, 0, 0);
   const int32_t minuteStep = MinuteStep(step);
   // The minute of the day moves on by the step less whole days.
@@ -239,19 +250,24 @@ struct ListClock {
   int32_t year, month, day, hour;
   int64_t minute;
 
-  void Carry() {
+  // True when the day moved on.
+  bool Carry() {
+    bool nextDay = false;
     while (minute > 59) {
       if (minute >= kMinutesPerDay && hour == 0) {
         minute -= kMinutesPerDay;
         NextDay(&year, &month, &day);
+        nextDay = true;
         continue;
       }
       minute -= 60;
       if (++hour > 23) {
         hour -= 24;
         NextDay(&year, &month, &day);
+        nextDay = true;
       }
     }
+    return nextDay;
   }
 };
 
@@ -273,17 +289,11 @@ void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix
   }
   ListBuilder list(result);
   if (!BeginDateList(&list, InPlaceEstimate(width, prefix, suffix, count), year)) return;
-  ClockItem item(suffix, hourOnly);
+  ClockItem item(suffix, hourOnly, count);
   const int32_t minuteStep = MinuteStep(step);
   ListClock clock{year, month, day, hour, minute};
-  int32_t frontDay = -1;  // the day the front holds: ((year * 13) + month) * 32 + day
   for (bool first = true; count > 0; first = false) {
-    clock.Carry();
-    const int32_t key = (clock.year * 13 + clock.month) * 32 + clock.day;
-    if (key != frontDay) {
-      item.SetFront(prefix, true, clock.year, clock.month, clock.day);
-      frontDay = key;
-    }
+    if (clock.Carry() || first) item.SetFront(prefix, true, clock.year, clock.month, clock.day);
     const int64_t items = ItemsInHour(clock.minute, minuteStep, count);
     if (!item.AppendHour(&list, clock.hour, static_cast<int32_t>(clock.minute), minuteStep, items, first)) return;
     count -= items;

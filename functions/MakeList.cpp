@@ -38,8 +38,8 @@ int64_t CountLineEnds(const char* text, int64_t n, bool* shortLines) {
 
 // The pieces of a MakeList parameter: the affixes and the list text.
 struct WrappedListPieces {
-  char prefix[kAffixLimit + 1] = {0};
-  char suffix[kAffixLimit + 1] = {0};
+  char prefix[kAffixLimit + 1];  // terminated; the bytes after it are never read as text
+  char suffix[kAffixLimit + 1];
   const char* list = nullptr;  // nullptr: no list text
   int64_t listLength = 0;
 };
@@ -47,6 +47,7 @@ struct WrappedListPieces {
 // Takes `text` apart at its "|": "pre=" and "post=" pieces are the affixes
 // (up to a line end, at most 255 characters), the last other piece is the list.
 void ReadWrappedListPieces(char* text, WrappedListPieces* p) {
+  p->prefix[0] = p->suffix[0] = 0;
   for (char* piece = text; *piece != 0;) {
     char* pieceEnd = piece + std::strcspn(piece, "|");
     const bool isPrefix = VXMemCompare(piece, "pre=", 4, true) == 0;
