@@ -30,7 +30,9 @@ put back after every mutant, whatever happens (an interruption included).
   python3 tools/mutants.py [--mutants N] [--seed S] [--work DIR] [--commit REV] [--list]
 
 --commit REV mutates that commit's files instead of the working tree's, so
-that edits under way in the checkout do not enter the run.
+that edits under way in the checkout do not enter the run. --again REPORT
+tries once more, on today's code, the survivors an earlier run's report
+names (after tests were added for them).
 
 MUTANTS_WORK=DIR (or --work) keeps the work folder between runs, so the next
 run brings the copy up to date and rebuilds only what changed.
@@ -268,6 +270,24 @@ def draw(root, count, seed):
     return chosen, per_file
 
 
+def survivors_again(report_path, every_site):
+    """The mutants of today's code that an earlier report lists as survivors:
+    the same file, original and mutated text, at whatever line they now are."""
+    with open(report_path, encoding="latin-1") as f:
+        report = f.read()
+    wanted = re.findall(r"^survived (\S+):(\d+) \(\w+\)\n  original: (.*)\n  mutated:  (.*)$", report, re.M)
+    chosen = []
+    for rel, line, original, mutated in wanted:
+        found = [s for s in every_site.get(rel, [])
+                 if s["original"].strip() == original.strip() and s["mutated"].strip() == mutated.strip()]
+        if found:
+            # Of lines with the same text, the one nearest where it stood.
+            chosen.append(min(found, key=lambda s: abs(s["line"] - int(line))))
+        else:
+            print(f"note: {rel}: {original.strip()} is no longer in the code")
+    return chosen
+
+
 # --- the equivalent mutants ------------------------------------------------
 
 def read_equivalents(path):
@@ -468,6 +488,9 @@ def main():
                         help="mutate this commit's tree instead of the working tree")
     parser.add_argument("--no-sanitizer", action="store_true",
                         help="leave out the second look at survivors in the sanitizer build")
+    parser.add_argument("--again", metavar="REPORT",
+                        help="instead of a draw, try again the survivors a report of an earlier run names "
+                             "(found by file and text, wherever their lines now stand)")
     parser.add_argument("--list", action="store_true", help="print the sample and stop")
     args = parser.parse_args()
 
@@ -490,6 +513,8 @@ def main():
 def mutate(checkout, args):
     entries = read_equivalents(os.path.join(checkout, EQUIVALENT_LIST))
     chosen, every_site = draw(checkout, args.mutants, args.seed)
+    if args.again:
+        chosen = survivors_again(args.again, every_site)
 
     all_sites = [s for sites in every_site.values() for s in sites]
     stale = [e for e in entries if not any(equivalent_entry(s, [e]) for s in all_sites)]
