@@ -1,5 +1,6 @@
 // A special folder taken after a longer one ends with its backslash and
-// nothing of the longer folder after it.
+// nothing of the longer folder after it; a new folder, special or not,
+// leaves the object without a name.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -34,6 +35,21 @@ TEST(TVXFileFolderEnd, NothingOfTheLongerFolderBefore) {
     EXPECT_LT(folder.size(), longFolder.size()) << kind << ": " << folder;
   }
   EXPECT_EQ(temp.RemoveFolder(name.c_str()), kFileOk);
+}
+
+TEST(TVXFileFolderEnd, ANewFolderClearsTheName) {
+  TVXFile temp;
+  ASSERT_EQ(temp.SetSpecialFolder('I'), kFileOk);
+  const std::string folder = FolderOf(temp);
+  for (int how = 0; how < 2; ++how) {
+    TVXFile file;
+    file.SetName("kelv-named.txt");
+    ASSERT_EQ(how == 0 ? file.SetFolder(folder.c_str()) : file.SetSpecialFolder('I'), kFileOk);
+    char path[MAX_PATH];
+    file.GetPath(path);
+    EXPECT_STREQ(path, "") << (how == 0 ? "SetFolder" : "SetSpecialFolder");
+    EXPECT_EQ(file.Open(), kFileNoName) << (how == 0 ? "SetFolder" : "SetSpecialFolder");
+  }
 }
 
 }  // namespace
