@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <random>
 #include <set>
 #include <string>
 #include <utility>
@@ -13,36 +14,58 @@
 
 namespace {
 
-class TVXFileTest : public testing::Test {
- protected:
-  void SetUp() override {
-    ASSERT_EQ(temp_.SetSpecialFolder('I'), kFileOk);
-    folderName_ = std::string("kelv-file-") + testing::UnitTest::GetInstance()->current_test_info()->name();
-    temp_.RemoveFolder(folderName_.c_str());
-    ASSERT_EQ(temp_.CreateFolder(folderName_.c_str()), kFileOk);
-    ASSERT_EQ(file_.SetFolder(Folder().c_str()), kFileOk);
-  }
-  void TearDown() override {
+// Removes `folder` (a path ending in a backslash) with everything in it:
+// files made writable first, folders emptied first.
+void RemoveTree(const std::string& folder) {
+  std::vector<std::string> folders;
+  std::vector<TVXFileInfo> files;
+  {
     TVXFile lister;
-    lister.SetFolder(Folder().c_str());
+    if (lister.SetFolder(folder.c_str()) != kFileOk) return;
     if (lister.FindFirst() == kFileOk) {
       do {
         TVXFileInfo info{};
         lister.GetFoundInfo(&info);
-        if (!(info.flags & kInfoFolder)) {
-          TVXFile victim;
-          victim.SetFolder(Folder().c_str());
-          victim.SetName(info.name);
-          info.flags = 0;  // writable again, so it can go
-          victim.SetInfo(&info);
-          victim.Delete();
-        }
+        const std::string name = info.name;
+        if (name == "." || name == "..") continue;
+        if (info.flags & kInfoFolder) folders.push_back(name);
+        else files.push_back(info);
       } while (lister.FindNext() == kFileOk);
     }
-    // A new listing elsewhere ends this one, so the folder can go.
-    lister.SetSpecialFolder('I');
-    lister.FindFirst();
-    temp_.RemoveFolder(folderName_.c_str());
+  }
+  for (const std::string& name : folders) RemoveTree(folder + name + "\\");
+  for (TVXFileInfo& info : files) {
+    TVXFile victim;
+    victim.SetFolder(folder.c_str());
+    victim.SetName(info.name);
+    info.flags = 0;  // writable again, so it can go
+    victim.SetInfo(&info);
+    victim.Delete();
+  }
+  // The folder goes from its parent; a listing elsewhere has ended the one above.
+  const size_t cut = folder.find_last_of('\\', folder.size() - 2);
+  TVXFile parent;
+  parent.SetFolder(folder.substr(0, cut + 1).c_str());
+  parent.RemoveFolder(folder.substr(cut + 1, folder.size() - cut - 2).c_str());
+}
+
+class TVXFileTest : public testing::Test {
+ protected:
+  // Every test works in a folder of its own under the temporary folder,
+  // named for the test and the run, so that runs side by side, or one that
+  // was stopped half-way, never meet.
+  void SetUp() override {
+    ASSERT_EQ(temp_.SetSpecialFolder('I'), kFileOk);
+    folderName_ = std::string("kelv-file-") + testing::UnitTest::GetInstance()->current_test_info()->name() + "-" +
+                  std::to_string(std::random_device{}() % 1000000);
+    RemoveTree(Folder());
+    ASSERT_EQ(temp_.CreateFolder(folderName_.c_str()), kFileOk);
+    ASSERT_EQ(file_.SetFolder(Folder().c_str()), kFileOk);
+  }
+  void TearDown() override {
+    file_.Close();
+    file_.SetSpecialFolder('I');  // ends any listing in the folder
+    RemoveTree(Folder());
   }
   std::string Folder() {
     char folder[kFolderSize];
