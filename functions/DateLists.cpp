@@ -168,7 +168,8 @@ class ClockItem {
     const bool written = (written_ >> hour & 1u) != 0;
     if (written && (end.minuteAt >= 0 || end.minute == minute)) return end;
     char clock[kFormattedTextSize];
-    const int32_t n = FormatClockValue(clock, hour, minute, hourOnly_, &end.minuteAt);
+    int32_t n = FormatClockValue(clock, hour, minute, hourOnly_, &end.minuteAt);
+    if (n > kClockValueLimit) n = kClockValueLimit;  // a clock of the day is under 10 characters
     std::memcpy(end.text, clock, kClockValueLimit);
     std::memcpy(end.text + n, suffix_, kSuffixLimit);
     end.length = n + suffixLength_;

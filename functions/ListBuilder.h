@@ -8,7 +8,8 @@
 // An item that does not fit where the list goes moves the list aside and the
 // list goes on there, so nothing is ever written past the handle's size.
 //
-// Items go in one of two ways: Append, a whole item of any length, or
+// Items go in one of two ways: a whole item of any length (Append, or
+// AppendInPlace for a list that writes its one long item itself), or
 // AppendRun, a run of items made from one template whose one field changes
 // from item to item (the day of a month, the minute of an hour, a number's
 // last digit, the month of a year).
@@ -218,7 +219,7 @@ inline bool ListBuilder::AppendRun(const ItemRun& run) {
   if (run.count <= 0) return true;
   int64_t value = run.first;
   int64_t left = run.count;
-  const bool fixed = run.length <= kFixedCopyLength && run.width >= 1 && run.width <= 3;
+  const bool fixed = run.length > 0 && run.length <= kFixedCopyLength && run.width >= 1 && run.width <= 3;
   while (left > 0) {
     int64_t copies = 0;
     if (fixed && text_.length <= shortEnd_) copies = (shortEnd_ - text_.length) / run.length + 1;
