@@ -143,4 +143,27 @@ TEST(ItemRun, AsideRunCutAtItsBound) {
   }
 }
 
+// A run that carries its list past 65535 bytes after moving it aside is
+// refused there: the run answers false, so its caller stops, and the result
+// is "??".
+TEST(ItemRun, RefusedWhenItPassesTheLimit) {
+  TestHost host;
+  SetDefaultPrefs();
+  DateTimePrefs.overflowMessageOn = 0;
+  for (int32_t length : {int32_t{kFixedCopyLength}, int32_t{kFixedCopyLength + 1}}) {
+    HostHandle result = host.Prepare("host's bytes");
+    currentResultHandle = result;
+    {
+      ListBuilder list(result);
+      ASSERT_TRUE(list.BeginInHandle(100));
+      char item[256] = {};
+      std::memset(item, 'a', static_cast<size_t>(length));
+      const ItemRun run{item, length, 1, 2, kDecimalPairs, 10, 0, 70000 / length};
+      EXPECT_FALSE(list.AppendRun(run)) << "items of " << length;
+    }
+    EXPECT_EQ(host.Result(), "??") << "items of " << length;
+    EXPECT_FALSE(host.Damaged());
+  }
+}
+
 }  // namespace
