@@ -33,4 +33,18 @@ TEST(NumberList, EqualsTheRuleItemByItem) {
   }
 }
 
+// A piece is one of the keys only with its "=": "pred=x", "pre" and
+// "start" are unknown pieces, and an unknown piece writes no result.
+TEST(NumberList, KeysNeedTheirEqualsSign) {
+  TestHost host;
+  const char* const parameters[] = {
+      "start=1|end=3|inc=1|pred=x", "start=1|end=3|inc=1|pre", "start=1|end=3|inc=1|posts=x",
+      "starts=1|end=3|inc=1",       "start=1|end=3|incr=1",    "start=1|end=3|inc=1|zeropads=2",
+  };
+  for (const char* parameter : parameters) {
+    EXPECT_EQ(host.Call(kListNumbers, parameter, "kept"), "kept") << parameter;
+  }
+  EXPECT_EQ(host.Call(kListNumbers, "start=1|end=3|inc=1|pre=x", "kept"), "x1\rx2\rx3") << "the key itself";
+}
+
 }  // namespace
