@@ -259,4 +259,36 @@ TEST(FileFaults, PreferenceFileIsNeverTornNorLost) {
   RemoveTree(root);
 }
 
+// GetInfo with each of its file calls failing in turn: it answers a code,
+// or success with the file's own name and size, never success with nothing
+// filled in.
+TEST(FileFaults, GetInfoAnswersACodeOrTheInfo) {
+  const std::string root = MakeTempFolder("");
+  ASSERT_FALSE(root.empty());
+  TVXFile file;
+  ASSERT_EQ(file.SetFolder(WindowsPath(root).c_str()), kFileOk);
+  file.SetName("info.bin");
+  ASSERT_EQ(file.Create(), kFileOk);
+  ASSERT_EQ(file.Open(), kFileOk);
+  ASSERT_EQ(file.Write("abc", 3), kFileOk);
+  file.Close();
+  int failures = 0;
+  for (int64_t n = 1; n <= 6; ++n) {
+    TVXFileInfo info{};
+    InjectFileFaults(n, FileFaultMode::NthOnly);
+    const int16_t code = file.GetInfo(&info);
+    InjectFileFaults(0, FileFaultMode::NthOnly);
+    if (code != kFileOk) {
+      ++failures;
+      EXPECT_TRUE(Documented(code)) << "call " << n << " failing: " << code;
+      continue;
+    }
+    EXPECT_STREQ(info.name, "info.bin") << "call " << n << " failing";
+    EXPECT_EQ(info.size, 3u) << "call " << n << " failing";
+  }
+  EXPECT_GE(failures, 2) << "the open and the query each fail once";
+  EXPECT_EQ(file.Delete(), kFileOk);
+  RemoveTree(root);
+}
+
 }  // namespace
