@@ -8,15 +8,10 @@
 #include <string>
 
 #include "StandInFileFaults.h"
+#include "FolderOf.h"
 #include "file/TVXFile.h"
 
 namespace {
-
-std::string FolderOf(TVXFile& file) {
-  char folder[kFolderSize];
-  file.GetFolder(folder);
-  return folder;
-}
 
 TEST(DriveRoot, OfAFolderWithAndWithoutADrive) {
   TVXFile onDrive;

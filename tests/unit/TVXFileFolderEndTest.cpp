@@ -6,15 +6,10 @@
 #include <cstring>
 #include <string>
 
+#include "FolderOf.h"
 #include "file/TVXFile.h"
 
 namespace {
-
-std::string FolderOf(TVXFile& file) {
-  char folder[kFolderSize];
-  file.GetFolder(folder);
-  return folder;
-}
 
 TEST(TVXFileFolderEnd, NothingOfTheLongerFolderBefore) {
   TVXFile temp;

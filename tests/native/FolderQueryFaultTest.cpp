@@ -5,17 +5,12 @@
 #include <string>
 
 #include "StandInFileFaults.h"
+#include "FolderOf.h"
 #include "file/TVXFile.h"
 
 namespace {
 
-std::string FolderOf(TVXFile& file) {
-  char folder[kFolderSize];
-  file.GetFolder(folder);
-  return folder;
-}
-
-TEST(SpecialFolderFault, FailedQueryKeepsTheFolder) {
+TEST(FolderQueryFault, FailedQueryKeepsTheFolder) {
   for (char kind : {'H', 'I'}) {
     TVXFile file;
     ASSERT_EQ(file.SetFolder("C:\\tmp\\"), kFileOk);
