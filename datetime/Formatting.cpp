@@ -191,8 +191,8 @@ int32_t FormatClockValue(char* out, int32_t hour, int32_t minute, bool hourOnly,
 
 int32_t FractionText(char* out, int32_t millisecond) {
   char value[kValueSize];
-  int32_t n = static_cast<int32_t>(PutFraction(value, millisecond) - value);
-  if (n > 15) n = 15;  // out holds 16 bytes
+  // Any 32-bit value is at most a sign and ten digits: out's 16 bytes hold it.
+  const int32_t n = static_cast<int32_t>(PutFraction(value, millisecond) - value);
   std::memcpy(out, value, static_cast<size_t>(n));
   out[n] = 0;
   return n;

@@ -48,4 +48,6 @@ int32_t FormatDateValueWithDay(char* out, int32_t year, int32_t month, int32_t d
 
 // The fraction of a second: three digits when padded; else the shortest
 // decimal fraction of at least one digit (500 -> "5", 50 -> "05", 5 -> "005").
+// out holds 16 bytes: the text of any value, a sign and ten digits at most,
+// fits with its terminator.
 int32_t FractionText(char* out, int32_t millisecond);

@@ -84,7 +84,6 @@ void ListBuilder::Finish() {
   const void* nul = std::memchr(buffer_, 0, static_cast<size_t>(text_.length));
   int64_t length = nul != nullptr ? static_cast<const char*>(nul) - buffer_ : text_.length;
   while (length > 0 && (buffer_[length - 1] == '\r' || buffer_[length - 1] == '\n')) --length;
-  buffer_[length] = 0;
   if (CheckResultOverflow(length)) return;
   // Refused: a list that began in the handle has part of itself there, which
   // must not stand as the answer.

@@ -7,7 +7,6 @@
 bool ReadRangeParameter(HostHandle parameter, RangeKind kind, RangeParameter* range) {
   int32_t size;
   if (!NonEmptyParameter(parameter, &size)) return false;
-  range->startAfterEnd = 0;
   const bool read =
       kind == RangeKind::TimesOnly
           ? ParseTimeRange(HandleData(parameter), size, range->prefix, range->suffix, &range->start, &range->end,

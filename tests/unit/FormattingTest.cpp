@@ -1,6 +1,7 @@
 // The formatters over every code and both pad settings.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <string>
 
 #include "datetime/Formatting.h"
@@ -77,6 +78,8 @@ TEST(FractionText, Table) {
       {true, 5, "005"},  {true, 50, "050"},  {true, 500, "500"}, {true, 0, "000"},
       {false, 0, "0"},   {false, 500, "5"},  {false, 50, "05"},  {false, 250, "25"},
       {false, 5, "005"}, {false, 45, "045"}, {false, 123, "123"}, {false, 120, "12"},
+      // Values past a second still fit the 16 bytes, whole.
+      {true, INT32_MIN, "-2147483648"}, {false, INT32_MIN, "-2147483648"}, {false, INT32_MAX, "2147483647"},
   };
   for (const Case& c : cases) {
     DateTimePrefs.timeZeroPad = c.pad ? 1 : 0;
