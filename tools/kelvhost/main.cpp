@@ -6,6 +6,7 @@
 //   kelvhost [--plugin PATH] [--raw] call FUNCTION [PARAMETER]
 //   kelvhost [--plugin PATH] [--manual] run [FILE]
 //   kelvhost help [FUNCTION]
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -172,8 +173,10 @@ int main(int argc, char** argv) {
       status = RunSession(host, names, std::cin, std::cout, manual);
     } else {
       std::ifstream in(file, std::ios::binary);
-      // A folder opens on some systems and then fails on the first read.
-      if (!in || (in.peek(), in.bad())) {
+      // A folder opens on some systems and then fails on the first read; with
+      // libc++ (the web build) that first read even looks like an empty file.
+      std::error_code notAFile;
+      if (!in || (in.peek(), in.bad()) || std::filesystem::is_directory(file, notAFile)) {
         std::cerr << "kelvhost: cannot read " << file << "\n";
         UnloadPlugin(&plugin);
         return kUsageError;
