@@ -3,7 +3,7 @@
 #   make test   installs what is missing, builds, runs every test of both builds
 SHELL := /bin/bash
 .DEFAULT_GOAL := test
-.PHONY: fuzz mutants deps configure build build-native build-asan build-asan32 build-win32 test test-native test-asan test-asan32 test-win32 demo bench coverage docs dist clean
+.PHONY: fuzz mutants deps configure build build-native build-asan build-asan32 build-win32 build-web test test-native test-asan test-asan32 test-win32 test-web demo bench coverage docs dist clean
 
 WINE_ENV := WINEPREFIX=$(CURDIR)/build/win32/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
@@ -18,6 +18,8 @@ build/asan32/build.ninja: | deps
 	cmake --preset asan32 >/dev/null
 build/win32/build.ninja: | deps
 	cmake --preset win32 >/dev/null
+build/web/build.ninja: | deps
+	cmake --preset web >/dev/null
 
 build-native: deps build/native/build.ninja
 	cmake --build --preset native
@@ -27,6 +29,8 @@ build-asan32: deps build/asan32/build.ninja
 	cmake --build --preset asan32
 build-win32: deps build/win32/build.ninja
 	cmake --build --preset win32
+build-web: deps build/web/build.ninja
+	cmake --build --preset web
 
 build: build-native build-asan build-asan32 build-win32
 
@@ -42,11 +46,14 @@ test-asan32: build-asan32
 # Message boxes and the dialog need a display: one Xvfb for the whole run.
 test-win32: build-win32
 	$(WINE_ENV) xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win32 --output-on-failure
+# The plug-in's code in WebAssembly: kelvhost.js run by node.
+test-web: build-web
+	ctest --test-dir build/web --output-on-failure -j2
 
 # Every build's tests, then a look at the working tree: nothing new may be left there.
 test: deps
 	@bash tools/check-tree-untouched.sh save build/tree-before-test
-	$(MAKE) --no-print-directory test-native test-asan test-asan32 test-win32
+	$(MAKE) --no-print-directory test-native test-asan test-asan32 test-win32 test-web
 	@bash tools/check-tree-untouched.sh check build/tree-before-test
 
 demo: build-native build-win32

@@ -10,6 +10,8 @@
 # "#" are comments, except these directives:
 #   #! --manual        the session has no automatic Init and Shutdown
 #   #! native only     skipped (exit 77) when run through an emulator
+# With KELV_NO_DIALOG set (the web build, which offers no preferences dialog)
+# a case that expects the dialog to open is skipped (exit 77) as well.
 #   #! user nobody     kelvhost runs as an unprivileged user
 #   #! setup CMD       runs in the session's folder before kelvhost starts
 #   #! shell CMD       runs there between two requests
@@ -29,6 +31,11 @@ emulator=("$@")
 
 if grep -q '^#! native only' "$case_file" && [ ${#emulator[@]} -gt 0 ]; then
   echo "native only: skipped"
+  exit 77
+fi
+
+if [ -n "${KELV_NO_DIALOG:-}" ] && grep -q '^=> .*"dialog":{' "$case_file"; then
+  echo "opens the preferences dialog, which this build does not offer: skipped"
   exit 77
 fi
 
