@@ -1,5 +1,5 @@
-// Clocks of the native build: GetTickCount from the monotonic clock,
-// GetLocalTime from the wall clock in the local time zone.
+// The wall clock of the native build: GetLocalTime in the local time zone
+// (GetTickCount is in TickCount.cpp).
 #include "PlatformApi.h"
 #include "StandInClock.h"
 
@@ -13,14 +13,6 @@ SYSTEMTIME fixedTime{};
 void SetStandInLocalTime(const SYSTEMTIME* fixed) {
   clockFixed = fixed != nullptr;
   if (fixed != nullptr) fixedTime = *fixed;
-}
-
-DWORD GetTickCount(void) {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  // Milliseconds since an arbitrary start, wrapping at 2^32 as on Windows.
-  return static_cast<DWORD>(static_cast<uint64_t>(now.tv_sec) * 1000u +
-                            static_cast<uint64_t>(now.tv_nsec) / 1000000u);
 }
 
 void GetLocalTime(SYSTEMTIME* out) {

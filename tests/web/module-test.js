@@ -218,13 +218,19 @@ async function theOneCall() {
   ];
   for (const [what, fn, param, answer] of rows) check(what, answer, kelv.externalCall(fn, param));
 
-  // The overflow message: a box the first time, none within 3000 ms.
+  // The overflow message: a box the first time, none within 3000 ms. The
+  // first comes at once, though a page's monotonic clock starts at 0 when the
+  // page loads: node's is made to start at the load here, as a page's does.
+  const machineClock = process.hrtime;
+  const loaded = machineClock();
+  process.hrtime = (since) => machineClock(since === undefined ? loaded : since);
   check('overflow message on', { result: null, boxes: [] },
         kelv.externalCall('Kelv-OverflowMessagePrefs', 'Too big! \u00e9'));
   check('an overflow shows the box', { result: '??', boxes: [{ title: 'Overflow Message', text: 'Too big! \u00e9' }] },
         kelv.externalCall('Kelv-ListNumbers', 'start=1|end=100000|inc=1'));
   check('a second overflow at once shows none', { result: '??', boxes: [] },
         kelv.externalCall('Kelv-DateList (days)', '1/1/2001|1/1/2101'));
+  process.hrtime = machineClock;
 }
 
 (async () => {
