@@ -545,7 +545,7 @@ DWORD GetCurrentDirectoryA(DWORD size, LPSTR buffer) {
 DWORD GetModuleFileNameA(HMODULE, LPSTR buffer, DWORD size) {
   if (Faulted()) return 0;
   char self[PATH_MAX];
-  ssize_t n = programPath.empty() ? readlink("/proc/self/exe", self, sizeof self - 1)
+  ssize_t n = programPath.empty() ? ReadProgramPath(self, sizeof self - 1)
                                   : static_cast<ssize_t>(programPath.copy(self, sizeof self - 1));
   if (n <= 0 || size == 0) {
     SetLastError(ERROR_GEN_FAILURE);

@@ -16,3 +16,6 @@ std::string WindowsPath(const std::string& native);
 DWORD CopyOutPath(const std::string& text, LPSTR buffer, DWORD size);
 // Sets the last error from errno after a failed call on nativePath.
 void SetErrorFromErrno(int error, const std::string& nativePath);
+// The native path of this process's program file, unterminated, as readlink
+// writes it: at most `size` bytes; answers the length, or -1 when unknown.
+long ReadProgramPath(char* buffer, size_t size);

@@ -11,7 +11,6 @@
 #include <ctime>
 
 #include "HostPlatform.h"
-#include "StandInFileFaults.h"
 #include "StandInWebDesktop.h"
 
 extern "C" {
@@ -56,11 +55,6 @@ bool LoadPlugin(const std::string& path, LoadedPlugin* plugin, std::string* erro
     *error = "cannot load plug-in " + path + ": the web build's kelvhost runs the plug-in linked into it";
     return false;
   }
-  // The plug-in finds its preference file beside the host program: the
-  // script's folder, as the native build's is the executable's.
-  char script[PATH_MAX];
-  ScriptPath(script, sizeof script);
-  SetStandInProgramPath(script);
   plugin->module = nullptr;
   plugin->entry = FMExternCallProc;
   return true;
