@@ -68,9 +68,10 @@ bench: deps
 docs: build-native
 	bash tools/update-docs.sh build/native/bin/generate-manual
 
-# dist/: the stripped plug-in, the manual as one HTML page, a read-me and SHA-256 sums.
-dist: build-win32
-	bash tools/make-dist.sh build/win32/bin/KELVDATE.FMX
+# dist/: the stripped plug-in, the manual as one HTML page with the plug-in
+# inside for its "Try it" boxes, a read-me and SHA-256 sums.
+dist: build-win32 build-web
+	bash tools/make-dist.sh build/win32/bin/KELVDATE.FMX build/web/bin/kelvdate-web.js
 
 # Line and branch coverage of the plug-in's code over the native suite (clang).
 coverage: deps

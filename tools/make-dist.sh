@@ -1,19 +1,21 @@
 #!/usr/bin/env bash
 # The distribution: dist/ with the plug-in, the manual as one self-contained
-# HTML page, a short read-me and the SHA-256 sums of them all.
+# HTML page with the plug-in inside (its "Try it" boxes), a short read-me
+# and the SHA-256 sums of them all.
 #
-#   make-dist.sh FMX
+#   make-dist.sh FMX KELVDATE_WEB_JS
 set -euo pipefail
 fmx=$(realpath "$1")
+module=$(realpath "$2")
 cd "$(dirname "$0")/.."
 version=$(sed -n 's/^#define KELV_VERSION_TEXT "\(.*\)"/\1/p' resources/PluginTexts.h)
 rm -rf dist
 mkdir dist
 cp "$fmx" dist/KELVDATE.FMX
 
-# One page: the whole manual, its tables rendered, with a contents list and
-# the dialog's picture inside.
-bash tools/make-manual-html.sh dist/manual.html
+# One page: the whole manual, its tables rendered, with a contents list, the
+# dialog's picture and the plug-in's web build inside.
+bash tools/make-manual-html.sh dist/manual.html "$module"
 
 cat > dist/README.txt <<TEXT
 Mevrin Date & Time $version, the KELVDATE.FMX plug-in for FileMaker Pro
@@ -28,6 +30,10 @@ Extensions) folder of FileMaker Pro, start FileMaker Pro and enable
 manual.html is the whole manual: a guide for a first formula, every
 function with its parameter, result, errors and examples, the
 preferences, installing, why a call answers ??, and the changes.
+Opened in a browser (from disk: no server, no network), it also lets
+you try every function: each has a "Try it" box that calls the
+plug-in's own code, compiled to WebAssembly, and a panel at the top of
+the functions sets the preferences, which the browser keeps.
 
 SHA256SUMS holds the SHA-256 sum of each file here.
 TEXT

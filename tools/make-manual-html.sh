@@ -5,9 +5,16 @@
 # every heading with an id of its own so that the links between the pages
 # become links within this one, and the dialog's picture inside.
 #
-#   make-manual-html.sh OUT.html
+# Given the browser module (kelvdate-web.js, from the web build), the page
+# also carries the plug-in itself: a "Try it" box under every function, its
+# field filled with the function's first checked example, and a panel for
+# the preferences (tools/web/page/). The module is inlined, so the page
+# works opened from disk, with no server and no network.
+#
+#   make-manual-html.sh OUT.html [KELVDATE_WEB_JS]
 set -euo pipefail
 out=$(realpath -m "$1")
+module=${2:+$(realpath "$2")}
 cd "$(dirname "$0")/.."
 version=$(sed -n 's/^#define KELV_VERSION_TEXT "\(.*\)"/\1/p' resources/PluginTexts.h)
 pages=(docs/guide.md docs/functions.md docs/preferences.md docs/install.md docs/troubleshooting.md CHANGES.md)
@@ -91,3 +98,35 @@ awk -v title="Mevrin Date &amp; Time $version" -v picture="$picture" '
     print "</body>"
     print "</html>"
   }' "$body" "$body" > "$out"
+
+[ -n "$module" ] || exit 0
+
+# A script's text ends at "</script" and changes its reading after "<!--":
+# the module must hold neither to stand inline.
+if grep -qi -e '</script' -e '<!--' "$module"; then
+  echo "$module holds </script or <!--: it cannot be inlined" >&2
+  exit 1
+fi
+# Each function's first checked example: the field it starts with.
+examples=$(python3 - tests/e2e/manual_examples.jsonl tests/e2e/manual_pages.jsonl <<'PYTHON'
+import json, sys
+first = {}
+for name in sys.argv[1:]:
+    for line in open(name, encoding='utf-8'):
+        if line.startswith('{') and '"call"' in line:
+            request = json.loads(line)
+            first.setdefault(request['call'], request.get('param', ''))
+print(json.dumps(first, ensure_ascii=True).replace('</', '<\\/'))
+PYTHON
+)
+page=$(mktemp)
+trap 'rm -f "$body" "$page"' EXIT
+{
+  sed '/^<\/body>$/,$d' "$out"
+  printf '<style>\n'; cat tools/web/page/try-it.css; printf '</style>\n'
+  printf '<script>window.kelvFirstExamples = %s;</script>\n' "$examples"
+  printf '<script>\n'; cat "$module"; printf '\n</script>\n'
+  printf '<script>\n'; cat tools/web/page/try-it.js; printf '</script>\n'
+  printf '</body>\n</html>\n'
+} > "$page"
+cat "$page" > "$out"  # the page keeps the permissions it was made with

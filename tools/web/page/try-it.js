@@ -1,0 +1,357 @@
+// The "Try it" boxes of the HTML manual. Under every function stands a field
+// for its parameter and the answer of the plug-in itself: kelvdate-web.js,
+// the plug-in's own code compiled to WebAssembly and inlined in this page,
+// called through the host's external call. Above the functions a panel sets
+// the preferences through the five preference functions. The preference
+// file is kept in this browser's storage, so what is set holds when the page
+// is opened again.
+//
+// A formula writes a carriage return as ¶ and a line feed as ␊, and so do
+// the fields. Texts are the plug-in's 8-bit bytes as the characters
+// U+0000..U+00FF.
+//
+// window.kelvTryIt is the page's state for a script (the browser test):
+//   loaded()   a promise settled when the plug-in (re)loaded, with true, or
+//              false when it cannot run in this browser
+(function () {
+  'use strict';
+
+  var kStorageKey = 'KELVDATE.FMX/DateTimePrefs.dtp';  // where the module keeps the file
+  var kNoticeMs = 8000;
+
+  var plugin = null;
+  var loading = null;
+  var boxes = [];
+  var firstExamples = window.kelvFirstExamples || {};
+
+  function fieldToText(field) { return field.replace(/\u00b6/g, '\r').replace(/\u240a/g, '\n'); }
+  function textToField(text) { return text.replace(/\r/g, '\u00b6').replace(/\n/g, '\u240a'); }
+  // An answer as it is shown: a CR as a line break, a line feed as ␊.
+  function shownText(text) { return text.replace(/\n/g, '\u240a').replace(/\r/g, '\n'); }
+
+  // What an answer is, and the words the manual gives the three that are no text.
+  function describe(answer) {
+    if (answer.error !== undefined) return { kind: 'refused', label: 'Not called: ' + answer.error };
+    if (answer.result === null) return { kind: 'no result', label: '(no result: the field keeps what it had)' };
+    if (answer.result === '') return { kind: 'empty', label: '(an empty text)' };
+    if (answer.result === '??') return { kind: 'error', label: '?? is the error answer: see ', link: 'Why do I get ??' };
+    return { kind: 'text', label: '' };
+  }
+
+  // The troubleshooting page's title, as a link to it, in quotation marks.
+  function showLabel(target, d) {
+    target.textContent = d.label;
+    if (d.link === undefined) return;
+    var a = element('a', null, d.link);
+    a.href = '#troubleshooting';
+    target.appendChild(document.createTextNode('\u201c'));
+    target.appendChild(a);
+    target.appendChild(document.createTextNode('\u201d'));
+  }
+
+  function element(tag, className, text) {
+    var e = document.createElement(tag);
+    if (className) e.className = className;
+    if (text !== undefined) e.textContent = text;
+    return e;
+  }
+
+  // ---- the notice: the plug-in's message box, shown by the page ----
+
+  var notice = null;
+  var noticeTimer = 0;
+  var noticesShown = 0;
+
+  function showNotice(box) {
+    if (notice === null) {
+      notice = element('div', 'try-notice');
+      notice.setAttribute('role', 'alert');
+      notice.hidden = true;
+      document.body.appendChild(notice);
+    }
+    notice.textContent = '';
+    notice.appendChild(element('strong', 'try-notice-title', box.title));
+    notice.appendChild(element('div', 'try-notice-text', box.text));
+    var ok = element('button', 'try-notice-ok', 'OK');
+    ok.type = 'button';
+    ok.addEventListener('click', function () { notice.hidden = true; });
+    notice.appendChild(ok);
+    notice.hidden = false;
+    noticesShown++;
+    notice.setAttribute('data-shown', String(noticesShown));
+    clearTimeout(noticeTimer);
+    noticeTimer = setTimeout(function () { notice.hidden = true; }, kNoticeMs);
+  }
+
+  // One external call; the message boxes it showed become notices.
+  function call(name, parameter) {
+    var answer = plugin.externalCall(name, parameter);
+    (answer.boxes || []).forEach(showNotice);
+    return answer;
+  }
+
+  // ---- the boxes ----
+
+  function makeBox(name) {
+    var box = element('div', 'try-it');
+    box.setAttribute('data-function', name);
+    var form = element('form', 'try-form');
+    form.appendChild(element('span', 'try-head', 'Try it'));
+    form.appendChild(element('code', 'try-name', name + '("'));
+    var input = element('input', 'try-param');
+    input.type = 'text';
+    input.spellcheck = false;
+    input.setAttribute('aria-label', 'the parameter of ' + name + ' (\u00b6 is a carriage return, \u240a a line feed)');
+    input.value = textToField(firstExamples[name] || '');
+    form.appendChild(input);
+    form.appendChild(element('code', 'try-name', '")'));
+    var button = element('button', 'try-call', 'Call');
+    button.type = 'submit';
+    button.disabled = true;
+    form.appendChild(button);
+    var answer = element('div', 'try-answer');
+    answer.setAttribute('aria-live', 'polite');
+    var outcome = element('div', 'try-outcome', 'The plug-in is loading\u2026');
+    var result = element('pre', 'try-result');
+    answer.appendChild(outcome);
+    answer.appendChild(result);
+    box.appendChild(form);
+    box.appendChild(answer);
+    form.addEventListener('submit', function (event) {
+      event.preventDefault();
+      if (plugin === null) return;
+      var a = call(name, fieldToText(input.value));
+      var d = describe(a);
+      box.setAttribute('data-outcome', d.kind);
+      showLabel(outcome, d);
+      result.textContent = a.result === null || a.result === undefined ? '' : shownText(a.result);
+      result.hidden = d.kind !== 'text' && d.kind !== 'error';
+    });
+    boxes.push({ box: box, button: button, outcome: outcome });
+    return box;
+  }
+
+  // A function's section runs from its heading to the next heading or the
+  // anchor in front of one.
+  function sectionEnd(heading) {
+    var e = heading.nextElementSibling;
+    while (e !== null) {
+      if (/^H[1-3]$/.test(e.tagName)) return e;
+      if (e.tagName === 'P' && e.children.length === 1 && e.children[0].tagName === 'A' &&
+          e.children[0].id && e.textContent === '') return e;
+      e = e.nextElementSibling;
+    }
+    return null;
+  }
+
+  function addBoxes() {
+    document.querySelectorAll('h3').forEach(function (heading) {
+      var name = heading.textContent;
+      if (!/^Kelv-/.test(name)) return;
+      heading.parentNode.insertBefore(makeBox(name), sectionEnd(heading));
+    });
+  }
+
+  // ---- the preferences panel ----
+
+  var kDateOrders = { 13: 'MMDDYYYY', 14: 'MMDDYY', 15: 'DDMMYYYY', 16: 'DDMMYY', 17: 'YYYYMMDD', 18: 'YYMMDD', 19: 'FMDATE' };
+  var kClocks = { 6: '12', 7: '24', 8: 'FMTIME' };
+
+  function storage() {
+    try {
+      return window.localStorage || null;
+    } catch (e) {
+      return null;  // storage refused: the preferences last as long as the page
+    }
+  }
+
+  // The preferences in force, read from the stored file's 280 bytes (the
+  // plug-in's record: formats at 0 and 4, separators at 8 and 9, steps at 12
+  // and 16, padding at 20 and 21, the message switch at 22 and its text at 23).
+  function storedPrefs() {
+    var s = storage();
+    var saved = s !== null ? s.getItem(kStorageKey) : null;
+    if (saved === null) return null;
+    var b;
+    try {
+      b = atob(saved);
+    } catch (e) {
+      return null;
+    }
+    if (b.length !== 280) return null;
+    function int32(at) {
+      return (b.charCodeAt(at) | (b.charCodeAt(at + 1) << 8) | (b.charCodeAt(at + 2) << 16) | (b.charCodeAt(at + 3) << 24));
+    }
+    var end = b.indexOf('\0', 23);
+    return {
+      clock: kClocks[int32(0)], dateOrder: kDateOrders[int32(4)],
+      timeSeparator: b.charAt(8) === '\0' ? '' : b.charAt(8), dateSeparator: b.charAt(9) === '\0' ? '' : b.charAt(9),
+      minuteStep: int32(12), hourStep: int32(16),
+      timePad: b.charCodeAt(20) !== 0, datePad: b.charCodeAt(21) !== 0,
+      messageOn: b.charCodeAt(22) !== 0, message: b.substring(23, end < 0 ? 279 : end),
+    };
+  }
+
+  var panel = {};
+
+  function select(id, values) {
+    var s = element('select');
+    s.id = id;
+    values.forEach(function (v) { var o = element('option', null, v); o.value = v; s.appendChild(o); });
+    return s;
+  }
+  function field(id, size, maxLength) {
+    var f = element('input');
+    f.type = 'text';
+    f.id = id;
+    f.size = size;
+    if (maxLength) f.maxLength = maxLength;
+    f.spellcheck = false;
+    return f;
+  }
+  function checkbox(id) {
+    var c = element('input');
+    c.type = 'checkbox';
+    c.id = id;
+    return c;
+  }
+  function labelled(text, control) {
+    var l = element('label', null, text + ' ');
+    l.appendChild(control);
+    return l;
+  }
+
+  // One row of the panel: its controls and the preference call its button makes.
+  function row(title, controls, id, parameter, functionName) {
+    var r = element('div', 'try-panel-row');
+    r.appendChild(element('span', 'try-panel-what', title));
+    controls.forEach(function (c) { r.appendChild(c); r.appendChild(document.createTextNode(' ')); });
+    var set = element('button', 'try-set', 'Set');
+    set.type = 'button';
+    set.id = id;
+    set.disabled = true;
+    set.addEventListener('click', function () {
+      var p = fieldToText(parameter());
+      var a = call(functionName, p);
+      var d = describe(a);
+      panel.status.textContent = functionName + '("' + textToField(p) + '") \u2192 ' +
+                                 (d.kind === 'text' || d.kind === 'error' ? a.result : d.label);
+      showPrefs();
+    });
+    r.appendChild(set);
+    return r;
+  }
+
+  function makePanel() {
+    var p = element('div', 'try-panel');
+    p.id = 'try-preferences';
+    p.appendChild(element('div', 'try-panel-title', 'Preferences for the Try it boxes'));
+    p.appendChild(element('p', null, 'Each Set calls a preference function, as a formula would. The preferences are ' +
+                                     'kept in this browser, so they hold when the page is opened again.'));
+    panel.dateOrder = select('try-date-order', ['MMDDYYYY', 'MMDDYY', 'DDMMYYYY', 'DDMMYY', 'YYYYMMDD', 'YYMMDD', 'FMDATE']);
+    panel.dateSeparator = field('try-date-separator', 2, 1);
+    panel.datePad = checkbox('try-date-pad');
+    p.appendChild(row('Dates', [labelled('order', panel.dateOrder), labelled('separator', panel.dateSeparator),
+                                labelled('zero padding', panel.datePad)], 'try-set-date', function () {
+      return panel.dateOrder.value + '|' + panel.dateSeparator.value + '|' + (panel.datePad.checked ? '1' : '0');
+    }, 'Kelv-DatePrefs'));
+    panel.clock = select('try-clock', ['12', '24', 'FMTIME']);
+    panel.timeSeparator = field('try-time-separator', 2, 1);
+    panel.timePad = checkbox('try-time-pad');
+    p.appendChild(row('Times', [labelled('clock', panel.clock), labelled('separator', panel.timeSeparator),
+                                labelled('zero padding', panel.timePad)], 'try-set-time', function () {
+      return panel.clock.value + '|' + panel.timeSeparator.value + '|' + (panel.timePad.checked ? '1' : '0');
+    }, 'Kelv-TimePrefs'));
+    panel.minuteStep = field('try-minute-step', 5);
+    p.appendChild(row('Minute lists', [labelled('step in minutes', panel.minuteStep)], 'try-set-minutes',
+                      function () { return panel.minuteStep.value; }, 'Kelv-MinuteIncrementPrefs'));
+    panel.hourStep = field('try-hour-step', 5);
+    p.appendChild(row('Hour lists', [labelled('step in hours', panel.hourStep)], 'try-set-hours',
+                      function () { return panel.hourStep.value; }, 'Kelv-HourIncrementPrefs'));
+    panel.message = field('try-overflow-message', 40, 255);
+    panel.messageState = element('span', 'try-panel-note');
+    p.appendChild(row('Overflow message', [panel.message, panel.messageState], 'try-set-message',
+                      function () { return panel.message.value; }, 'Kelv-OverflowMessagePrefs'));
+    var reset = element('button', 'try-reset', 'Back to the defaults');
+    reset.type = 'button';
+    reset.id = 'try-reset';
+    reset.disabled = true;
+    reset.addEventListener('click', function () {
+      var s = storage();
+      if (s !== null) s.removeItem(kStorageKey);
+      panel.status.textContent = 'The preferences are back to the defaults.';
+      load();
+    });
+    p.appendChild(reset);
+    panel.status = element('div', 'try-panel-status');
+    panel.status.setAttribute('aria-live', 'polite');
+    p.appendChild(panel.status);
+    return p;
+  }
+
+  // The panel's fields show the preferences in force.
+  function showPrefs() {
+    var prefs = storedPrefs();
+    if (prefs === null) return;
+    if (prefs.dateOrder) panel.dateOrder.value = prefs.dateOrder;
+    panel.dateSeparator.value = prefs.dateSeparator;
+    panel.datePad.checked = prefs.datePad;
+    if (prefs.clock) panel.clock.value = prefs.clock;
+    panel.timeSeparator.value = prefs.timeSeparator;
+    panel.timePad.checked = prefs.timePad;
+    panel.minuteStep.value = String(prefs.minuteStep);
+    panel.hourStep.value = String(prefs.hourStep);
+    panel.message.value = textToField(prefs.message);
+    panel.messageState.textContent = prefs.messageOn ? '(on)' : '(off: Set switches it on)';
+  }
+
+  function addPanel() {
+    var list = document.getElementById('dates-and-times');
+    var before = list !== null ? list.parentNode : null;
+    var p = makePanel();
+    if (before !== null) before.parentNode.insertBefore(p, before);
+    else document.body.insertBefore(p, document.body.firstChild);
+  }
+
+  // ---- loading the plug-in ----
+
+  function enable(on) {
+    boxes.forEach(function (b) {
+      b.button.disabled = !on;
+      if (!b.box.hasAttribute('data-outcome')) b.outcome.textContent = on ? '' : 'The plug-in is loading\u2026';
+    });
+    document.querySelectorAll('.try-panel button').forEach(function (b) { b.disabled = !on; });
+  }
+
+  // A fresh start of the plug-in: Init reads the stored preference file, or
+  // writes the defaults when there is none.
+  function load() {
+    plugin = null;
+    enable(false);
+    loading = Promise.resolve().then(function () {
+      if (typeof window.KelvDateWeb !== 'function') throw new Error('the plug-in\u2019s code is missing from the page');
+      return window.KelvDateWeb();
+    }).then(function (instance) {
+      plugin = instance;
+      enable(true);
+      showPrefs();
+      return true;
+    }, function (e) {
+      boxes.forEach(function (b) {
+        b.outcome.textContent = 'The plug-in cannot run in this browser: ' + (e && e.message ? e.message : e);
+      });
+      return false;
+    });
+    return loading;
+  }
+
+  function start() {
+    addPanel();
+    addBoxes();
+    load();
+  }
+
+  window.kelvTryIt = { loaded: function () { return loading; } };
+  if (document.readyState === 'loading') document.addEventListener('DOMContentLoaded', start);
+  else start();
+})();
