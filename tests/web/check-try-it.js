@@ -116,23 +116,45 @@ function callExpression(fn, param) {
   })()`;
 }
 
+// Each row of the panel sets its preference; after a reload the panel shows
+// them all and the boxes answer by them.
 async function preferencesHold(page) {
-  await page.evaluate(`(async function () {
+  const set = await page.evaluate(`(async function () {
     document.getElementById('try-reset').click();
     await kelvTryIt.loaded();
-    document.getElementById('try-date-order').value = 'YYYYMMDD';
-    document.getElementById('try-date-separator').value = '-';
-    document.getElementById('try-set-date').click();
+    const statuses = [];
+    const setRow = function (values, button) {
+      for (const id in values) {
+        const e = document.getElementById(id);
+        if (e.type === 'checkbox') e.checked = values[id]; else e.value = values[id];
+      }
+      document.getElementById(button).click();
+      statuses.push(document.querySelector('.try-panel-status').textContent);
+    };
+    setRow({ 'try-date-order': 'YYYYMMDD', 'try-date-separator': '-', 'try-date-pad': false }, 'try-set-date');
+    setRow({ 'try-clock': '24', 'try-time-separator': '.', 'try-time-pad': true }, 'try-set-time');
+    setRow({ 'try-minute-step': '15' }, 'try-set-minutes');
+    setRow({ 'try-hour-step': '6' }, 'try-set-hours');
+    return statuses;
   })()`);
+  const none = '\u2192 ' + kNoResult;
+  check('each Set calls its preference function', [
+    'Kelv-DatePrefs("YYYYMMDD|-|0") ' + none, 'Kelv-TimePrefs("24|.|1") ' + none,
+    'Kelv-MinuteIncrementPrefs("15") ' + none, 'Kelv-HourIncrementPrefs("6") ' + none], set);
   await page.reload();
   const after = await page.evaluate(`(async function () {
     await kelvTryIt.loaded();
-    return { order: document.getElementById('try-date-order').value,
-             separator: document.getElementById('try-date-separator').value };
+    const value = (id) => { const e = document.getElementById(id); return e.type === 'checkbox' ? e.checked : e.value; };
+    return ['try-date-order', 'try-date-separator', 'try-date-pad', 'try-clock', 'try-time-separator', 'try-time-pad',
+            'try-minute-step', 'try-hour-step'].map(value);
   })()`);
-  check('reloaded: the panel shows the date order set before', { order: 'YYYYMMDD', separator: '-' }, after);
-  check('reloaded: the boxes answer by it', { result: '2001-03-05', kind: 'text', notice: null, notices: 0 },
-        await page.evaluate(callExpression('Kelv-FormatDate', '3-5-2001')));
+  check('reloaded: the panel shows what was set', ['YYYYMMDD', '-', false, '24', '.', true, '15', '6'], after);
+  const answers = [];
+  for (const [fn, param] of [['Kelv-FormatDate', '3-5-2001'], ['Kelv-FormatTime', '1.05 pm'],
+                             ['Kelv-DateList (Minutes)', '10.00|10.30'], ['Kelv-DateList (Hours)', '0.00|12.00']])
+    answers.push((await page.evaluate(callExpression(fn, param))).result);
+  check('reloaded: the boxes answer by the preferences set',
+        ['2001-3-5', '13.05', '10.00\n10.15\n10.30', '00\n06\n12'], answers);
 }
 
 async function overflowNotice(page) {

@@ -242,6 +242,13 @@
     return r;
   }
 
+  // The row of a format, its separator and its padding: "format|separator|1 or 0".
+  function formatRow(title, what, format, separator, pad, id, functionName) {
+    return row(title, [labelled(what, format), labelled('separator', separator), labelled('zero padding', pad)], id,
+               function () { return format.value + '|' + separator.value + '|' + (pad.checked ? '1' : '0'); },
+               functionName);
+  }
+
   function makePanel() {
     var p = element('div', 'try-panel');
     p.id = 'try-preferences';
@@ -251,17 +258,13 @@
     panel.dateOrder = select('try-date-order', ['MMDDYYYY', 'MMDDYY', 'DDMMYYYY', 'DDMMYY', 'YYYYMMDD', 'YYMMDD', 'FMDATE']);
     panel.dateSeparator = field('try-date-separator', 2, 1);
     panel.datePad = checkbox('try-date-pad');
-    p.appendChild(row('Dates', [labelled('order', panel.dateOrder), labelled('separator', panel.dateSeparator),
-                                labelled('zero padding', panel.datePad)], 'try-set-date', function () {
-      return panel.dateOrder.value + '|' + panel.dateSeparator.value + '|' + (panel.datePad.checked ? '1' : '0');
-    }, 'Kelv-DatePrefs'));
+    p.appendChild(formatRow('Dates', 'order', panel.dateOrder, panel.dateSeparator, panel.datePad, 'try-set-date',
+                            'Kelv-DatePrefs'));
     panel.clock = select('try-clock', ['12', '24', 'FMTIME']);
     panel.timeSeparator = field('try-time-separator', 2, 1);
     panel.timePad = checkbox('try-time-pad');
-    p.appendChild(row('Times', [labelled('clock', panel.clock), labelled('separator', panel.timeSeparator),
-                                labelled('zero padding', panel.timePad)], 'try-set-time', function () {
-      return panel.clock.value + '|' + panel.timeSeparator.value + '|' + (panel.timePad.checked ? '1' : '0');
-    }, 'Kelv-TimePrefs'));
+    p.appendChild(formatRow('Times', 'clock', panel.clock, panel.timeSeparator, panel.timePad, 'try-set-time',
+                            'Kelv-TimePrefs'));
     panel.minuteStep = field('try-minute-step', 5);
     p.appendChild(row('Minute lists', [labelled('step in minutes', panel.minuteStep)], 'try-set-minutes',
                       function () { return panel.minuteStep.value; }, 'Kelv-MinuteIncrementPrefs'));
