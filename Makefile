@@ -32,7 +32,7 @@ build-win32: deps build/win32/build.ninja
 build-web: deps build/web/build.ninja
 	cmake --build --preset web
 
-build: build-native build-asan build-asan32 build-win32
+build: build-native build-asan build-asan32 build-win32 build-web
 
 test-native: build-native
 	ctest --test-dir build/native --output-on-failure -j2
