@@ -86,7 +86,7 @@ void WriteNumberList(HostHandle parameter, HostHandle result) {
   if (o.step < 1 || o.start == o.end) return;
 
   int64_t width = o.startWidth > o.endWidth ? o.startWidth : o.endWidth;
-  if (o.zeroPad > 0 && o.zeroPad > width) width = o.zeroPad;
+  if (o.zeroPad > width) width = o.zeroPad;  // width is never negative: a pad of 0 or less adds nothing
   // 64-bit counts: start=-2000000000|end=2000000000 must not wrap.
   const int64_t distance = o.start < o.end ? static_cast<int64_t>(o.end) - o.start
                                            : static_cast<int64_t>(o.start) - o.end;
