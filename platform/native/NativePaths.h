@@ -2,6 +2,8 @@
 // and "/" swap, and the drive "C:" stands for the root.
 #pragma once
 
+#include <sys/types.h>
+
 #include <cstddef>
 #include <string>
 
@@ -18,4 +20,4 @@ DWORD CopyOutPath(const std::string& text, LPSTR buffer, DWORD size);
 void SetErrorFromErrno(int error, const std::string& nativePath);
 // The native path of this process's program file, unterminated, as readlink
 // writes it: at most `size` bytes; answers the length, or -1 when unknown.
-long ReadProgramPath(char* buffer, size_t size);
+ssize_t ReadProgramPath(char* buffer, size_t size);

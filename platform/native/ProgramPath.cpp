@@ -3,6 +3,6 @@
 
 #include "NativePaths.h"
 
-long ReadProgramPath(char* buffer, size_t size) {
-  return static_cast<long>(readlink("/proc/self/exe", buffer, size));
+ssize_t ReadProgramPath(char* buffer, size_t size) {
+  return readlink("/proc/self/exe", buffer, size);
 }

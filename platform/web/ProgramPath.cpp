@@ -17,11 +17,11 @@ EM_JS(int, ScriptPathLength, (char* buffer, int size), {
 });
 }  // namespace
 
-long ReadProgramPath(char* buffer, size_t size) {
+ssize_t ReadProgramPath(char* buffer, size_t size) {
   char script[4096];
   int n = ScriptPathLength(script, sizeof script);
   if (n <= 0 || n >= static_cast<int>(sizeof script) - 1) return -1;
   size_t length = static_cast<size_t>(n) < size ? static_cast<size_t>(n) : size;
   std::memcpy(buffer, script, length);  // cut to the buffer, as readlink does
-  return static_cast<long>(length);
+  return static_cast<ssize_t>(length);
 }
