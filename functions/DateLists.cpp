@@ -339,8 +339,9 @@ void MakeDayTemplate(DayItemTemplate* t, int32_t year, int32_t month, int32_t da
   *p = 0;
   t->length = static_cast<int32_t>(p - t->text);
   t->digits = DayDigits(day);
-  const bool patchable = dayAt >= 0 && day >= 1 && day <= 31 && month >= 1 && month <= 12;
-  t->digitsAt = patchable ? 1 + prefixLength + dayAt : -1;
+  // Patching writes the bytes formatting would, wherever the day's digits
+  // stand; only a date written without them (the host's day number) has none.
+  t->digitsAt = dayAt >= 0 ? 1 + prefixLength + dayAt : -1;
 }
 
 // Appends the days of year/month from `day` on, at most `left` of them,

@@ -232,7 +232,7 @@ int32_t VXStrTokenize(char* str, char** argv, const char* seps, int32_t maxargs)
     return ScanTokens(str, argv, maxargs, [](char ch) { return kBarRoles.role[static_cast<unsigned char>(ch)]; });
   }
   if (sepCount <= 2) {
-    const char sep0 = sepCount > 0 ? seps[0] : 0;
+    const char sep0 = seps[0];  // NUL when there are none
     const char sep1 = sepCount > 1 ? seps[1] : sep0;
     // With no separators, NUL stands for both: it is a line end before it is tested.
     return ScanTokens(str, argv, maxargs, [sep0, sep1](char ch) -> uint8_t {
