@@ -4,17 +4,23 @@
 
 const fs = require('fs');
 
-// A case file's sessions: {steps: [{request, expected, line}], reason}, the
-// reason set when a module's one call cannot replay that session (an event
-// other than Init, a call the host refuses memory for, a NUL byte in a
-// parameter); or {reason} for the whole file (set-up commands, lines that
-// are no request). A "--manual" file starts a session at every Init.
-function readSessions(file) {
+// A case file as {sessions}: each a list of {request, expected, line}, or
+// {reason} when a module's one call cannot replay the case at all (set-up
+// commands, events between calls, a NUL byte in a parameter).
+//
+// In a "--manual" file every Init starts a session, and those sessions are
+// independent while nothing saves the preferences (no Shutdown, no other
+// event): each starts from the file a first start writes, as a fresh load
+// does. A session there that opens the dialog (which changes the
+// preferences in memory only) or passes a NUL is left out alone: its
+// `skipped` says why. A call the host refuses memory for stays in; its
+// request says so (memory_error), for the caller to decide.
+function readCase(file) {
   const lines = fs.readFileSync(file, 'utf8').split('\n');
   const manual = lines.some((l) => l.startsWith('#! --manual'));
   const directive = lines.find((l) => l.startsWith('#!') && !l.startsWith('#! --manual'));
   if (directive) return { reason: `needs "${directive.slice(0, 40)}..."` };
-  const sessions = manual ? [] : [{ steps: [], reason: null }];
+  const sessions = manual ? [] : [[]];
   let pending = null;
   for (let i = 0; i < lines.length; i++) {
     const text = lines[i];
@@ -31,19 +37,27 @@ function readSessions(file) {
     }
     pending = null;
     if (request.event === 'init' && manual) {
-      sessions.push({ steps: [], reason: null });
+      sessions.push([]);
       continue;
+    }
+    let why = null;
+    if (!('call' in request)) {
+      if (!manual || request.event !== 'preferences') return { reason: `has the request ${text.slice(0, 40)}` };
+      why = 'opens the dialog';
+    } else if (typeof request.param === 'string' && request.param.includes('\u0000')) {
+      if (!manual) return { reason: 'passes a NUL byte in a parameter' };
+      why = 'passes a NUL byte in a parameter';
     }
     if (sessions.length === 0) return { reason: 'calls before its first Init' };
     const session = sessions[sessions.length - 1];
-    if (!('call' in request)) session.reason = session.reason || `has the request ${text.slice(0, 40)}`;
-    else if (request.memory_error) session.reason = session.reason || 'has a call the host refuses memory for';
-    else if (typeof request.param === 'string' && request.param.includes('\u0000'))
-      session.reason = session.reason || 'passes a NUL byte in a parameter';
+    if (why !== null) {
+      session.skipped = why;
+      continue;
+    }
     pending = { request, expected: null, line: i + 1 };
-    session.steps.push(pending);
+    session.push(pending);
   }
   return { sessions };
 }
 
-module.exports = { readSessions };
+module.exports = { readCase };

@@ -18,6 +18,7 @@ const path = require('path');
 
 const [modulePath, ...caseFiles] = process.argv.slice(2);
 const loadModule = require(path.resolve(modulePath));
+const { readCase } = require('./cases.js');
 
 let failures = 0;
 let checks = 0;
@@ -57,58 +58,6 @@ function expectedAnswer(response) {
     return { result: response.result, boxes };
   }
   return null;
-}
-
-// A case file as sessions of {request, expected, line}; null with the reason
-// when the module's call cannot replay it.
-function readCase(file) {
-  const lines = fs.readFileSync(file, 'utf8').split('\n');
-  const manual = lines.some((l) => l.startsWith('#! --manual'));
-  const directive = lines.find((l) => l.startsWith('#!') && !l.startsWith('#! --manual'));
-  if (directive) return { reason: `needs "${directive.slice(0, 40)}..."` };
-  const sessions = manual ? [] : [[]];
-  let pending = null;
-  for (let i = 0; i < lines.length; i++) {
-    const text = lines[i];
-    if (text.startsWith('=> ')) {
-      if (pending !== null) pending.expected = JSON.parse(text.slice(3));
-      continue;
-    }
-    if (text.startsWith('#') || text.trim() === '') continue;
-    let request;
-    try {
-      request = JSON.parse(text);
-    } catch (e) {
-      return { reason: 'has lines that are no request' };
-    }
-    pending = null;
-    if (request.event === 'init' && manual) {
-      sessions.push([]);
-      continue;
-    }
-    // Sessions after an Init each are independent while nothing saves the
-    // preferences (no Shutdown, no other event): each starts from the file a
-    // first start wrote, as a fresh load with empty storage does. The dialog
-    // changes the preferences in memory only, so a session that opens it is
-    // left out alone; any other event leaves the whole case out.
-    let why = null;
-    if (!('call' in request)) {
-      if (!manual || request.event !== 'preferences') return { reason: `has the request ${text.slice(0, 40)}` };
-      why = 'opens the dialog';
-    } else if (typeof request.param === 'string' && request.param.includes('\u0000')) {
-      if (!manual) return { reason: 'passes a NUL byte in a parameter' };
-      why = 'passes a NUL byte in a parameter';
-    }
-    if (sessions.length === 0) return { reason: 'calls before its first Init' };
-    const session = sessions[sessions.length - 1];
-    if (why !== null) {
-      session.skipped = why;
-      continue;
-    }
-    pending = { request, expected: null, line: i + 1 };
-    session.push(pending);
-  }
-  return { sessions };
 }
 
 function answerAsCompared(answer, expected) {
