@@ -1,9 +1,12 @@
 // GetTickCount of the native build, from the monotonic clock.
 #include "PlatformApi.h"
+#include "StandInClock.h"
 
 #include <ctime>
 
 DWORD GetTickCount(void) {
+  DWORD fixed;
+  if (FixedTickCount(&fixed)) return fixed;
   timespec now{};
   clock_gettime(CLOCK_MONOTONIC, &now);
   // Milliseconds since an arbitrary start (the machine's boot, as on

@@ -8,6 +8,7 @@
 #include <emscripten/emscripten.h>
 
 #include "PlatformApi.h"
+#include "StandInClock.h"
 
 namespace {
 EM_JS(double, EpochMilliseconds, (), {
@@ -16,5 +17,7 @@ EM_JS(double, EpochMilliseconds, (), {
 }  // namespace
 
 DWORD GetTickCount(void) {
+  DWORD fixed;
+  if (FixedTickCount(&fixed)) return fixed;
   return static_cast<DWORD>(static_cast<uint64_t>(EpochMilliseconds()));
 }

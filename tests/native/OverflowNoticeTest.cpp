@@ -8,6 +8,7 @@
 #include <cstring>
 
 #include "PlatformApi.h"
+#include "StandInClock.h"
 #include "TestHost.h"
 #include "host/FunctionIds.h"
 #include "host/ResultWriters.h"
@@ -29,6 +30,31 @@ TEST(OverflowNotice, OnceIn3000Milliseconds) {
     ASSERT_EQ(host.Call(kListDays, "1/1/1000|1/1/2999"), "??");
     EXPECT_EQ(lastOverflowNoticeTicks != before, r.shown) << r.ago << " ms after the last notice";
   }
+  lastOverflowNoticeTicks = 0;
+  SetDefaultPrefs();
+}
+
+// The same rule with the tick count fixed, to the millisecond, and across
+// the count's wrap at 2^32 (every 49.7 days of a machine's running).
+TEST(OverflowNotice, SpacingToTheMillisecond) {
+  struct Row { uint32_t last, now; bool shown; } rows[] = {
+      {10000, 13000, true},        {10000, 12999, false},      {10000, 10000, false},
+      {10000, 10001, false},       {10000, 4000000000u, true},
+      {0xFFFFFF00u, 0x00000B00u, true},   // 3072 ms across the wrap
+      {0xFFFFFF00u, 0x00000A00u, false},  // 2816 ms across it
+      {0xFFFFF448u, 0x00000000u, true},   // 3000 ms, ending at the wrap
+  };
+  TestHost host;
+  for (const Row& r : rows) {
+    SetDefaultPrefs();
+    DateTimePrefs.overflowMessageOn = 1;
+    std::strcpy(DateTimePrefs.overflowMessage, "Too big");
+    lastOverflowNoticeTicks = r.last;
+    SetStandInTickCount(&r.now);
+    ASSERT_EQ(host.Call(kListDays, "1/1/1000|1/1/2999"), "??");
+    EXPECT_EQ(lastOverflowNoticeTicks, r.shown ? r.now : r.last) << r.now - r.last << " ms after the last notice";
+  }
+  SetStandInTickCount(nullptr);
   lastOverflowNoticeTicks = 0;
   SetDefaultPrefs();
 }
