@@ -1,6 +1,6 @@
 # The two commands of the README, and the steps behind them.
 #   make demo   installs what is missing, builds both builds, shows the plug-in
-#   make test   installs what is missing, builds, runs every test of both builds
+#   make test   installs what is missing, builds, runs every test of every build
 SHELL := /bin/bash
 .DEFAULT_GOAL := test
 .PHONY: fuzz mutants deps configure build build-native build-asan build-asan32 build-win32 build-web test test-native test-asan test-asan32 test-win32 test-web demo bench coverage docs dist clean
