@@ -79,10 +79,9 @@ void ListBuilder::Finish() {
     HostResizeHandle(result_, static_cast<int32_t>(text_.length));
     return;
   }
-  // The list ends at its first NUL, if an item brought one, less its
-  // trailing line ends.
-  const void* nul = std::memchr(buffer_, 0, static_cast<size_t>(text_.length));
-  int64_t length = nul != nullptr ? static_cast<const char*>(nul) - buffer_ : text_.length;
+  // The list less its trailing line ends. (No item brings a NUL: every
+  // piece of a list is a terminated text or cut at its first NUL.)
+  int64_t length = text_.length;
   while (length > 0 && (buffer_[length - 1] == '\r' || buffer_[length - 1] == '\n')) --length;
   if (CheckResultOverflow(length)) return;
   // Refused: a list that began in the handle has part of itself there, which

@@ -176,6 +176,16 @@ TEST(VXMemCompare, Table) {
   EXPECT_LT(VXMemCompare("\x80", "a", 1, false), 0);     // bytes compare as signed
 }
 
+TEST(VXCharInSet, Table) {
+  struct Case { char ch; const char* seps; bool in; } cases[] = {
+      {'|', "|", true},  {':', "/:-", true}, {'-', "/:-", true}, {'a', "/:-", false},
+      {'\0', "/:-", false},  // the terminator is no member
+      {'a', "", false},  {'a', nullptr, false}, {'\0', nullptr, false},
+      {'\xff', "\xff", true}, {'\xff', "\x7f", false},
+  };
+  for (const Case& c : cases) EXPECT_EQ(VXCharInSet(c.ch, c.seps), c.in) << int(c.ch) << " in " << (c.seps ? c.seps : "(none)");
+}
+
 TEST(VXIntToStr, Table) {
   struct Case { int32_t value; const char* text; } cases[] = {
       {0, "0"}, {-45, "-45"}, {7, "7"}, {2147483647, "2147483647"}, {-2147483647 - 1, "-2147483648"},
