@@ -154,6 +154,12 @@ TEST(StandInFiles, WorkingFolderAtTheLimit) {
     file.GetFolder(folder);
     const std::string expected = c.folder[0] != 0 ? WindowsPath(native) + "\\" : "";
     EXPECT_EQ(std::string(folder), expected) << c.length;
+    if (c.folder[0] == 0) {
+      // With no folder to take a drive from, a lone backslash names none.
+      EXPECT_NE(file.SetFolder("\\"), kFileOk);
+      file.GetFolder(folder);
+      EXPECT_STREQ(folder, "");
+    }
   }
   ASSERT_EQ(chdir(saved), 0);
   for (auto it = made.rbegin(); it != made.rend(); ++it) rmdir(it->c_str());
