@@ -7,8 +7,8 @@
 // plain external calls is replayed through the module's one call, a fresh
 // load (with empty storage) for each session, and every expected response is
 // compared with the answer. Cases that need what a page's host cannot do
-// (set-up commands, events between calls, failed memory, NUL bytes in a
-// parameter, the dialog) are left out, and the run says which.
+// (set-up commands, events between calls, failed memory, the dialog) are
+// left out, and the run says which.
 //
 //   node module-test.js KELVDATE_WEB_JS CASE.jsonl...
 'use strict';
@@ -143,6 +143,8 @@ async function preferencesPersist() {
   check('minute step set', { result: null, boxes: [] }, first.externalCall('Kelv-MinuteIncrementPrefs', '-5'));
   check('the storage holds the file a Shutdown writes', prefsBytes(7, 15, ':', '.', -5, 0).toString('hex'),
         storedPrefs(storage));
+  check('the module shows the same file to the page', prefsBytes(7, 15, ':', '.', -5, 0).toString('latin1'),
+        first.preferenceFile());
 
   const second = await load(storage);  // the page reloaded
   check('reloaded: the date order holds', { result: '25.12.2001', boxes: [] },
@@ -166,6 +168,8 @@ async function preferencesPersist() {
         none.externalCall('Kelv-DiffDays', '1/1/2001|1/3/2001'));
   check('no storage: a preference lasts for the page', { result: '25.12.01', boxes: [] },
         (none.externalCall('Kelv-DatePrefs', 'DDMMYY|.|1'), none.externalCall('Kelv-FormatDate', '25.12.2001')));
+  check('no storage: the module still shows the file in force', [16, '.'],
+        [Buffer.from(none.preferenceFile(), 'latin1').readInt32LE(4), none.preferenceFile().charAt(9)]);
 }
 
 async function theOneCall() {

@@ -6,9 +6,11 @@
 //
 // Texts cross as UTF-8 whose code points U+0000..U+00FF are the plug-in's
 // bytes (its 8-bit text, Windows-1252 as the host writes it, passed through
-// unread), so a JavaScript string of such characters arrives byte for byte;
-// a NUL ends a text. The answer is one line of ASCII JSON, the bytes written
-// back as the same code points (\u00e9 for the byte E9):
+// unread), so a JavaScript string of such characters arrives byte for byte.
+// The parameter comes as a JSON string ("a\u0000b"): a C text would end at
+// its first NUL, where the host hands the plug-in every byte with the
+// text's size. The answer is one line of ASCII JSON, the bytes written back
+// as the same code points (\u00e9 for the byte E9):
 //
 //   {"result":"2","boxes":[]}
 //   {"result":null,"boxes":[]}                    no result was written
@@ -57,13 +59,15 @@ extern "C" EMSCRIPTEN_KEEPALIVE void KelvWebStart() {
   PluginHost(kPlugin).Init(4);
 }
 
-extern "C" EMSCRIPTEN_KEEPALIVE const char* KelvWebCall(const char* function, const char* parameter) {
+extern "C" EMSCRIPTEN_KEEPALIVE const char* KelvWebCall(const char* function, const char* parameterJson) {
   static const std::vector<FunctionName> names = ReadFunctionNames(kPlugin);
   std::string name;
   std::string bytes;
   if (function == nullptr || !BytesFromJsonText(function, &name))
     return Keep(Answer("the function name must be characters U+0000..U+00FF"));
-  if (parameter == nullptr || !BytesFromJsonText(parameter, &bytes))
+  const nlohmann::json parameter =
+      parameterJson != nullptr ? nlohmann::json::parse(parameterJson, nullptr, false) : nlohmann::json();
+  if (!parameter.is_string() || !BytesFromJsonText(parameter.get<std::string>(), &bytes))
     return Keep(Answer("the parameter must be characters U+0000..U+00FF"));
   int32_t id = 0;
   if (!LookUpFunction(names, name, &id)) return Keep(Answer("unknown function \"" + JsonTextFromBytes(name) + "\""));

@@ -35,17 +35,25 @@ function kelvLoadPrefs() {
   FS.writeFile(kelvPrefsFile, bytes);
 }
 
-function kelvSavePrefs() {
-  var storage = kelvStorage();
-  if (storage === null) return;
+// The preference file's bytes as Latin-1 characters, null when there is none
+// (the plug-in could not make one).
+function kelvPrefsText() {
   var bytes;
   try {
     bytes = FS.readFile(kelvPrefsFile);
   } catch (e) {
-    return;  // no file (the plug-in could not make one): nothing to keep
+    return null;
   }
   var text = '';
   for (var i = 0; i < bytes.length; ++i) text += String.fromCharCode(bytes[i]);
+  return text;
+}
+
+function kelvSavePrefs() {
+  var storage = kelvStorage();
+  if (storage === null) return;
+  var text = kelvPrefsText();
+  if (text === null) return;  // no file: nothing to keep
   try {
     storage.setItem(kelvStorageKey, btoa(text));
   } catch (e) {
