@@ -4,8 +4,8 @@
 //   kelv.externalCall('Kelv-DiffDays', '1/1/2001|1/3/2001')
 //     -> {result: '2', boxes: []}
 //   kelv.externalCall(30, '')                       // by id: Kelv-Version#
-//   kelv.preferenceFile()                           // the 280 bytes in force
 //     -> {result: '3.02', boxes: []}
+//   kelv.preferenceFile()                           // the 280 bytes in force
 //
 // `result` is the result text, null when the function wrote no result;
 // `boxes` the message boxes the call showed, each {title, text}; `error`
