@@ -3,7 +3,11 @@
 # preferences, installing, troubleshooting and the changes, each page's
 # tables rendered (GitHub-flavoured Markdown), a contents list at the top,
 # every heading with an id of its own so that the links between the pages
-# become links within this one, and the dialog's picture inside.
+# become links within this one, and the dialog's picture inside. It reads on
+# a phone's screen as on a desktop's: nothing is wider than the window (a
+# table's cells break their words, a picture shrinks, a code block scrolls
+# within itself), and the line feed sign ␊ comes with its own glyph
+# (tools/web/page/lf-glyph-font.py), which no font Debian installs has.
 #
 # Given the browser module (kelvdate-web.js, from the web build), the page
 # also carries the plug-in itself: a "Try it" box under every function, its
@@ -19,6 +23,7 @@ cd "$(dirname "$0")/.."
 version=$(sed -n 's/^#define KELV_VERSION_TEXT "\(.*\)"/\1/p' resources/PluginTexts.h)
 pages=(docs/guide.md docs/functions.md docs/preferences.md docs/install.md docs/troubleshooting.md CHANGES.md)
 picture="data:image/png;base64,$(base64 -w0 docs/prefs-dialog.png)"
+lf_font="data:font/ttf;base64,$(python3 tools/web/page/lf-glyph-font.py)"
 
 body=$(mktemp)
 trap 'rm -f "$body"' EXIT
@@ -31,7 +36,7 @@ done > "$body"
 # a number added to a repeated one); links to a page or a page's heading
 # point into this page; the contents list is made from the pages' titles and
 # the functions' groups.
-awk -v title="Mevrin Date &amp; Time $version" -v picture="$picture" '
+awk -v title="Mevrin Date &amp; Time $version" -v picture="$picture" -v lf_font="$lf_font" '
   function slug(text,   s) {
     s = text
     gsub(/<[^>]*>/, "", s); gsub(/&amp;/, "\\&", s); gsub(/&[a-z]+;/, "", s)
@@ -77,12 +82,15 @@ awk -v title="Mevrin Date &amp; Time $version" -v picture="$picture" '
     print "<html lang=\"en\">"
     print "<head>"
     print "<meta charset=\"utf-8\">"
+    print "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">"
     print "<title>" title "</title>"
     print "<style>"
-    print "body { font-family: sans-serif; max-width: 52em; margin: 2em auto; padding: 0 1em; line-height: 1.45; color: #222; }"
+    print "@font-face { font-family: \"Kelv LF\"; src: url(" lf_font ") format(\"truetype\"); unicode-range: U+240A; }"
+    print "body { font-family: \"Kelv LF\", sans-serif; max-width: 52em; margin: 2em auto; padding: 0 1em; line-height: 1.45; color: #222; overflow-wrap: break-word; }"
     print "h1 { border-bottom: 2px solid #444; } h2 { border-bottom: 1px solid #bbb; margin-top: 2em; } h3 { margin-top: 1.8em; }"
-    print "code, pre { font-family: monospace; background: #f4f4f4; } pre { padding: .6em; overflow-x: auto; }"
-    print "table { border-collapse: collapse; } td, th { border: 1px solid #ccc; padding: .3em .5em; vertical-align: top; }"
+    print "code, pre { font-family: \"Kelv LF\", monospace; font-size: .8125em; background: #f4f4f4; } pre code { font-size: 100%; }"
+    print "pre { padding: .6em; overflow-x: auto; } img { max-width: 100%; height: auto; }"
+    print "table { border-collapse: collapse; } td, th { border: 1px solid #ccc; padding: .3em .5em; vertical-align: top; overflow-wrap: anywhere; }"
     print "nav#contents { border: 1px solid #ccc; padding: .2em 1em; background: #fafafa; }"
     print "</style>"
     print "</head>"

@@ -2,7 +2,8 @@
 // (--remote-debugging-pipe): the browser reads commands from its fd 3 and
 // writes answers and events to its fd 4, each message a JSON text ended by a
 // NUL. Only what the page tests need: open a page, evaluate in it (awaiting
-// a promise), reload it, and take a picture of part of it.
+// a promise), reload it, press a key, read its accessibility tree, show it as
+// a phone's screen would, and take a picture of part of it.
 'use strict';
 
 const { spawn } = require('child_process');
@@ -104,6 +105,27 @@ class Page {
   }
 
   reload() { return this.go(() => this.send('Page.reload')); }
+
+  // The page as a phone of `width` CSS pixels shows it: a mobile viewport,
+  // where a page without <meta name="viewport"> is laid out 980 px wide.
+  async emulatePhone(width, height) {
+    await this.send('Emulation.setDeviceMetricsOverride', { width, height, deviceScaleFactor: 1, mobile: true });
+    await this.send('Emulation.setTouchEmulationEnabled', { enabled: true });
+  }
+
+  // One key pressed and let go in the focused element, as a person does it.
+  async press(key, code, keyCode, text) {
+    await this.send('Input.dispatchKeyEvent', { type: 'keyDown', key, code, windowsVirtualKeyCode: keyCode, text });
+    await this.send('Input.dispatchKeyEvent', { type: 'keyUp', key, code, windowsVirtualKeyCode: keyCode });
+  }
+
+  // The accessibility tree's nodes as {role, name, ignored}.
+  async accessibleNodes() {
+    await this.send('Accessibility.enable');
+    const { nodes } = await this.send('Accessibility.getFullAXTree');
+    return nodes.map((n) => ({ role: n.role ? n.role.value : '', name: n.name ? String(n.name.value) : '',
+                               ignored: Boolean(n.ignored) }));
+  }
 
   // The value of a JavaScript expression in the page, a promise awaited.
   async evaluate(expression) {

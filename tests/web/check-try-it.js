@@ -2,8 +2,14 @@
 // every checked example of the manual is typed into its function's box, its
 // session's preference calls into theirs, and the answer the box shows must
 // be the example's exact answer. Then a preference set in the panel must
-// hold when the page is reloaded, and the overflow message must come as the
-// page's notice, once within three seconds. Writes a picture of one box.
+// hold when the page is reloaded, the panel must follow a preference call
+// made in a box, and the overflow message must come as the page's notice,
+// with its line breaks, once within three seconds. The fields keep a pasted
+// line end as its sign, the line feed sign has its glyph, every control has
+// a name of its own and Enter sets a panel row. At 1280 px and as a phone
+// of 390 px nothing may stand wider than the window; at both it writes a
+// picture of one box and one of the panel: PICTURE.png, PICTURE-panel.png,
+// PICTURE-390.png and PICTURE-panel-390.png.
 //
 //   node check-try-it.js MANUAL.html PICTURE.png CASE.jsonl...
 'use strict';
@@ -18,6 +24,8 @@ const [manual, picture, ...caseFiles] = process.argv.slice(2);
 const kNoResult = '(no result: the field keeps what it had)';
 const kEmpty = '(an empty text)';
 const kError = '?? is the error answer: see \u201cWhy do I get ??\u201d';
+const kDesktopWidth = 1280;
+const kPhoneWidth = 390;  // a phone's screen in CSS pixels (an iPhone 12 to 15)
 
 let failures = 0;
 function fault(text) {
@@ -174,7 +182,160 @@ async function overflowNotice(page) {
         { result: second.result, notices: second.notices });
 }
 
-async function pictureOfABox(page) {
+// A preference call typed into a box shows in the panel at once; a call that
+// changes no preference leaves what is typed into the panel alone.
+async function panelFollows(page) {
+  const message = await page.evaluate(`(async function () {
+    document.getElementById('try-reset').click();
+    await kelvTryIt.loaded();
+    return document.getElementById('try-overflow-message').value;
+  })()`);
+  const panelValues = `['try-date-order', 'try-date-separator', 'try-date-pad', 'try-minute-step', 'try-hour-step',
+                        'try-overflow-message'].map(function (id) {
+    const e = document.getElementById(id); return e.type === 'checkbox' ? e.checked : e.value; })`;
+  const rows = [
+    // [call, parameter, the panel's date order, separator, padding, minute step, hour step, message]
+    ['Kelv-DatePrefs', 'YYYYMMDD|-|1', ['YYYYMMDD', '-', true, '1', '1', message]],
+    ['Kelv-MinuteIncrementPrefs', '45', ['YYYYMMDD', '-', true, '45', '1', message]],
+    ['Kelv-HourIncrementPrefs', '3', ['YYYYMMDD', '-', true, '45', '3', message]],
+    ['Kelv-OverflowMessagePrefs', 'one\rtwo', ['YYYYMMDD', '-', true, '45', '3', 'one\u00b6two']],
+  ];
+  for (const [fn, param, want] of rows) {
+    await page.evaluate(callExpression(fn, param));
+    check(`the panel follows ${fn}(${JSON.stringify(param)}) called in its box`, want, await page.evaluate(panelValues));
+  }
+  const kept = await page.evaluate(`(function () {
+    document.getElementById('try-minute-step').value = '20';
+    ${callExpression('Kelv-DiffDays', '1/1/2001|1/3/2001')};
+    return document.getElementById('try-minute-step').value;
+  })()`);
+  check('a call that changes no preference leaves a panel field being typed', '20', kept);
+}
+
+// A notice keeps the message's line breaks (CR, LF or both).
+async function noticeLines(page) {
+  const text = await page.evaluate(`(async function () {
+    document.getElementById('try-reset').click();
+    await kelvTryIt.loaded();
+    const box = document.querySelector('.try-it[data-function="Kelv-OverflowMessagePrefs"]');
+    box.querySelector('.try-param').value = 'One\u00b6two\u240athree\u00b6\u240afour';
+    box.querySelector('.try-call').click();
+    ${callExpression('Kelv-ListNumbers', 'start=1|end=100000|inc=1')};
+    return document.querySelector('.try-notice-text').innerText;
+  })()`);
+  check('the notice breaks its lines where the message does', 'One\ntwo\nthree\nfour', text);
+}
+
+// The fields: a pasted line end becomes its sign, the legend's buttons type
+// the signs, and the page's own glyph for the line feed sign is loaded.
+async function fields(page) {
+  const seen = await page.evaluate(`(async function () {
+    document.getElementById('try-reset').click();
+    await kelvTryIt.loaded();
+    const paste = function (input, text) {
+      input.value = '[]';
+      input.setSelectionRange(1, 1);
+      const data = new DataTransfer();
+      data.setData('text/plain', text);
+      input.dispatchEvent(new ClipboardEvent('paste', { clipboardData: data, bubbles: true, cancelable: true }));
+      return input.value;
+    };
+    const box = document.querySelector('.try-it[data-function="Kelv-MakeList"]');
+    const input = box.querySelector('.try-param');
+    const pasted = [paste(input, 'a\\r\\nb\\nc\\rd'), paste(document.getElementById('try-overflow-message'), 'x\\ny')];
+    input.value = 'a';
+    input.setSelectionRange(1, 1);
+    box.querySelectorAll('.try-sign').forEach(function (b) { b.click(); });
+    const typed = input.value;
+    const legends = Array.from(document.querySelectorAll('.try-it')).filter(function (b) {
+      const l = b.querySelector('.try-legend');
+      return l !== null && l.offsetHeight > 0 && /\u00b6 a carriage return/.test(l.textContent) &&
+             /\u240a a line feed/.test(l.textContent);
+    }).length;
+    const faces = await document.fonts.load('16px "Kelv LF"', '\u240a');
+    return { pasted: pasted, typed: typed, legends: legends,
+             glyph: faces.map(function (f) { return f.family + ' ' + f.status; }) };
+  })()`);
+  check('pasted line ends kept as signs, the sign buttons type, every box has its legend, the glyph loads',
+        { pasted: ['[a\u00b6\u240ab\u240ac\u00b6d]', '[x\u240ay]'], typed: 'a\u00b6\u240a', legends: 31,
+          glyph: ['Kelv LF loaded'] }, seen);
+}
+
+// Every field and button has a name of its own; the panel is in the contents.
+async function namesAndContents(page) {
+  const controls = new Set(['textbox', 'checkbox', 'combobox', 'button', 'PopUpButton']);
+  const nodes = (await page.accessibleNodes()).filter((n) => !n.ignored && controls.has(n.role));
+  const count = new Map();
+  for (const n of nodes) count.set(n.name, (count.get(n.name) || 0) + 1);
+  const unnamed = nodes.filter((n) => n.name.trim() === '').map((n) => n.role);
+  const repeated = [...count].filter(([name, n]) => n > 1 && name.trim() !== '').map(([name]) => name);
+  check('every control of the page has a name, none repeated', { unnamed: [], repeated: [] }, { unnamed, repeated });
+  if (nodes.length < 31 * 4) fault(`only ${nodes.length} controls in the accessibility tree`);
+  const link = await page.evaluate(`(function () {
+    const a = document.querySelector('nav#contents a[href="#try-preferences"]');
+    return a === null ? null : { text: a.textContent, target: document.getElementById('try-preferences') !== null };
+  })()`);
+  check('the contents list the panel', { text: 'Preferences for the Try it boxes', target: true }, link);
+}
+
+// Enter in a field of the panel sets its row.
+async function enterInThePanel(page) {
+  await page.evaluate(`(async function () {
+    document.getElementById('try-reset').click();
+    await kelvTryIt.loaded();
+    const f = document.getElementById('try-hour-step');
+    f.value = '4';
+    f.focus();
+  })()`);
+  await page.press('Enter', 'Enter', 13, '\r');
+  const status = await page.evaluate(`document.querySelector('.try-panel-status').textContent`);
+  check('Enter in the hour step sets it', 'Kelv-HourIncrementPrefs("4") \u2192 ' + kNoResult, status);
+}
+
+// Nothing stands out of the window, sideways: the page does not scroll
+// sideways, and no element reaches past either edge, except inside an element
+// that scrolls or clips (a code block scrolls within itself). Every box
+// shows an answer and the notice is up while this is measured.
+const kWidthFaults = `(async function () {
+  document.getElementById('try-reset').click();
+  await kelvTryIt.loaded();
+  document.getElementById('try-overflow-message').value = 'A message long enough to need more than one line on a phone';
+  document.getElementById('try-set-message').click();
+  document.querySelectorAll('.try-call').forEach(function (b) { b.click(); });
+  const wide = document.querySelector('.try-it[data-function="Kelv-ListNumbers"]');
+  wide.querySelector('.try-param').value = 'start=1|end=100000|inc=1';
+  wide.querySelector('.try-call').click();
+  const width = document.documentElement.clientWidth;
+  const faults = [];
+  if (document.documentElement.scrollWidth > width)
+    faults.push('the page scrolls sideways: ' + document.documentElement.scrollWidth + ' px');
+  const clipped = function (e) {
+    for (let p = e.parentElement; p !== null && p !== document.body; p = p.parentElement)
+      if (getComputedStyle(p).overflowX !== 'visible') return true;
+    return false;
+  };
+  document.querySelectorAll('body *').forEach(function (e) {
+    const r = e.getBoundingClientRect();
+    if (r.width === 0 || (r.left >= -0.5 && r.right <= width + 0.5) || clipped(e)) return;
+    const what = e.tagName.toLowerCase() + (e.id ? '#' + e.id : '') + (e.className ? '.' + e.className : '');
+    faults.push(what + ' from ' + Math.round(r.left) + ' to ' + Math.round(r.right) + ' px');
+  });
+  return { width: width, faults: faults.slice(0, 5), more: Math.max(0, faults.length - 5) };
+})()`;
+
+// The region of an element, a margin round it, for a picture.
+function regionOf(selector) {
+  return `(function () {
+    const r = document.querySelector(${JSON.stringify(selector)}).getBoundingClientRect();
+    const x = Math.max(0, r.left - 12);
+    return { x: x + scrollX, y: r.top + scrollY - 12, width: Math.min(r.width + 24, document.documentElement.clientWidth - x),
+             height: r.height + 24 };
+  })()`;
+}
+
+async function layoutAt(page, width, suffix) {
+  const seen = await page.evaluate(kWidthFaults);
+  check(`at ${width} px: the page is laid out ${width} px wide, nothing wider`, { width, faults: [], more: 0 }, seen);
   await page.evaluate(`(async function () {
     document.getElementById('try-reset').click();
     await kelvTryIt.loaded();
@@ -182,14 +343,13 @@ async function pictureOfABox(page) {
     box.querySelector('.try-param').value = kelvFirstExamples['Kelv-DateList (days)'];
     box.querySelector('.try-call').click();
   })()`);
-  const region = await page.evaluate(`(function () {
-    const box = document.querySelector('.try-it[data-function="Kelv-DateList (days)"]');
-    const r = box.getBoundingClientRect();
-    return { x: r.left + scrollX - 12, y: r.top + scrollY - 12, width: r.width + 24, height: r.height + 24 };
-  })()`);
-  await page.picture(region, picture);
-  if (!fs.existsSync(picture) || fs.statSync(picture).size === 0) fault('no picture of a box written');
-  else console.log(`picture of a box: ${picture}`);
+  const base = picture.replace(/\.png$/, '');
+  for (const [file, selector] of [[`${base}${suffix}.png`, '.try-it[data-function="Kelv-DateList (days)"]'],
+                                  [`${base}-panel${suffix}.png`, '#try-preferences']]) {
+    await page.picture(await page.evaluate(regionOf(selector)), file);
+    if (!fs.existsSync(file) || fs.statSync(file).size === 0) fault(`no picture written: ${file}`);
+    else console.log(`picture at ${width} px: ${file}`);
+  }
 }
 
 (async () => {
@@ -199,7 +359,7 @@ async function pictureOfABox(page) {
     process.exit(1);
   }
   const profile = fs.mkdtempSync(path.join(os.tmpdir(), 'try-it-'));
-  const browser = Browser.launch(browserProgram, profile, '1024,768');
+  const browser = Browser.launch(browserProgram, profile, `${kDesktopWidth},900`);
   try {
     const page = await browser.open('file://' + path.resolve(manual));
     const boxes = await page.evaluate(`(async function () {
@@ -212,8 +372,16 @@ async function pictureOfABox(page) {
     if (compared < 150) fault(`only ${compared} answers compared: the manual holds more examples than that`);
     console.log(`${compared} answers of the manual's examples read from the boxes`);
     await preferencesHold(page);
+    await panelFollows(page);
     await overflowNotice(page);
-    await pictureOfABox(page);
+    await noticeLines(page);
+    await fields(page);
+    await namesAndContents(page);
+    await enterInThePanel(page);
+    await layoutAt(page, kDesktopWidth, '');
+    await page.emulatePhone(kPhoneWidth, 844);
+    await page.reload();
+    await layoutAt(page, kPhoneWidth, `-${kPhoneWidth}`);
   } catch (e) {
     fault(e.stack || String(e));
   } finally {

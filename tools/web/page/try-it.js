@@ -7,8 +7,12 @@
 // is opened again.
 //
 // A formula writes a carriage return as ¶ and a line feed as ␊, and so do
-// the fields. Texts are the plug-in's 8-bit bytes as the characters
-// U+0000..U+00FF.
+// the fields; a legend under every box says so and its two buttons type the
+// signs, and a line end pasted into a field becomes its sign. No font a
+// Debian machine installs covers ␊: the page brings its own (the "Kelv LF"
+// font of make-manual-html.sh). A field holds the parameter's text itself,
+// not a formula's: a quote is typed once where a formula doubles it. Texts
+// are the plug-in's 8-bit bytes as the characters U+0000..U+00FF.
 //
 // window.kelvTryIt is the page's state for a script (the browser test):
 //   loaded()   a promise settled when the plug-in (re)loaded, with true, or
@@ -18,16 +22,34 @@
 
   var kStorageKey = 'KELVDATE.FMX/DateTimePrefs.dtp';  // where the module keeps the file
   var kNoticeMs = 8000;
+  var kCR = '\u00b6';
+  var kLF = '\u240a';
 
   var plugin = null;
   var loading = null;
   var boxes = [];
   var firstExamples = window.kelvFirstExamples || {};
 
-  function fieldToText(field) { return field.replace(/\u00b6/g, '\r').replace(/\u240a/g, '\n'); }
-  function textToField(text) { return text.replace(/\r/g, '\u00b6').replace(/\n/g, '\u240a'); }
+  function fieldToText(field) { return field.split(kCR).join('\r').split(kLF).join('\n'); }
+  function textToField(text) { return text.replace(/\r/g, kCR).replace(/\n/g, kLF); }
   // An answer as it is shown: a CR as a line break, a line feed as ␊.
-  function shownText(text) { return text.replace(/\n/g, '\u240a').replace(/\r/g, '\n'); }
+  function shownText(text) { return text.replace(/\n/g, kLF).replace(/\r/g, '\n'); }
+
+  // The field's selection replaced by text, the cursor after it.
+  function typeInto(input, text) {
+    input.setRangeText(text, input.selectionStart, input.selectionEnd, 'end');
+    input.dispatchEvent(new Event('input', { bubbles: true }));
+  }
+
+  // A one-line field drops a pasted line end: the field keeps it as its sign.
+  function keepPastedLineEnds(input) {
+    input.addEventListener('paste', function (event) {
+      var text = event.clipboardData ? event.clipboardData.getData('text/plain') : '';
+      if (!/[\r\n]/.test(text)) return;
+      event.preventDefault();
+      typeInto(input, textToField(text));
+    });
+  }
 
   // What an answer is, and the words the manual gives the three that are no text.
   function describe(answer) {
@@ -71,7 +93,8 @@
     }
     notice.textContent = '';
     notice.appendChild(element('strong', 'try-notice-title', box.title));
-    notice.appendChild(element('div', 'try-notice-text', box.text));
+    // The message box breaks its lines at a CR, a line feed or both.
+    notice.appendChild(element('div', 'try-notice-text', box.text.replace(/\r\n?/g, '\n')));
     var ok = element('button', 'try-notice-ok', 'OK');
     ok.type = 'button';
     ok.addEventListener('click', function () { notice.hidden = true; });
@@ -84,13 +107,35 @@
   }
 
   // One external call; the message boxes it showed become notices.
+  // The panel then shows the preferences in force, whoever changed them.
   function call(name, parameter) {
     var answer = plugin.externalCall(name, parameter);
     (answer.boxes || []).forEach(showNotice);
+    showPrefs(false);
     return answer;
   }
 
   // ---- the boxes ----
+
+  // The legend of a field: what the two signs stand for, each a button that
+  // types its sign, and how a quote is typed.
+  function legend(input, id, whose) {
+    var l = element('div', 'try-legend');
+    l.id = id;
+    [[kCR, 'a carriage return'], [kLF, 'a line feed']].forEach(function (sign) {
+      var b = element('button', 'try-sign', sign[0]);
+      b.type = 'button';
+      b.setAttribute('aria-label', 'type ' + sign[1] + ' (' + sign[0] + ') into ' + whose);
+      b.addEventListener('click', function () {
+        input.focus();
+        typeInto(input, sign[0]);
+      });
+      l.appendChild(b);
+      l.appendChild(document.createTextNode(' ' + sign[1] + ' '));
+    });
+    l.appendChild(document.createTextNode('\u00b7 a quote is typed once (a formula doubles it)'));
+    return l;
+  }
 
   function makeBox(name) {
     var box = element('div', 'try-it');
@@ -101,14 +146,19 @@
     var input = element('input', 'try-param');
     input.type = 'text';
     input.spellcheck = false;
-    input.setAttribute('aria-label', 'the parameter of ' + name + ' (\u00b6 is a carriage return, \u240a a line feed)');
+    input.setAttribute('aria-label', 'the parameter of ' + name);
     input.value = textToField(firstExamples[name] || '');
+    keepPastedLineEnds(input);
     form.appendChild(input);
     form.appendChild(element('code', 'try-name', '")'));
     var button = element('button', 'try-call', 'Call');
     button.type = 'submit';
     button.disabled = true;
+    button.setAttribute('aria-label', 'Call ' + name);
     form.appendChild(button);
+    var legendId = 'try-legend-' + boxes.length;
+    input.setAttribute('aria-describedby', legendId);
+    form.appendChild(legend(input, legendId, 'the parameter of ' + name));
     var answer = element('div', 'try-answer');
     answer.setAttribute('aria-live', 'polite');
     var outcome = element('div', 'try-outcome', 'The plug-in is loading\u2026');
@@ -165,20 +215,12 @@
     }
   }
 
-  // The preferences in force, read from the stored file's 280 bytes (the
-  // plug-in's record: formats at 0 and 4, separators at 8 and 9, steps at 12
-  // and 16, padding at 20 and 21, the message switch at 22 and its text at 23).
-  function storedPrefs() {
-    var s = storage();
-    var saved = s !== null ? s.getItem(kStorageKey) : null;
-    if (saved === null) return null;
-    var b;
-    try {
-      b = atob(saved);
-    } catch (e) {
-      return null;
-    }
-    if (b.length !== 280) return null;
+  // The preferences in force, read from the file's 280 bytes as the last
+  // call saved them (the plug-in's record: formats at 0 and 4, separators at
+  // 8 and 9, steps at 12 and 16, padding at 20 and 21, the message switch at
+  // 22 and its text at 23).
+  function prefsFrom(b) {
+    if (b === null || b.length !== 280) return null;
     function int32(at) {
       return (b.charCodeAt(at) | (b.charCodeAt(at + 1) << 8) | (b.charCodeAt(at + 2) << 16) | (b.charCodeAt(at + 3) << 24));
     }
@@ -215,28 +257,35 @@
     c.id = id;
     return c;
   }
-  function labelled(text, control) {
+  // A control with its visible label; its name says the row as well, since
+  // the rows repeat their labels.
+  function labelled(row, text, control) {
     var l = element('label', null, text + ' ');
     l.appendChild(control);
+    control.setAttribute('aria-label', row + ': ' + text);
     return l;
   }
 
-  // One row of the panel: its controls and the preference call its button makes.
+  // One row of the panel, a form of its own: its Set button, or Enter in
+  // one of its fields, makes the row's preference call.
   function row(title, controls, id, parameter, functionName) {
-    var r = element('div', 'try-panel-row');
+    var r = element('form', 'try-panel-row');
     r.appendChild(element('span', 'try-panel-what', title));
     controls.forEach(function (c) { r.appendChild(c); r.appendChild(document.createTextNode(' ')); });
     var set = element('button', 'try-set', 'Set');
-    set.type = 'button';
+    set.type = 'submit';
     set.id = id;
     set.disabled = true;
-    set.addEventListener('click', function () {
+    set.setAttribute('aria-label', 'Set: ' + title);
+    r.addEventListener('submit', function (event) {
+      event.preventDefault();
+      if (plugin === null) return;
       var p = fieldToText(parameter());
       var a = call(functionName, p);
       var d = describe(a);
       panel.status.textContent = functionName + '("' + textToField(p) + '") \u2192 ' +
                                  (d.kind === 'text' || d.kind === 'error' ? a.result : d.label);
-      showPrefs();
+      showPrefs(true);  // a refused value gives way to the one in force
     });
     r.appendChild(set);
     return r;
@@ -244,7 +293,8 @@
 
   // The row of a format, its separator and its padding: "format|separator|1 or 0".
   function formatRow(title, what, format, separator, pad, id, functionName) {
-    return row(title, [labelled(what, format), labelled('separator', separator), labelled('zero padding', pad)], id,
+    return row(title, [labelled(title, what, format), labelled(title, 'separator', separator),
+                       labelled(title, 'zero padding', pad)], id,
                function () { return format.value + '|' + separator.value + '|' + (pad.checked ? '1' : '0'); },
                functionName);
   }
@@ -266,15 +316,20 @@
     p.appendChild(formatRow('Times', 'clock', panel.clock, panel.timeSeparator, panel.timePad, 'try-set-time',
                             'Kelv-TimePrefs'));
     panel.minuteStep = field('try-minute-step', 5);
-    p.appendChild(row('Minute lists', [labelled('step in minutes', panel.minuteStep)], 'try-set-minutes',
-                      function () { return panel.minuteStep.value; }, 'Kelv-MinuteIncrementPrefs'));
+    p.appendChild(row('Minute lists', [labelled('Minute lists', 'step in minutes', panel.minuteStep)],
+                      'try-set-minutes', function () { return panel.minuteStep.value; }, 'Kelv-MinuteIncrementPrefs'));
     panel.hourStep = field('try-hour-step', 5);
-    p.appendChild(row('Hour lists', [labelled('step in hours', panel.hourStep)], 'try-set-hours',
+    p.appendChild(row('Hour lists', [labelled('Hour lists', 'step in hours', panel.hourStep)], 'try-set-hours',
                       function () { return panel.hourStep.value; }, 'Kelv-HourIncrementPrefs'));
     panel.message = field('try-overflow-message', 40, 255);
+    panel.message.setAttribute('aria-label', 'Overflow message: the message\u2019s text');
+    panel.message.setAttribute('aria-describedby', 'try-legend-message');
+    keepPastedLineEnds(panel.message);
     panel.messageState = element('span', 'try-panel-note');
-    p.appendChild(row('Overflow message', [panel.message, panel.messageState], 'try-set-message',
-                      function () { return panel.message.value; }, 'Kelv-OverflowMessagePrefs'));
+    var messageRow = row('Overflow message', [panel.message, panel.messageState], 'try-set-message',
+                         function () { return panel.message.value; }, 'Kelv-OverflowMessagePrefs');
+    messageRow.appendChild(legend(panel.message, 'try-legend-message', 'the overflow message'));
+    p.appendChild(messageRow);
     var reset = element('button', 'try-reset', 'Back to the defaults');
     reset.type = 'button';
     reset.id = 'try-reset';
@@ -292,9 +347,15 @@
     return p;
   }
 
-  // The panel's fields show the preferences in force.
-  function showPrefs() {
-    var prefs = storedPrefs();
+  // The panel's fields show the preferences in force: after a call that
+  // changed the file, or always when asked. A call that changed nothing
+  // leaves what is being typed into the panel alone.
+  var shownFile = null;
+  function showPrefs(always) {
+    var file = plugin !== null ? plugin.preferenceFile() : null;
+    if (file === shownFile && !always) return;
+    shownFile = file;
+    var prefs = prefsFrom(file);
     if (prefs === null) return;
     if (prefs.dateOrder) panel.dateOrder.value = prefs.dateOrder;
     panel.dateSeparator.value = prefs.dateSeparator;
@@ -308,12 +369,20 @@
     panel.messageState.textContent = prefs.messageOn ? '(on)' : '(off: Set switches it on)';
   }
 
+  // The panel stands above the functions' first group, and first in the
+  // contents under the functions.
   function addPanel() {
     var list = document.getElementById('dates-and-times');
     var before = list !== null ? list.parentNode : null;
     var p = makePanel();
     if (before !== null) before.parentNode.insertBefore(p, before);
     else document.body.insertBefore(p, document.body.firstChild);
+    var entry = document.querySelector('nav#contents a[href="#dates-and-times-1"]');
+    var item = element('li');
+    var link = element('a', null, 'Preferences for the Try it boxes');
+    link.href = '#' + p.id;
+    item.appendChild(link);
+    if (entry !== null) entry.parentNode.parentNode.insertBefore(item, entry.parentNode);
   }
 
   // ---- loading the plug-in ----
@@ -337,7 +406,7 @@
     }).then(function (instance) {
       plugin = instance;
       enable(true);
-      showPrefs();
+      showPrefs(true);
       return true;
     }, function (e) {
       boxes.forEach(function (b) {
