@@ -182,6 +182,50 @@ async function overflowNotice(page) {
         { result: second.result, notices: second.notices });
 }
 
+// The "Try this" buttons under the functions' examples: each types its calls
+// in the field's form (a quote once, where the formula doubles it), and the
+// function's box answers as the example says. The examples' own case (made
+// from the same registry) holds each once.
+async function exampleButtons(page, file) {
+  const sessions = readCase(file).sessions.slice();
+  const seen = await page.evaluate(`(async function () {
+    const answers = [];
+    const buttons = document.querySelectorAll('.try-example');
+    for (const button of buttons) {
+      document.getElementById('try-reset').click();
+      await kelvTryIt.loaded();
+      button.click();
+      let box = button;
+      while (!box.classList.contains('try-it')) box = box.nextElementSibling;
+      const result = box.querySelector('.try-result');
+      answers.push({ call: box.dataset.function, field: box.querySelector('.try-param').value, kind: box.dataset.outcome,
+                     outcome: box.querySelector('.try-outcome').textContent, result: result.hidden ? '' : result.textContent,
+                     focused: document.activeElement === box.querySelector('.try-param') });
+    }
+    return answers;
+  })()`);
+  for (const got of seen) {
+    const at = sessions.findIndex((session) => {
+      const last = session[session.length - 1].request;
+      return last.call === got.call && typed(last.param || '') === got.field;
+    });
+    const where = `Try this: ${got.call}(${JSON.stringify(got.field)})`;
+    if (at < 0) {
+      fault(`${where} typed no example of the manual`);
+      continue;
+    }
+    const want = expectedBox(sessions[at][sessions[at].length - 1].expected);
+    sessions.splice(at, 1);
+    const actual = { kind: got.kind, outcome: got.outcome };
+    if ('length' in want) actual.length = got.result.length;
+    else actual.result = got.result;
+    check(where, { ...want, focused: true }, { ...actual, focused: got.focused });
+  }
+  check('every example of the functions has its Try this button', [],
+        sessions.map((session) => session[session.length - 1].request));
+  console.log(`${seen.length} Try this buttons pressed`);
+}
+
 // A preference call typed into a box shows in the panel at once; a call that
 // changes no preference leaves what is typed into the panel alone.
 async function panelFollows(page) {
@@ -371,6 +415,7 @@ async function layoutAt(page, width, suffix) {
     const compared = await examples(page);
     if (compared < 150) fault(`only ${compared} answers compared: the manual holds more examples than that`);
     console.log(`${compared} answers of the manual's examples read from the boxes`);
+    await exampleButtons(page, caseFiles.find((f) => path.basename(f) === 'manual_examples.jsonl'));
     await preferencesHold(page);
     await panelFollows(page);
     await overflowNotice(page);

@@ -177,8 +177,74 @@
       result.textContent = a.result === null || a.result === undefined ? '' : shownText(a.result);
       result.hidden = d.kind !== 'text' && d.kind !== 'error';
     });
-    boxes.push({ box: box, button: button, outcome: outcome });
+    boxes.push({ name: name, box: box, form: form, input: input, button: button, outcome: outcome });
     return box;
+  }
+
+  function boxOf(name) {
+    for (var i = 0; i < boxes.length; i++) if (boxes[i].name === name) return boxes[i];
+    return null;
+  }
+
+  // A formula's text literal as a field holds it: the formula doubles a
+  // quote inside the text, the field holds the text itself. The signs ¶
+  // and ␊ mean the same in both.
+  function formulaToField(literal) { return literal.split('""').join('"'); }
+
+  // The calls of an example block ("Kelv-DatePrefs("DDMMYYYY|.|1")" lines,
+  // then the answer after "=>") as [{name, field}], or null when the block
+  // is no example.
+  function exampleCalls(text, names) {
+    var lines = text.split('\n');
+    if (!lines.some(function (l) { return /^\s*=>/.test(l); })) return null;
+    var calls = [];
+    lines.forEach(function (line) {
+      var name = null;
+      names.forEach(function (n) {  // the longest name the line opens with: names hold parentheses
+        if (line.lastIndexOf(n + '("', 0) === 0 && (name === null || n.length > name.length)) name = n;
+      });
+      if (name !== null && /"\)$/.test(line))
+        calls.push({ name: name, field: formulaToField(line.slice(name.length + 2, -2)) });
+    });
+    return calls.length > 0 ? calls : null;
+  }
+
+  // Under every example of a function's section, a button that types its
+  // calls into their boxes, in the field's form, and makes them. One code
+  // block holds the examples that follow each other, a blank line between
+  // two: each becomes a block of its own, with its button.
+  function addExampleButtons(heading, end, names) {
+    var n = 0;
+    var blocks = [];
+    for (var e = heading.nextElementSibling; e !== null && e !== end; e = e.nextElementSibling)
+      if (e.tagName === 'PRE') blocks.push(e);
+    blocks.forEach(function (block) {
+      block.textContent.replace(/\n$/, '').split(/\n\s*\n/).forEach(function (text) {
+        var pre = element('pre');
+        pre.appendChild(element('code', null, text));
+        block.parentNode.insertBefore(pre, block);
+        var calls = exampleCalls(text, names);
+        if (calls === null || calls[calls.length - 1].name !== heading.textContent) return;
+        var b = element('button', 'try-example', 'Try this');
+        b.type = 'button';
+        b.setAttribute('aria-label', 'Try example ' + ++n + ' of ' + heading.textContent + ' in its box');
+        b.addEventListener('click', tryExample.bind(null, calls));
+        block.parentNode.insertBefore(b, block);
+      });
+      block.parentNode.removeChild(block);
+    });
+  }
+
+  function tryExample(calls) {
+    if (plugin === null) return;
+    var last = null;
+    calls.forEach(function (c) {
+      last = boxOf(c.name);
+      last.input.value = c.field;
+      last.form.requestSubmit();
+    });
+    last.box.scrollIntoView({ block: 'nearest' });
+    last.input.focus({ preventScroll: true });
   }
 
   // A function's section runs from its heading to the next heading or the
@@ -195,10 +261,15 @@
   }
 
   function addBoxes() {
-    document.querySelectorAll('h3').forEach(function (heading) {
-      var name = heading.textContent;
-      if (!/^Kelv-/.test(name)) return;
-      heading.parentNode.insertBefore(makeBox(name), sectionEnd(heading));
+    var headings = Array.prototype.filter.call(document.querySelectorAll('h3'), function (h) {
+      return /^Kelv-/.test(h.textContent);
+    });
+    var names = headings.map(function (h) { return h.textContent; });
+    headings.forEach(function (heading) {
+      var end = sectionEnd(heading);
+      var box = makeBox(heading.textContent);
+      heading.parentNode.insertBefore(box, end);
+      addExampleButtons(heading, box, names);
     });
   }
 
@@ -392,7 +463,7 @@
       b.button.disabled = !on;
       if (!b.box.hasAttribute('data-outcome')) b.outcome.textContent = on ? '' : 'The plug-in is loading\u2026';
     });
-    document.querySelectorAll('.try-panel button').forEach(function (b) { b.disabled = !on; });
+    document.querySelectorAll('.try-panel button, .try-example').forEach(function (b) { b.disabled = !on; });
   }
 
   // A fresh start of the plug-in: Init reads the stored preference file, or
