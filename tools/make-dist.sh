@@ -33,7 +33,10 @@ preferences, installing, why a call answers ??, and the changes.
 Opened in a browser (from disk: no server, no network), it also lets
 you try every function: each has a "Try it" box that calls the
 plug-in's own code, compiled to WebAssembly, and a panel at the top of
-the functions sets the preferences, which the browser keeps.
+the functions sets the preferences, which the browser keeps. A box
+holds the text a formula's quotes enclose: a quote is typed once there,
+where a formula doubles it; the legend under each box shows the signs
+for a carriage return and a line feed.
 
 SHA256SUMS holds the SHA-256 sum of each file here.
 TEXT

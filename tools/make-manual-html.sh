@@ -91,7 +91,7 @@ awk -v title="Mevrin Date &amp; Time $version" -v picture="$picture" -v lf_font=
     print "code, pre { font-family: \"Kelv LF\", monospace; font-size: .8125em; background: #f4f4f4; } pre code { font-size: 100%; }"
     print "pre { padding: .6em; overflow-x: auto; } img { max-width: 100%; height: auto; }"
     print "table { border-collapse: collapse; } td, th { border: 1px solid #ccc; padding: .3em .5em; vertical-align: top; overflow-wrap: anywhere; }"
-    print "nav#contents { border: 1px solid #ccc; padding: .2em 1em; background: #fafafa; }"
+    print "nav#contents { border: 1px solid #ccc; padding: .2em 1em; background: #fafafa; } nav#contents h2 { margin-top: .6em; }"
     print "</style>"
     print "</head>"
     print "<body>"
