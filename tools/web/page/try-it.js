@@ -1,10 +1,13 @@
 // The "Try it" boxes of the HTML manual. Under every function stands a field
 // for its parameter and the answer of the plug-in itself: kelvdate-web.js,
 // the plug-in's own code compiled to WebAssembly and inlined in this page,
-// called through the host's external call. Above the functions a panel sets
-// the preferences through the five preference functions. The preference
-// file is kept in this browser's storage, so what is set holds when the page
-// is opened again.
+// called through the host's external call. Under every example of a
+// function a "Try this" button types the example's calls into their boxes
+// and makes them. Above the functions a panel sets the preferences through
+// the five preference functions, and shows the preferences in force after
+// every call that changed them, made from a box or from the panel. The
+// preference file is kept in this browser's storage, so what is set holds
+// when the page is opened again.
 //
 // A formula writes a carriage return as ¶ and a line feed as ␊, and so do
 // the fields; a legend under every box says so and its two buttons type the
