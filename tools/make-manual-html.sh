@@ -5,8 +5,8 @@
 # every heading with an id of its own so that the links between the pages
 # become links within this one, and the dialog's picture inside. It reads on
 # a phone's screen as on a desktop's: nothing is wider than the window (a
-# table's cells break their words, a picture shrinks, a code block scrolls
-# within itself), and the line feed sign ␊ comes with its own glyph
+# table's cells break their code, and on a phone its text is smaller, a
+# picture shrinks, a code block scrolls within itself), and the line feed sign ␊ comes with its own glyph
 # (tools/web/page/lf-glyph-font.py), which no font Debian installs has.
 #
 # Given the browser module (kelvdate-web.js, from the web build), the page
@@ -90,7 +90,8 @@ awk -v title="Mevrin Date &amp; Time $version" -v picture="$picture" -v lf_font=
     print "h1 { border-bottom: 2px solid #444; } h2 { border-bottom: 1px solid #bbb; margin-top: 2em; } h3 { margin-top: 1.8em; }"
     print "code, pre { font-family: \"Kelv LF\", monospace; font-size: .8125em; background: #f4f4f4; } pre code { font-size: 100%; }"
     print "pre { padding: .6em; overflow-x: auto; } img { max-width: 100%; height: auto; }"
-    print "table { border-collapse: collapse; } td, th { border: 1px solid #ccc; padding: .3em .5em; vertical-align: top; overflow-wrap: anywhere; }"
+    print "table { border-collapse: collapse; } td, th { border: 1px solid #ccc; padding: .3em .5em; vertical-align: top; } td code, th code { overflow-wrap: anywhere; }"
+    print "@media (max-width: 30em) { table { font-size: 85%; } td, th { padding: .3em .3em; } }"
     print "nav#contents { border: 1px solid #ccc; padding: .2em 1em; background: #fafafa; } nav#contents h2 { margin-top: .6em; }"
     print "</style>"
     print "</head>"
