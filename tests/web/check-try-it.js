@@ -187,6 +187,7 @@ async function overflowNotice(page) {
 // function's box answers as the example says. The examples' own case (made
 // from the same registry) holds each once.
 async function exampleButtons(page, file) {
+  if (file === undefined) return fault('no manual_examples.jsonl among the cases: the Try this buttons go unchecked');
   const sessions = readCase(file).sessions.slice();
   const seen = await page.evaluate(`(async function () {
     const answers = [];
@@ -297,12 +298,28 @@ async function fields(page) {
              /\u240a a line feed/.test(l.textContent);
     }).length;
     const faces = await document.fonts.load('16px "Kelv LF"', '\u240a');
+    // Every place that shows the sign (a field, an answer, the panel's
+    // status, the manual's text) draws it with the page's own glyph.
+    document.getElementById('try-overflow-message').value = 'x\u240ay';
+    document.getElementById('try-set-message').click();
+    const box2 = document.querySelector('.try-it[data-function="Kelv-MakeList"]');
+    box2.querySelector('.try-param').value = 'pre=\u240a|a';
+    box2.querySelector('.try-call').click();
+    const withoutGlyph = [];
+    let shown = 0;
+    document.querySelectorAll('body *').forEach(function (e) {
+      const own = Array.from(e.childNodes).some(function (n) { return n.nodeType === 3 && n.data.includes('\u240a'); });
+      if (!own && !(e.tagName === 'INPUT' && e.value.includes('\u240a'))) return;
+      shown++;
+      if (!/^"Kelv LF"/.test(getComputedStyle(e).fontFamily)) withoutGlyph.push(e.tagName + '.' + e.className);
+    });
     return { pasted: pasted, typed: typed, legends: legends,
-             glyph: faces.map(function (f) { return f.family + ' ' + f.status; }) };
+             glyph: faces.map(function (f) { return f.family + ' ' + f.status; }), withoutGlyph: withoutGlyph,
+             enough: shown > 31 + 3 };
   })()`);
-  check('pasted line ends kept as signs, the sign buttons type, every box has its legend, the glyph loads',
+  check('pasted line ends kept as signs, the sign buttons type, every box has its legend, the glyph draws every sign',
         { pasted: ['[a\u00b6\u240ab\u240ac\u00b6d]', '[x\u240ay]'], typed: 'a\u00b6\u240a', legends: 31,
-          glyph: ['Kelv LF loaded'] }, seen);
+          glyph: ['Kelv LF loaded'], withoutGlyph: [], enough: true }, seen);
 }
 
 // Every field and button has a name of its own; the panel is in the contents.
