@@ -339,18 +339,26 @@ async function namesAndContents(page) {
   check('the contents list the panel', { text: 'Preferences for the Try it boxes', target: true }, link);
 }
 
-// Enter in a field of the panel sets its row.
+// Enter in a field of the panel sets its row: a text field, a list, a checkbox.
 async function enterInThePanel(page) {
-  await page.evaluate(`(async function () {
-    document.getElementById('try-reset').click();
-    await kelvTryIt.loaded();
-    const f = document.getElementById('try-hour-step');
-    f.value = '4';
-    f.focus();
-  })()`);
-  await page.press('Enter', 'Enter', 13, '\r');
-  const status = await page.evaluate(`document.querySelector('.try-panel-status').textContent`);
-  check('Enter in the hour step sets it', 'Kelv-HourIncrementPrefs("4") \u2192 ' + kNoResult, status);
+  const rows = [
+    // [the field, its new value, the call Enter makes]
+    ['try-hour-step', '4', 'Kelv-HourIncrementPrefs("4")'],
+    ['try-date-order', 'DDMMYY', 'Kelv-DatePrefs("DDMMYY|/|1")'],
+    ['try-time-pad', false, 'Kelv-TimePrefs("12|:|0")'],
+  ];
+  for (const [id, value, made] of rows) {
+    await page.evaluate(`(async function () {
+      document.getElementById('try-reset').click();
+      await kelvTryIt.loaded();
+      const f = document.getElementById(${JSON.stringify(id)});
+      if (f.type === 'checkbox') f.checked = ${JSON.stringify(value)}; else f.value = ${JSON.stringify(value)};
+      f.focus();
+    })()`);
+    await page.press('Enter', 'Enter', 13, '\r');
+    const status = await page.evaluate(`document.querySelector('.try-panel-status').textContent`);
+    check(`Enter in ${id} sets its row`, `${made} \u2192 ${kNoResult}`, status);
+  }
 }
 
 // Nothing stands out of the window, sideways: the page does not scroll

@@ -351,6 +351,13 @@
     set.id = id;
     set.disabled = true;
     set.setAttribute('aria-label', 'Set: ' + title);
+    // A text field submits on Enter by itself; a list or a checkbox does not.
+    r.addEventListener('keydown', function (event) {
+      var t = event.target;
+      if (event.key !== 'Enter' || (t.tagName !== 'SELECT' && t.type !== 'checkbox')) return;
+      event.preventDefault();
+      r.requestSubmit();
+    });
     r.addEventListener('submit', function (event) {
       event.preventDefault();
       if (plugin === null) return;
