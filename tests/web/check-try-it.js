@@ -411,6 +411,7 @@ async function layoutAt(page, width, suffix) {
     const box = document.querySelector('.try-it[data-function="Kelv-DateList (days)"]');
     box.querySelector('.try-param').value = kelvFirstExamples['Kelv-DateList (days)'];
     box.querySelector('.try-call').click();
+    document.activeElement.blur();  // no focus ring in the pictures
   })()`);
   const base = picture.replace(/\.png$/, '');
   for (const [file, selector] of [[`${base}${suffix}.png`, '.try-it[data-function="Kelv-DateList (days)"]'],
