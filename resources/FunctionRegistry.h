@@ -73,8 +73,8 @@
 #define KELV_MANUAL_END_BEFORE_START                                                                     \
   "The span is counted in whole minutes, so an end before the start does not simply give an empty "   \
   "list: less than a minute before the start gives the start alone, less than one step before it "   \
-  "(a minute or more) an empty text, and a step or more before it \"??\". A range of two times "      \
-  "without dates lists `00/00/1900` in place of each date."
+  "(a minute or more) an empty text, and a step or more before it \"??\". A range without dates "     \
+  "(two times alone, or a month or day of 0) answers \"??\"."
 #define KELV_MANUAL_READS_DATES "The date and time separators: they are what the parameter is read with."
 #define KELV_MANUAL_NO_PREFS "None."
 #define KELV_MANUAL_SETS_PREFS "It writes no result: the result stays as it was. The change holds for the calls that follow and is saved when the host quits."
@@ -99,8 +99,9 @@
     "`26:03:04.050`. A negative difference is written as a minus sign and the clock text of its size.",                    \
     KELV_MANUAL_RANGE_ERRORS, KELV_MANUAL_READS_DATES)                                                 \
   M(DiffDays, Differences, "Kelv-DiffDays(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,        \
-    "The difference in whole days, rounded half away from zero (12 hours count as a day): a decimal "  \
-    "number, negative when the end lies before the start.",                                            \
+    "The difference in whole days, the exact difference rounded half away from zero (12 hours count "  \
+    "as a day): a decimal number, negative when the end lies before the start. A difference and its "  \
+    "reverse are each other's negatives.",                                            \
     KELV_MANUAL_RANGE_ERRORS, KELV_MANUAL_READS_DATES)                                                 \
   M(DiffHours, Differences, "Kelv-DiffHours(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,      \
     "The difference in whole hours, rounded half away from zero.", KELV_MANUAL_RANGE_ERRORS,           \
@@ -109,7 +110,8 @@
     "The difference in whole minutes, rounded half away from zero.", KELV_MANUAL_RANGE_ERRORS,         \
     KELV_MANUAL_READS_DATES)                                                                           \
   M(DiffSeconds, Differences, "Kelv-DiffSeconds(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,  \
-    "The difference in whole seconds, rounded down: a fraction of a second is dropped, or counts as a whole one when the difference is negative.", KELV_MANUAL_RANGE_ERRORS,   \
+    "The difference in whole seconds, the fraction of a second dropped: 1.9 seconds are 1, -0.5 "    \
+    "seconds 0.", KELV_MANUAL_RANGE_ERRORS,                                                             \
     KELV_MANUAL_READS_DATES)                                                                           \
   M(DiffMilliSeconds, Differences, "Kelv-DiffMilliSeconds(\"[prefix|]start|end[|suffix]\")",           \
     KELV_MANUAL_RANGE, "The exact difference in milliseconds.", KELV_MANUAL_RANGE_ERRORS,              \
@@ -156,17 +158,16 @@
   M(ListDays, DateLists, "Kelv-DateList (days)(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,   \
     "The start date and one more day for every whole 24 hours from the start to the end, one per "     \
     "line, written by the date preferences: dates alone list every day from the start to the end, "    \
-    "but with times an end at 6:00 the day after a start at 18:00 lists the start date alone. A "      \
-    "range of two times without dates lists `00/00/1900`.",                                             \
-    "\"??\" for an empty or unreadable parameter, for an end before the start, and for a list that "   \
-    "would reach 65535 bytes.",                                                                        \
+    "but with times an end at 6:00 the day after a start at 18:00 lists the start date alone.",         \
+    "\"??\" for an empty or unreadable parameter, for a range without dates (two times alone, or a "  \
+    "month or day of 0), for an end before the start, and for a list that would reach 65535 bytes.",                                                                        \
     "The date order, separator and padding.")                                                          \
   M(ListMonths, DateLists, "Kelv-DateList (Months/Years)(\"[prefix|]start|end[|suffix]\")",            \
     KELV_MANUAL_RANGE,                                                                                 \
     "Every month from the start's month to the end's, as `month/year` with a two-digit month: "        \
     "`11/2001`. Only the dates are used.",                                                             \
-    "\"??\" for an empty or unreadable parameter and for a list that would reach 65535 bytes; no "     \
-    "result at all (the result stays as it was) when the end month lies before the start month.",     \
+    "\"??\" for an empty or unreadable parameter, for a range without dates (two times alone, or a "  \
+    "month or day of 0) and for a list that would reach 65535 bytes; no result at all (the result stays as it was) when the end month lies before the start month.",     \
     KELV_MANUAL_READS_DATES)                                                                           \
   M(ListMonthNames, DateLists, "Kelv-DateList (MonthNames/Years)(\"[prefix|]start|end[|suffix]\")",    \
     KELV_MANUAL_RANGE,                                                                                 \
@@ -174,8 +175,8 @@
     "As Kelv-DateList (Months/Years).", KELV_MANUAL_READS_DATES)                                       \
   M(ListYears, DateLists, "Kelv-DateList (Years)(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE, \
     "Every year from the start's to the end's, one per line.",                                         \
-    "\"??\" for an empty or unreadable parameter and for a list that would reach 65535 bytes; no "     \
-    "result at all when the end year lies before the start year.",                                     \
+    "\"??\" for an empty or unreadable parameter, for a range without dates (two times alone, or a "  \
+    "month or day of 0) and for a list that would reach 65535 bytes; no result at all when the end year lies before the start year.",                                     \
     KELV_MANUAL_READS_DATES)                                                                           \
   M(ListNumbers, NumberLists,                                                                          \
     "Kelv-ListNumbers(\"start=N|end=N|inc=N[|zeropad=N][|pre=text][|post=text]\")",                    \
@@ -296,7 +297,7 @@
   E(MakeList, "", "", "apples\rpears|pre=<li>|post=</li>", "<li>apples</li>\r<li>pears</li>")        \
   E(MakeList, "", "", "post=,|a\rb\rc", "a,\rb,\rc,")                                                  \
   E(ListNumbers, "", "", "start=-2|end=2|inc=1|zeropad=2", "-2\r-1\r00\r01\r02")                      \
-  E(DiffSeconds, "", "", "10:00:00.5|10:00", "-1")                                                   \
+  E(DiffSeconds, "", "", "10:00:00.5|10:00", "0")                                                    \
   E(DatePrefs, "", "", "DDMMYYYY|.|1", KELV_NO_RESULT)                                               \
   E(DatePrefs, "", "", "MMDDYYYY", "??")                                                             \
   E(FormatDate, "Kelv-DatePrefs", "YYYYMMDD|-|1", "12-25-2001", "2001-12-25")                        \
@@ -318,15 +319,19 @@
   E(DiffDays, "", "", "1/1/1850|1/1/1851", "365")                                                    \
   E(DiffDays, "", "", "3600|7200", "-32925")                                                         \
   E(DiffMinutes, "", "", "12:15 am|1:00 am", "-675")                                                 \
-  E(DiffMinutes, "", "", "10:00|10:30.5", "-590")                                                    \
+  E(DiffMinutes, "", "", "10:00:29.5|10:00", "0")                                                    \
+  E(DiffMinutes, "", "", "10:00:30|10:00", "-1")                                                     \
+  E(DiffHours, "", "", "1:29:59.5|0:00", "-1")                                                       \
+  E(DiffHours, "", "", "0:00|1:29:59.5", "1")                                                        \
+  E(DiffMinutes, "", "", "10:00|10:30.5", "-589")                                                    \
   E(DiffMinutes, "", "", "10:00|10:30                                                            pm", "750")                                               \
   E(ListDateMinutes, "", "", "1/1/2001|10:00:30|1/1/2001|10:00", "01/01/2001 10:00 AM")              \
   E(ListDateMinutes, "Kelv-MinuteIncrementPrefs", "15", "1/1/2001|10:05|1/1/2001|10:00", "")         \
   E(ListDateMinutes, "", "", "1/2/2001|0:00|1/1/2001|0:00", "??")                                    \
   E(ListDateHours, "", "", "1/1/2001|10:05|1/1/2001|10:00", "")                                      \
-  E(ListDateHours, "", "", "8:00|9:00", "00/00/1900 08 AM\r00/00/1900 09 AM")                        \
+  E(ListDateHours, "", "", "8:00|9:00", "??")                                                        \
   E(ListDays, "", "", "1/1/2001|18:00|1/2/2001|6:00", "01/01/2001")                                  \
-  E(ListDays, "", "", "8:00|9:00", "00/00/1900")                                                     \
+  E(ListDays, "", "", "8:00|9:00", "??")                                                             \
   E(ListNumbers, "", "", "start=1|end=2|inc=1|\"pre=a|b\"", "a|b1\ra|b2")                            \
   E(ListNumbers, "", "", "start=1|end=2|inc=1|pre=\"a|b\"", KELV_NO_RESULT)                          \
   E(MakeList, "", "", "a|b|c", "c")                                                                  \
