@@ -1,6 +1,7 @@
 // Writes what the function registry makes: the manual of the functions, the
 // README's table and the end-to-end case of the manual's examples; with
-// pages after the folder, also the case of those pages' checked examples.
+// pages after the folder, also the case of those pages' checked examples,
+// and each page with its table of limits made anew in the folder's pages/.
 // With --claims, finds the statements of an answer in the pages that no
 // checked example backs.
 //   generate-manual OUTPUT_DIR [PAGE...]
@@ -31,12 +32,14 @@ bool Read(const std::string& path, std::string* text) {
   return static_cast<bool>(in);
 }
 
-// A page's examples, or false after telling what is wrong in it.
+// A page, its table of limits made anew, and its examples; or false after
+// telling what is wrong in it.
 bool PageOf(const std::string& path, std::string* text, ParsedPage* page) {
   if (!Read(path, text)) {
     std::fprintf(stderr, "generate-manual: cannot read %s\n", path.c_str());
     return false;
   }
+  *text = WithLimitsSection(*text);
   *page = ParsePageExamples(*text);
   for (const std::string& error : page->errors) std::fprintf(stderr, "%s:%s\n", path.c_str(), error.c_str());
   return page->errors.empty();
@@ -88,6 +91,12 @@ int main(int argc, char** argv) {
     ParsedPage page;
     if (!PageOf(argv[i], &text, &page)) return 1;
     pagesCase += PageExamplesCase(argv[i], page.examples);
+    const std::string path = argv[i];
+    const std::string made = std::string(argv[1]) + "/pages/" + path.substr(path.find_last_of('/') + 1);
+    if (!Write(made, text)) {
+      std::fprintf(stderr, "generate-manual: cannot write %s\n", made.c_str());
+      return 1;
+    }
   }
   const std::string dir = argv[1];
   if (!Write(dir + "/functions.md", FunctionsManual()) || !Write(dir + "/readme-table.md", ReadmeFunctionTable()) ||

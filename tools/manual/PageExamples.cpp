@@ -10,6 +10,8 @@ namespace {
 
 const char kNoResultText[] = "(no result: the field keeps what it had)";
 const char kEmptyText[] = "(an empty text)";
+const char kLengthOpening[] = "(a text of ";
+const char kLengthClosing[] = " bytes)";
 const char kNoMemoryLine[] = "[the host has no memory to give]";
 const char kEmptyTimeSeparatorLine[] = "[in the preferences dialog: the time separator box emptied, then Ok]";
 // The dialog as it opens under the default preferences, then the time
@@ -228,7 +230,7 @@ bool Backs(const PageExample& example, const std::string& answer, const std::str
   std::string formulas;
   for (const PageCall& call : example.calls) {
     formulas += call.formula + "\n";
-    if (!call.checked || call.noResult || InlineResult(call.result) != answer) continue;
+    if (!call.checked || call.noResult || call.resultLength >= 0 || InlineResult(call.result) != answer) continue;
     if (input.empty() || formulas.find(input) != std::string::npos ||
         InlineResult(call.parameter).find(input) != std::string::npos)
       return true;
@@ -289,12 +291,18 @@ ParsedPage ParsePageExamples(const std::string& text) {
       PageCall& call = current.calls.back();
       call.checked = true;
       const std::string shown = content.substr(5);
+      const size_t closing = shown.size() - std::strlen(kLengthClosing);
       if (shown == kNoResultText) {
         call.noResult = true;
+      } else if (StartsWith(shown, kLengthOpening) && shown.size() > std::strlen(kLengthOpening) + std::strlen(kLengthClosing) &&
+                 shown.compare(closing, std::string::npos, kLengthClosing) == 0) {
+        const std::string digits = shown.substr(std::strlen(kLengthOpening), closing - std::strlen(kLengthOpening));
+        if (digits.find_first_not_of("0123456789") != std::string::npos) error(number, "a length is a number");
+        else call.resultLength = std::stoll(digits);
       } else if (shown != kEmptyText && !ToBytes(shown, &call.result)) {
         error(number, "the answer holds a character the plug-in cannot write");
       }
-      inAnswer = !call.noResult && shown != kEmptyText;
+      inAnswer = !call.noResult && shown != kEmptyText && call.resultLength < 0;
     } else if (inAnswer && StartsWith(content, "     ")) {
       std::string more;
       if (!ToBytes(content.substr(5), &more)) error(number, "the answer holds a character the plug-in cannot write");
@@ -329,6 +337,8 @@ std::string PageExamplesCase(const std::string& label, const std::vector<PageExa
       // Without memory every resize fails: the handle keeps the bytes it had.
       if (call.noMemory && call.noResult) text += "=> {\"outcome\":\"result\",\"result\":\"kept\"}\n";
       else if (!call.checked || call.noResult) text += "=> {\"outcome\":\"none\"}\n";
+      else if (call.resultLength >= 0)
+        text += "=> {\"outcome\":\"result\",\"result_length\":" + std::to_string(call.resultLength) + "}\n";
       else text += "=> {\"outcome\":\"result\",\"result\":" + Json(call.result) + "}\n";
     }
   }

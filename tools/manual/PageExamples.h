@@ -12,8 +12,9 @@
 // result. Each block of lines without a blank one runs in a session of its
 // own under the default preferences. In a formula ¶ is a carriage return and
 // ␊ a line feed; an answer of several lines stands one line below the other,
-// "(no result: the field keeps what it had)" is no result and
-// "(an empty text)" an empty one. The line "[the host has no memory to
+// "(no result: the field keeps what it had)" is no result,
+// "(an empty text)" an empty one and "(a text of N bytes)" one of that
+// length, too long to show. The line "[the host has no memory to
 // give]" above a formula makes every request of memory of that call fail
 // (its answer is then "(no result: the field keeps what it had)"), and the
 // line "[in the preferences dialog: the time separator box emptied, then
@@ -30,6 +31,7 @@ struct PageCall {
   bool checked = false;   // an answer follows; otherwise no result is expected
   bool noResult = false;
   std::string result;     // bytes, lines separated by CR
+  long long resultLength = -1;  // only the length is checked, when 0 or more
   bool noMemory = false;
   int line = 0;
 };
