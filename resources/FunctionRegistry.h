@@ -8,6 +8,8 @@
 // This header holds macros only, so that the resource compiler can read it.
 #pragma once
 
+#include "PluginLimits.h"
+
 #define KELV_STRING_FIRST_FUNCTION 144
 #define KELV_FUNCTION_COUNT 31
 
@@ -68,8 +70,8 @@
   "an end earlier than the start lies on the next day."
 #define KELV_MANUAL_RANGE_ERRORS "\"??\" for an empty parameter or one that is not a range as above."
 #define KELV_MANUAL_LIST_ERRORS                                                                          \
-  "\"??\" for an empty or unreadable parameter, for a step of 0, and for a list that would reach "     \
-  "65535 bytes (with the overflow message, when it is on)."
+  "\"??\" for an empty or unreadable parameter, for a step of 0, and for a list whose count times its widest item would reach "     \
+  KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes (with the overflow message, when it is on)."
 #define KELV_MANUAL_END_BEFORE_START                                                                     \
   "The span is counted in whole minutes, so an end before the start does not simply give an empty "   \
   "list: less than a minute before the start gives the start alone, less than one step before it "   \
@@ -160,14 +162,14 @@
     "line, written by the date preferences: dates alone list every day from the start to the end, "    \
     "but with times an end at 6:00 the day after a start at 18:00 lists the start date alone.",         \
     "\"??\" for an empty or unreadable parameter, for a range without dates (two times alone, or a "  \
-    "month or day of 0), for an end before the start, and for a list that would reach 65535 bytes.",                                                                        \
+    "month or day of 0), for an end before the start, and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes.",                                                                        \
     "The date order, separator and padding.")                                                          \
   M(ListMonths, DateLists, "Kelv-DateList (Months/Years)(\"[prefix|]start|end[|suffix]\")",            \
     KELV_MANUAL_RANGE,                                                                                 \
     "Every month from the start's month to the end's, as `month/year` with a two-digit month: "        \
     "`11/2001`. Only the dates are used.",                                                             \
     "\"??\" for an empty or unreadable parameter, for a range without dates (two times alone, or a "  \
-    "month or day of 0) and for a list that would reach 65535 bytes; no result at all (the result stays as it was) when the end month lies before the start month.",     \
+    "month or day of 0) and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes; no result at all (the result stays as it was) when the end month lies before the start month.",     \
     KELV_MANUAL_READS_DATES)                                                                           \
   M(ListMonthNames, DateLists, "Kelv-DateList (MonthNames/Years)(\"[prefix|]start|end[|suffix]\")",    \
     KELV_MANUAL_RANGE,                                                                                 \
@@ -176,7 +178,7 @@
   M(ListYears, DateLists, "Kelv-DateList (Years)(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE, \
     "Every year from the start's to the end's, one per line.",                                         \
     "\"??\" for an empty or unreadable parameter, for a range without dates (two times alone, or a "  \
-    "month or day of 0) and for a list that would reach 65535 bytes; no result at all when the end year lies before the start year.",                                     \
+    "month or day of 0) and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes; no result at all when the end year lies before the start year.",                                     \
     KELV_MANUAL_READS_DATES)                                                                           \
   M(ListNumbers, NumberLists,                                                                          \
     "Kelv-ListNumbers(\"start=N|end=N|inc=N[|zeropad=N][|pre=text][|post=text]\")",                    \
@@ -185,10 +187,10 @@
     "the end is below the start), `zeropad=` the least number of characters of each number, zeros "    \
     "filled in after a minus sign, `pre=` and `post=` the text before and after each number. A field " \
     "in double quotes may hold `|`: the quotes must open the field (`\"pre=a|b\"`), since a quote after "  \
-    "`pre=` is text like any other. Only the first 255 characters are read, and the parameter ends at " \
-    "its first line end.",                        \
+    "`pre=` is text like any other. Only the first " KELV_LIMIT_TEXT(KELV_NUMBER_LIST_PARAMETER_LIMIT)    \
+    " characters are read, and the parameter ends at its first line end.",                        \
     "The numbers from start to end, one per line.",                                                    \
-    "\"??\" for an empty parameter and for a list that would reach 65535 bytes. No result at all (the "\
+    "\"??\" for an empty parameter and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes. No result at all (the "\
     "result stays as it was) for a field that is no keyword, a value that is no whole number, a "      \
     "missing `inc=` or one below 1, and a start equal to the end.",                                    \
     KELV_MANUAL_NO_PREFS)                                                                              \
@@ -199,7 +201,7 @@
     "Every line of the list between the prefix and the suffix, one per line; an empty line stays an "  \
     "empty item. A carriage return and a line feed each end a line, so text with CR LF line ends "    \
     "has an empty item between every two lines.",                                                      \
-    "\"??\" for an empty parameter and for a result that would reach 65535 bytes; no result at all "   \
+    "\"??\" for an empty parameter and for a result whose lines times prefix and suffix, plus its text, would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes; no result at all "   \
     "when there is no list text.",                                                                     \
     KELV_MANUAL_NO_PREFS)                                                                              \
   M(DatePrefs, Preferences, "Kelv-DatePrefs(\"order|separator[|zeropad]\")",                           \
@@ -208,43 +210,48 @@
     "`DDMMYY`, `YYYYMMDD`, `YYMMDD` or `FMDATE` (the host's day number), case ignored; the date "      \
     "separator (its first character; empty keeps the one in force); `1` to pad day and month with "    \
     "a zero, anything else or nothing not to (a two-digit year is then unpadded too: 2001 is "        \
-    "written `1`). Only the first 128 characters are read.",                                            \
+    "written `1`). Only the first " KELV_LIMIT_TEXT(KELV_PREFS_PARAMETER_LIMIT) " characters are read.",                                            \
     KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has fewer than two fields.",        \
     "Sets the date order, separator and padding.")                                                     \
   M(TimePrefs, Preferences, "Kelv-TimePrefs(\"format|separator[|zeropad]\")",                          \
     "The time format, `12` (any other text means this one), `24` or `FMTIME` (the host's seconds of "  \
     "the day), case ignored; the time separator (its first character; empty keeps the one in force); " \
     "`1` to pad with zeros, anything else or nothing not to: `24|:` switches padding off. Only the "   \
-    "first 128 characters are read.",                                                                  \
+    "first " KELV_LIMIT_TEXT(KELV_PREFS_PARAMETER_LIMIT) " characters are read.",                                                                  \
     KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has fewer than two fields.",        \
     "Sets the time format, separator and padding.")                                                    \
   M(MinuteIncrementPrefs, Preferences, "Kelv-MinuteIncrementPrefs(\"minutes\")",                       \
     "The step of the minute lists, read as a number from the start of the text (`15 minutes` is 15, "  \
     "`abc` is 0).",                                                                                    \
-    KELV_MANUAL_SETS_PREFS, "\"??\" for an empty parameter. A step of 0 makes the lists answer \"??\".", \
+    KELV_MANUAL_SETS_PREFS, "\"??\" for an empty parameter. A step of 0 makes the lists answer \"??\"; " \
+    "a step below 0 gives the start alone, or \"??\" for a longer range.",                          \
     "Sets the minute increment.")                                                                      \
   M(HourIncrementPrefs, Preferences, "Kelv-HourIncrementPrefs(\"hours\")",                             \
     "The step of the hour lists in hours, read as Kelv-MinuteIncrementPrefs reads its number.",        \
     KELV_MANUAL_SETS_PREFS, "\"??\" for an empty parameter. A step of 0 makes the lists answer \"??\".", \
     "Sets the hour increment.")                                                                        \
   M(OverflowMessagePrefs, Preferences, "Kelv-OverflowMessagePrefs(\"message\")",                       \
-    "The message shown when a list would be too long, at most 255 characters (more are cut). It also " \
+    "The message shown when a list would be too long, at most "                                        \
+    KELV_LIMIT_TEXT(KELV_OVERFLOW_MESSAGE_LIMIT) " characters (more are cut). It also "                 \
     "switches the message on; only the preferences dialog switches it off.",                           \
     KELV_MANUAL_SETS_PREFS, "\"??\" for an empty parameter.",                                          \
     "Sets the overflow message and switches it on.")                                                   \
   M(FormatDate, Formatting, "Kelv-FormatDate(\"date\")",                                               \
-    "A date in any form that is read (see \"Dates and times\"), or a day number. Only the first 64 "    \
-    "characters are read.",                                                                            \
-    "The date written by the date preferences: `03/05/2001`. A year below 1900 is written as it is "   \
-    "typed.",                                                                                          \
+    "A date in any form that is read (see \"Dates and times\"), or a day number. Only the first "      \
+    KELV_LIMIT_TEXT(KELV_FORMAT_PARAMETER_LIMIT) " characters are read.",                               \
+    "The date written by the date preferences: `03/05/2001`. The year is the one read: a year of "     \
+    "one or two digits is the two-digit year's (`1/1/0011` is 2011), and a year from a day number "    \
+    "below 100 is written as 1901 to 1999.",                                                                                          \
     "\"??\" when the text is no date, and when it begins with a blank. An empty parameter is no "       \
     "error: it is day 0 of the host's count and writes 1 January 1901.",                               \
     "The date order, separator and padding.")                                                          \
   M(FormatTime, Formatting, "Kelv-FormatTime(\"time\")",                                               \
-    "A time of day in any form that is read, or seconds of the day. Only the first 64 characters "     \
-    "are read, so an `am` or `pm` further on is not seen.",                                            \
+    "A time of day in any form that is read, or seconds of the day. Only the first "                    \
+    KELV_LIMIT_TEXT(KELV_FORMAT_PARAMETER_LIMIT) " characters are read, so an `am` or `pm` further on " \
+    "is not seen.",                                            \
     "The time written by the time preferences as hours and minutes: `01:05 PM`. Seconds and "          \
-    "milliseconds are never written in a 12- or 24-hour result. Minutes always have two digits, "      \
+    "milliseconds are never written in a 12- or 24-hour result; under `FMTIME` the result is the "   \
+    "seconds of the day. Minutes always have two digits, "      \
     "with or without zero padding (which pads the hour). 12 am is noon, as 12 pm is; `p.m.` is no "    \
     "marker. Two numbers with a fraction are minutes and seconds; without one they are minutes "       \
     "and seconds only when the first is above 23.",                                                    \
@@ -341,6 +348,17 @@
   E(FormatDate, "", "", "1/1/89", "01/01/2089")                                                      \
   E(FormatDate, "", "", "1/1/90", "01/01/1990")                                                      \
   E(FormatDate, "", "", "1/1/1850", "01/01/1850")                                                    \
+  E(FormatDate, "", "", "1/1/0011", "01/01/2011")                                                    \
+  E(FormatDate, "", "", "1/1/0100", "??")                                                            \
+  E(FormatDate, "", "", "1", "01/01/1901")                                                           \
+  E(FormatDate, "Kelv-DatePrefs", "DDMMYYYY|.|1", "05.06.2001", "06.05.2001")                        \
+  E(FormatDate, "Kelv-DatePrefs", "DDMMYYYY|.|1", "25.06.2001", "25.06.2001")                        \
+  E(FormatTime, "Kelv-TimePrefs", "FMTIME|:", "14:05:33", "50733")                                   \
+  E(DiffHours, "", "", "1/1/2001 8:00 PM|1/2/2001 6:00 AM", "24")                                    \
+  E(DiffHours, "", "", "1/1/2001|8:00 PM|1/2/2001|6:00 AM", "10")                                    \
+  E(DiffHours, "", "", "2001-01-01T08:00|2001-01-01T10:00", "0")                                     \
+  E(ListNumbers, "", "", "start=1|end=2|inc=1|zeropad=2|pre=a|post=b|pre=c", "a01b\ra02b")            \
+  E(MinuteIncrementPrefs, "", "", "", "??")                                                          \
   E(FormatDate, "Kelv-DatePrefs", "dd/mm/yyyy|/|1", "25/12/2001", "12/25/2001")                      \
   E(FormatDate, "Kelv-DatePrefs", "MMDDYY|/", "1/1/2001", "1/1/1")                                   \
   E(FormatTime, "", "", "14:05:33", "02:05 PM")                                                      \

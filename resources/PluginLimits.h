@@ -36,3 +36,7 @@
 #define KELV_FIRST_FOUR_DIGIT_YEAR 1000
 #define KELV_LAST_FOUR_DIGIT_YEAR 9999
 #define KELV_TWO_DIGIT_YEAR_PIVOT 90
+
+// A limit as the text of its digits, for the manual's texts of the registry.
+#define KELV_LIMIT_TEXT(limit) KELV_LIMIT_DIGITS(limit)
+#define KELV_LIMIT_DIGITS(limit) #limit

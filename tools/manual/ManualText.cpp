@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "FunctionRegistry.h"
+#include "PluginLimits.h"
 
 namespace {
 
@@ -166,15 +167,21 @@ std::string FunctionsManual() {
     text += "\n";
   }
   text += "\n<a id=\"dates-and-times\"></a>\n\n## Dates and times\n\n"
-          "A date is three numbers separated by the date separator (`/` unless changed) or `-`, read by "
-          "their size whatever the date order: `25/12/2001`, `12/25/2001` and `2001-12-25` are all "
-          "Christmas, and `05/06/2001` is 6 May. A date needs six characters at least (`1/1/01`) and a "
-          "year of two or four digits; a blank before it makes it unreadable. Two-digit years 90 to 99 "
-          "are 1990 to 1999, 00 to 89 are 2000 to 2089. An all-digit date is the host's day number "
-          "(1 January 2001 is 730486), up to 1095726, 30 December 3000.\n\n"
+          "A date is three numbers separated by the date separator (`/` unless changed) or `-`, and "
+          "which is the month is told by their size alone, never by the date order of the preferences: "
+          "a first number up to 12 is the month, from 13 to 31 the day, above that the year. So "
+          "`25/12/2001`, `12/25/2001` and `2001-12-25` are all Christmas, and `05/06/2001` is 6 May "
+          "under every date order, `DDMMYYYY` too. A date needs six characters at least (`1/1/01`) and "
+          "a year of one, two or four digits; a blank before it makes it unreadable. Years of one or "
+          "two digits from " KELV_LIMIT_TEXT(KELV_TWO_DIGIT_YEAR_PIVOT) " on are the 1900s, below it the "
+          "2000s (`0011` is 2011); years of three digits are unreadable. An all-digit date is the "
+          "host's day number (1 January 2001 is 730486), up to " KELV_LIMIT_TEXT(KELV_LAST_DAY_NUMBER)
+          ", 30 December 3000. [The limits](install.md#limits) give every bound with its examples.\n\n"
           "The differences and lists count years from 1900 on as themselves. A year below 1900 does "
           "not count as itself: years 11 to 1899 count as the year plus 1900 (1850 as 3750), years up "
-          "to 10 as the year plus 2000. Kelv-FormatDate writes such a year as it is typed.\n\n"
+          "to 10, which only a day number gives, as the year plus 2000. Kelv-FormatDate writes the year "
+          "it read: a four-digit year as typed, one of one or two digits by the rule above, and a year "
+          "below 100 from a day number as 1901 to 1999.\n\n"
           "A time takes the forms `h:mm`, `h:mm:ss` or `m:ss`, with a fraction of a second after `.` "
           "(`.5`, `.25`, `.123`) and `am` or `pm` anywhere after the digits. Two numbers with a fraction "
           "are always minutes and seconds; without a fraction they are minutes and seconds only when "
