@@ -71,7 +71,8 @@
 #define KELV_MANUAL_RANGE_ERRORS "\"??\" for an empty parameter or one that is not a range as above."
 #define KELV_MANUAL_LIST_ERRORS                                                                          \
   "\"??\" for an empty or unreadable parameter, for a step of 0, and for a list whose count times its widest item would reach "     \
-  KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes (with the overflow message, when it is on)."
+  KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes (with the overflow message, when it is on)"        \
+  KELV_MANUAL_SEE_LIMITS "."
 #define KELV_MANUAL_END_BEFORE_START                                                                     \
   "The span is counted in whole minutes, so an end before the start does not simply give an empty "   \
   "list: less than a minute before the start gives the start alone, less than one step before it "   \
@@ -79,6 +80,7 @@
   "(two times alone, or a month or day of 0) answers \"??\"."
 #define KELV_MANUAL_READS_DATES "The date and time separators: they are what the parameter is read with."
 #define KELV_MANUAL_NO_PREFS "None."
+#define KELV_MANUAL_SEE_LIMITS " ([the limits](install.md#limits))"
 #define KELV_MANUAL_SETS_PREFS "It writes no result: the result stays as it was. The change holds for the calls that follow and is saved when the host quits."
 
 // M(Ident, Group, syntax, parameter, result, errors, preferences)
@@ -120,13 +122,13 @@
     KELV_MANUAL_READS_DATES)                                                                           \
   M(TimeStampFull, TimeStamps, "Kelv-TimeStamp (full)(\"\")", "Not read; any text will do.",           \
     "The computer's local date and time, `date|time`, written as Kelv-FormatDate and Kelv-FormatTime " \
-    "write them, the time always with its milliseconds: `12/08/2026|03:05:09.250 PM`.",                \
-    "None: it always answers.", "Date order, separators, 12- or 24-hour clock and zero padding.")      \
+    "write them, the time with its milliseconds: `12/08/2026|03:05:09.250 PM`.",                \
+    "None: any parameter has an answer.", "Date order, separators, 12- or 24-hour clock and zero padding.")      \
   M(TimeStampTime, TimeStamps, "Kelv-TimeStamp (time)(\"\")", "Not read; any text will do.",           \
-    "The local time of day with its milliseconds: `03:05:09.250 PM`.", "None: it always answers.",     \
+    "The local time of day with its milliseconds: `03:05:09.250 PM`.", "None: any parameter has an answer.",     \
     "Time separator, 12- or 24-hour clock and zero padding.")                                          \
   M(TimeStampDate, TimeStamps, "Kelv-TimeStamp (date)(\"\")", "Not read; any text will do.",           \
-    "The local date: `12/08/2026`.", "None: it always answers.",                                       \
+    "The local date: `12/08/2026`.", "None: any parameter has an answer.",                                       \
     "Date order, separator and zero padding.")                                                         \
   M(ListMinutes, DateLists, "Kelv-DateList (Minutes)(\"[prefix|]start|end[|suffix]\")",                \
     KELV_MANUAL_TIME_RANGE,                                                                            \
@@ -158,18 +160,18 @@
     KELV_MANUAL_END_BEFORE_START,                                                                      \
     KELV_MANUAL_LIST_ERRORS, "The hour increment, the date and time formats, separators and padding.") \
   M(ListDays, DateLists, "Kelv-DateList (days)(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,   \
-    "The start date and one more day for every whole 24 hours from the start to the end, one per "     \
+    "The start date and one more day for each time the end is a whole day further on, one per "       \
     "line, written by the date preferences: dates alone list every day from the start to the end, "    \
     "but with times an end at 6:00 the day after a start at 18:00 lists the start date alone.",         \
     "\"??\" for an empty or unreadable parameter, for a range without dates (two times alone, or a "  \
-    "month or day of 0), for an end before the start, and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes.",                                                                        \
+    "month or day of 0), for an end before the start, and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes" KELV_MANUAL_SEE_LIMITS ".",                                                                        \
     "The date order, separator and padding.")                                                          \
   M(ListMonths, DateLists, "Kelv-DateList (Months/Years)(\"[prefix|]start|end[|suffix]\")",            \
     KELV_MANUAL_RANGE,                                                                                 \
     "Every month from the start's month to the end's, as `month/year` with a two-digit month: "        \
     "`11/2001`. Only the dates are used.",                                                             \
     "\"??\" for an empty or unreadable parameter, for a range without dates (two times alone, or a "  \
-    "month or day of 0) and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes; no result at all (the result stays as it was) when the end month lies before the start month.",     \
+    "month or day of 0) and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes" KELV_MANUAL_SEE_LIMITS "; no result at all (the result stays as it was) when the end month lies before the start month.",     \
     KELV_MANUAL_READS_DATES)                                                                           \
   M(ListMonthNames, DateLists, "Kelv-DateList (MonthNames/Years)(\"[prefix|]start|end[|suffix]\")",    \
     KELV_MANUAL_RANGE,                                                                                 \
@@ -178,7 +180,7 @@
   M(ListYears, DateLists, "Kelv-DateList (Years)(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE, \
     "Every year from the start's to the end's, one per line.",                                         \
     "\"??\" for an empty or unreadable parameter, for a range without dates (two times alone, or a "  \
-    "month or day of 0) and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes; no result at all when the end year lies before the start year.",                                     \
+    "month or day of 0) and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes" KELV_MANUAL_SEE_LIMITS "; no result at all when the end year lies before the start year.",                                     \
     KELV_MANUAL_READS_DATES)                                                                           \
   M(ListNumbers, NumberLists,                                                                          \
     "Kelv-ListNumbers(\"start=N|end=N|inc=N[|zeropad=N][|pre=text][|post=text]\")",                    \
@@ -188,9 +190,9 @@
     "filled in after a minus sign, `pre=` and `post=` the text before and after each number. A field " \
     "in double quotes may hold `|`: the quotes must open the field (`\"pre=a|b\"`), since a quote after "  \
     "`pre=` is text like any other. Only the first " KELV_LIMIT_TEXT(KELV_NUMBER_LIST_PARAMETER_LIMIT)    \
-    " characters are read, and the parameter ends at its first line end.",                        \
+    " characters are read" KELV_MANUAL_SEE_LIMITS ", and the parameter ends at its first line end.",                        \
     "The numbers from start to end, one per line.",                                                    \
-    "\"??\" for an empty parameter and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes. No result at all (the "\
+    "\"??\" for an empty parameter and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes" KELV_MANUAL_SEE_LIMITS ". No result at all (the "\
     "result stays as it was) for a field that is no keyword, a value that is no whole number, a "      \
     "missing `inc=` or one below 1, and a start equal to the end.",                                    \
     KELV_MANUAL_NO_PREFS)                                                                              \
@@ -200,8 +202,8 @@
     "`pre=` nor `post=` only the last is the list. The whole parameter is read.",                     \
     "Every line of the list between the prefix and the suffix, one per line; an empty line stays an "  \
     "empty item. A carriage return and a line feed each end a line, so text with CR LF line ends "    \
-    "has an empty item between every two lines.",                                                      \
-    "\"??\" for an empty parameter and for a result whose lines times prefix and suffix, plus its text, would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes; no result at all "   \
+    "has an empty item between each line and the next.",                                                      \
+    "\"??\" for an empty parameter and for a result whose lines times prefix and suffix, plus its text, would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes" KELV_MANUAL_SEE_LIMITS "; no result at all "   \
     "when there is no list text.",                                                                     \
     KELV_MANUAL_NO_PREFS)                                                                              \
   M(DatePrefs, Preferences, "Kelv-DatePrefs(\"order|separator[|zeropad]\")",                           \
@@ -210,15 +212,15 @@
     "`DDMMYY`, `YYYYMMDD`, `YYMMDD` or `FMDATE` (the host's day number), case ignored; the date "      \
     "separator (its first character; empty keeps the one in force); `1` to pad day and month with "    \
     "a zero, anything else or nothing not to (a two-digit year is then unpadded too: 2001 is "        \
-    "written `1`). Only the first " KELV_LIMIT_TEXT(KELV_PREFS_PARAMETER_LIMIT) " characters are read.",                                            \
-    KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has fewer than two fields.",        \
+    "written `1`). Only the first " KELV_LIMIT_TEXT(KELV_PREFS_PARAMETER_LIMIT) " characters are read" KELV_MANUAL_SEE_LIMITS ".",                                            \
+    KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has no separator field.",        \
     "Sets the date order, separator and padding.")                                                     \
   M(TimePrefs, Preferences, "Kelv-TimePrefs(\"format|separator[|zeropad]\")",                          \
     "The time format, `12` (any other text means this one), `24` or `FMTIME` (the host's seconds of "  \
     "the day), case ignored; the time separator (its first character; empty keeps the one in force); " \
     "`1` to pad with zeros, anything else or nothing not to: `24|:` switches padding off. Only the "   \
-    "first " KELV_LIMIT_TEXT(KELV_PREFS_PARAMETER_LIMIT) " characters are read.",                                                                  \
-    KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has fewer than two fields.",        \
+    "first " KELV_LIMIT_TEXT(KELV_PREFS_PARAMETER_LIMIT) " characters are read" KELV_MANUAL_SEE_LIMITS ".",                                                                  \
+    KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has no separator field.",        \
     "Sets the time format, separator and padding.")                                                    \
   M(MinuteIncrementPrefs, Preferences, "Kelv-MinuteIncrementPrefs(\"minutes\")",                       \
     "The step of the minute lists, read as a number from the start of the text (`15 minutes` is 15, "  \
@@ -232,13 +234,13 @@
     "Sets the hour increment.")                                                                        \
   M(OverflowMessagePrefs, Preferences, "Kelv-OverflowMessagePrefs(\"message\")",                       \
     "The message shown when a list would be too long, at most "                                        \
-    KELV_LIMIT_TEXT(KELV_OVERFLOW_MESSAGE_LIMIT) " characters (more are cut). It also "                 \
+    KELV_LIMIT_TEXT(KELV_OVERFLOW_MESSAGE_LIMIT) " characters, more are cut" KELV_MANUAL_SEE_LIMITS ". It also "                 \
     "switches the message on; only the preferences dialog switches it off.",                           \
     KELV_MANUAL_SETS_PREFS, "\"??\" for an empty parameter.",                                          \
     "Sets the overflow message and switches it on.")                                                   \
   M(FormatDate, Formatting, "Kelv-FormatDate(\"date\")",                                               \
     "A date in any form that is read (see \"Dates and times\"), or a day number. Only the first "      \
-    KELV_LIMIT_TEXT(KELV_FORMAT_PARAMETER_LIMIT) " characters are read.",                               \
+    KELV_LIMIT_TEXT(KELV_FORMAT_PARAMETER_LIMIT) " characters are read" KELV_MANUAL_SEE_LIMITS ".",                               \
     "The date written by the date preferences: `03/05/2001`. The year is the one read: a year of "     \
     "one or two digits is the two-digit year's (`1/1/0011` is 2011), and a year from a day number "    \
     "below 100 is written as 1901 to 1999.",                                                                                          \
@@ -247,18 +249,19 @@
     "The date order, separator and padding.")                                                          \
   M(FormatTime, Formatting, "Kelv-FormatTime(\"time\")",                                               \
     "A time of day in any form that is read, or seconds of the day. Only the first "                    \
-    KELV_LIMIT_TEXT(KELV_FORMAT_PARAMETER_LIMIT) " characters are read, so an `am` or `pm` further on " \
+    KELV_LIMIT_TEXT(KELV_FORMAT_PARAMETER_LIMIT) " characters are read" KELV_MANUAL_SEE_LIMITS ", so an " \
+    "`am` or `pm` further on "                                                                         \
     "is not seen.",                                            \
     "The time written by the time preferences as hours and minutes: `01:05 PM`. Seconds and "          \
     "milliseconds are never written in a 12- or 24-hour result; under `FMTIME` the result is the "   \
-    "seconds of the day. Minutes always have two digits, "      \
-    "with or without zero padding (which pads the hour). 12 am is noon, as 12 pm is; `p.m.` is no "    \
+    "seconds of the day. The minutes are padded with a zero "  \
+    "whether the zero padding is on or not (it pads the hour). 12 am is noon, as 12 pm is; `p.m.` is no "    \
     "marker. Two numbers with a fraction are minutes and seconds; without one they are minutes "       \
     "and seconds only when the first is above 23.",                                                    \
     "\"??\" when the text is no time, and when it begins with a blank. An empty parameter is "          \
     "midnight.", "The time format, separator and padding.")                                            \
   M(Version, About, "Kelv-Version#(\"\")", "Not read; any text will do.", "`3.02`.",                   \
-    "None: it always answers.", KELV_MANUAL_NO_PREFS)
+    "None: any parameter has an answer.", KELV_MANUAL_NO_PREFS)
 
 // E(Ident, setup function, setup parameter, parameter, result): an example
 // with its exact answer under the default preferences, after the setup call

@@ -147,6 +147,51 @@ std::string FunctionSection(const FunctionEntry& entry) {
   return text;
 }
 
+namespace {
+
+// How dates and times are read, shown where the manual says it; checked
+// with the functions' own examples.
+struct ReadingExample {
+  const char* name;
+  const char* setupName;
+  const char* setupParameter;
+  const char* parameter;
+  const char* result;
+};
+const ReadingExample kReadingExamples[] = {
+    {"Kelv-FormatDate", "", "", "25/12/2001", "12/25/2001"},
+    {"Kelv-FormatDate", "", "", "2001-12-25", "12/25/2001"},
+    {"Kelv-FormatDate", "Kelv-DatePrefs", "DDMMYYYY|/|1", "05/06/2001", "06/05/2001"},
+    {"Kelv-FormatDate", "", "", "1/1/01", "01/01/2001"},
+    {"Kelv-FormatDate", "", "", "1/1/1", "??"},
+    {"Kelv-FormatDate", "", "", "1/1/0011", "01/01/2011"},
+    {"Kelv-FormatDate", "", "", "1/1/90", "01/01/1990"},
+    {"Kelv-FormatDate", "", "", "1/1/201", "??"},
+    {"Kelv-FormatDate", "", "", "730486", "01/01/2001"},
+    {"Kelv-FormatDate", "", "", "36525", "01/01/0101"},
+    {"Kelv-FormatDate", "", "", "1", "01/01/1901"},
+    {"Kelv-DiffDays", "", "", "1/1/1850|1/1/3750", "0"},
+    {"Kelv-DiffDays", "", "", "1/1/1899|1/1/1900", "-693596"},
+    {"Kelv-FormatTime", "", "", "10:30.5", "00:10 AM"},
+    {"Kelv-FormatTime", "", "", "10:30", "10:30 AM"},
+    {"Kelv-FormatTime", "", "", "24:00", "00:24 AM"},
+    {"Kelv-FormatTime", "", "", "8:05:00.25 pm", "08:05 PM"},
+    {"Kelv-FormatTime", "", "", "12:30 am", "12:30 PM"},
+    {"Kelv-FormatTime", "", "", "10:30 p.m.", "10:30 AM"},
+    {"Kelv-FormatTime", "", "", "3600", "01:00 AM"},
+};
+
+std::string ReadingExamplesText() {
+  std::string text;
+  for (const ReadingExample& e : kReadingExamples) {
+    if (e.setupName[0] != 0) text += "    " + FormulaText(e.setupName, e.setupParameter) + "\n";
+    text += "    " + FormulaText(e.name, e.parameter) + "\n      => " + ShownResult(e.result) + "\n\n";
+  }
+  return text;
+}
+
+}  // namespace
+
 std::string FunctionsManual() {
   const auto& groups = FunctionGroups();
   std::string text =
@@ -187,7 +232,8 @@ std::string FunctionsManual() {
           "are always minutes and seconds; without a fraction they are minutes and seconds only when "
           "the first is above 23. 12 am is noon, as 12 pm is; `a.m.` and `p.m.` are no markers. An "
           "all-digit time is seconds of the day (3600 is 1:00 AM), below 86400.\n\n"
-          "[Why do I get ??](troubleshooting.md) goes through what makes a parameter unreadable.\n\n";
+          "[Why do I get ??](troubleshooting.md) goes through what makes a parameter unreadable.\n\n" +
+          ReadingExamplesText();
   for (size_t g = 0; g < groups.size(); ++g) {
     text += "## " + std::string(groups[g].title) + "\n\n";
     text += "Functions that answer " + std::string(groups[g].summary) + ".\n\n";
@@ -230,6 +276,15 @@ std::string ExamplesCase() {
       if (e.result == nullptr) text += "=> {\"outcome\":\"none\"}\n";
       else text += "=> {\"outcome\":\"result\",\"result\":" + Json(e.result) + "}\n";
     }
+  }
+  for (const ReadingExample& e : kReadingExamples) {
+    text += "{\"event\": \"init\"}\n=> {\"outcome\":\"init\",\"code\":4}\n";
+    if (e.setupName[0] != 0) {
+      text += "{\"call\": " + Json(e.setupName) + ", \"param\": " + Json(e.setupParameter) + "}\n";
+      text += "=> {\"outcome\":\"none\"}\n";
+    }
+    text += "{\"call\": " + Json(e.name) + ", \"param\": " + Json(e.parameter) + ", \"result_init\": \"kept\"}\n";
+    text += "=> {\"outcome\":\"result\",\"result\":" + Json(e.result) + "}\n";
   }
   return text;
 }

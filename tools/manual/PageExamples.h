@@ -68,6 +68,30 @@ struct UncheckedClaim {
 // something before the verb, its formulas hold that quoted text.
 std::vector<UncheckedClaim> FindUncheckedClaims(const std::string& text, const std::vector<PageExample>& examples);
 
+// What else may back a rule sentence of a page.
+struct RuleBacking {
+  std::string limits;  // the table of limits, for a sentence that links to it
+  std::vector<std::string> reviewed;  // beginnings of sentences about the page itself, not the plug-in
+  // The text of an end-to-end case a section names in a comment
+  // "<!-- checked by tests/e2e/NAME.jsonl -->"; false when there is none.
+  bool (*readCase)(const std::string& path, std::string* text) = nullptr;
+  // Examples a sentence may quote by their formula (the registry's).
+  std::vector<PageExample> quotable;
+};
+
+// The sentences of `text` that state a rule of the plug-in, a measure (a
+// number and its unit: "3 seconds", "six characters") or a rule word
+// ("always", "never", "rounded", "at most", ...), and that nothing backs. A
+// rule sentence is backed when its section holds a checked example, links
+// to the table of limits or names a case, and every number of its measures
+// and every text it quotes stands in those: a number as a number of a
+// formula or an answer, or as the length of a parameter or an answer. A
+// formula the sentence quotes brings its example's answer; the sentences
+// of the table of limits stand on that table. The reviewed sentences are
+// left alone.
+std::vector<UncheckedClaim> FindUnbackedRules(const std::string& text, const std::vector<PageExample>& examples,
+                                              const RuleBacking& backing);
+
 // The function registry's examples in the same form, for the pages that
 // state what docs/functions.md shows.
 std::vector<PageExample> RegistryExamples();
