@@ -120,14 +120,14 @@
   M(DiffMilliSeconds, Differences, "Kelv-DiffMilliSeconds(\"[prefix|]start|end[|suffix]\")",           \
     KELV_MANUAL_RANGE, "The exact difference in milliseconds.", KELV_MANUAL_RANGE_ERRORS,              \
     KELV_MANUAL_READS_DATES)                                                                           \
-  M(TimeStampFull, TimeStamps, "Kelv-TimeStamp (full)(\"\")", "Not read; any text will do.",           \
+  M(TimeStampFull, TimeStamps, "Kelv-TimeStamp (full)(\"\")", "Any text; it is not looked at.",           \
     "The computer's local date and time, `date|time`, written as Kelv-FormatDate and Kelv-FormatTime " \
     "write them, the time with its milliseconds: `12/08/2026|03:05:09.250 PM`.",                \
     "None: any parameter has an answer.", "Date order, separators, 12- or 24-hour clock and zero padding.")      \
-  M(TimeStampTime, TimeStamps, "Kelv-TimeStamp (time)(\"\")", "Not read; any text will do.",           \
+  M(TimeStampTime, TimeStamps, "Kelv-TimeStamp (time)(\"\")", "Any text; it is not looked at.",           \
     "The local time of day with its milliseconds: `03:05:09.250 PM`.", "None: any parameter has an answer.",     \
     "Time separator, 12- or 24-hour clock and zero padding.")                                          \
-  M(TimeStampDate, TimeStamps, "Kelv-TimeStamp (date)(\"\")", "Not read; any text will do.",           \
+  M(TimeStampDate, TimeStamps, "Kelv-TimeStamp (date)(\"\")", "Any text; it is not looked at.",           \
     "The local date: `12/08/2026`.", "None: any parameter has an answer.",                                       \
     "Date order, separator and zero padding.")                                                         \
   M(ListMinutes, DateLists, "Kelv-DateList (Minutes)(\"[prefix|]start|end[|suffix]\")",                \
@@ -260,7 +260,7 @@
     "and seconds only when the first is above 23.",                                                    \
     "\"??\" when the text is no time, and when it begins with a blank. An empty parameter is "          \
     "midnight.", "The time format, separator and padding.")                                            \
-  M(Version, About, "Kelv-Version#(\"\")", "Not read; any text will do.", "`3.02`.",                   \
+  M(Version, About, "Kelv-Version#(\"\")", "Any text; it is not looked at.", "`3.02`.",                   \
     "None: any parameter has an answer.", KELV_MANUAL_NO_PREFS)
 
 // E(Ident, setup function, setup parameter, parameter, result): an example
@@ -314,6 +314,7 @@
   E(TimePrefs, "", "", "24|.", KELV_NO_RESULT)                                                       \
   E(FormatTime, "Kelv-TimePrefs", "24|.", "1.05 pm", "13.05")                                        \
   E(MinuteIncrementPrefs, "", "", "15 minutes", KELV_NO_RESULT)                                      \
+  E(MinuteIncrementPrefs, "", "", "abc", KELV_NO_RESULT)                                             \
   E(HourIncrementPrefs, "", "", "2", KELV_NO_RESULT)                                                 \
   E(ListHoursMinutes, "Kelv-HourIncrementPrefs", "2", "8:00|13:00", "08:00 AM\r10:00 AM\r12:00 PM")  \
   E(OverflowMessagePrefs, "", "", "That list is too long.", KELV_NO_RESULT)                          \

@@ -107,6 +107,48 @@ TEST(PageExamples, FindsAnswersNoExampleGives) {
   EXPECT_TRUE(FindUncheckedClaims(same, ParsePageExamples(same).examples).empty());
 }
 
+bool ReadNamedCase(const std::string& path, std::string* text) {
+  if (path != "tests/e2e/named.jsonl") return false;
+  *text = "#! after expect_file DateTimePrefs.dtp zeros:280\n";
+  return true;
+}
+
+TEST(PageExamples, FindsRulesNothingBacks) {
+  const std::string section =
+      "## Dates\n\n"
+      "    Kelv-FormatDate(\"1/1/01\")\n      => 01/01/2001\n\n"
+      "    Kelv-FormatDate(\"1/1/1\")\n      => ??\n\n";
+  RuleBacking backing;
+  backing.limits = "| a result | less than 65535 bytes |\n";
+  backing.reviewed = {"This page states 9 rules"};
+  backing.readCase = ReadNamedCase;
+  const struct {
+    const char* prose;
+    bool unbacked;
+  } cases[] = {
+      {"A date needs six characters at least.", false},              // the length of 1/1/01
+      {"A date needs seven characters at least.", true},             // no parameter or answer of 7
+      {"A date needs 6 characters at least.", false},
+      {"The year has 4 digits.", false},                             // digits are no measure
+      {"A list of 65535 bytes is refused.", true},                   // no example holds 65535
+      {"A list of 65,535 bytes is refused ([the limits](install.md#limits)).", false},
+      {"A list of 65536 bytes is refused ([the limits](install.md#limits)).", true},
+      {"A year is always read as `0011`.", true},                    // a quoted text no example holds
+      {"A year is always read as `1/1/01`.", false},
+      {"A date is never read twice.", false},                        // a rule word, the section's example
+      {"This page states 9 rules about 3 days.", false},             // reviewed
+      {"The words are never rounded.\n\n## Other\n\nIt is never so.", true},  // a section of no example
+      {"## Other\n\n<!-- checked by tests/e2e/named.jsonl -->\nThe file is 280 bytes.", false},
+      {"## Other\n\n<!-- checked by tests/e2e/named.jsonl -->\nThe file is 281 bytes.", true},
+      {"## Other\n\n<!-- checked by tests/e2e/none.jsonl -->\nNothing.", true},  // no such case
+  };
+  for (const auto& c : cases) {
+    const std::string text = section + c.prose + "\n";
+    const std::vector<UncheckedClaim> rules = FindUnbackedRules(text, ParsePageExamples(text).examples, backing);
+    EXPECT_EQ(!rules.empty(), c.unbacked) << c.prose;
+  }
+}
+
 TEST(LimitsSection, MadeAnewBetweenItsMarkersOnly) {
   const std::string page = "Before.\n<!-- limits: made -->\nstale rows\n<!-- /limits -->\nAfter.\n";
   EXPECT_EQ(WithLimitsSection(page),

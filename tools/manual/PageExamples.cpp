@@ -427,8 +427,11 @@ const char* const kNumberWords[] = {"two", "three", "four", "five", "six",    "s
 const char* const kUnits[] = {"character", "byte", "millisecond", "second", "minute",
                               "hour",      "day",  "month", "year", "item",       "line",   "field", "keyword"};
 // Words that state a rule whatever their numbers.
-const char* const kRuleWords[] = {"always", "never", "rounded", "rounds", "at most", "at least",
-                                  "saved", "whatever", "no harm", "truncat", "dropped"};
+// Words that state a rule whatever their numbers: how a value is read or
+// counted, a rounding, a bound, what is kept and saved.
+const char* const kRuleWords[] = {"always", "never", "rounded", "rounds",  "at most", "at least", "saved",
+                                  "whatever", "no harm", "truncat", "dropped", "read",    "count as", "counts as",
+                                  "kept", "keeps", "only", "is the month", "are the"};
 const char kLimitsLink[] = "#limits)";
 const char kNamedCase[] = "<!-- checked by ";
 

@@ -72,8 +72,9 @@ std::vector<UncheckedClaim> FindUncheckedClaims(const std::string& text, const s
 struct RuleBacking {
   std::string limits;  // the table of limits, for a sentence that links to it
   std::vector<std::string> reviewed;  // beginnings of sentences about the page itself, not the plug-in
-  // The text of an end-to-end case a section names in a comment
-  // "<!-- checked by tests/e2e/NAME.jsonl -->"; false when there is none.
+  // The text of a test (or a check the code makes on every build) that a
+  // section names in a comment "<!-- checked by PATH -->", PATH within the
+  // checkout; false when there is none.
   bool (*readCase)(const std::string& path, std::string* text) = nullptr;
   // Examples a sentence may quote by their formula (the registry's).
   std::vector<PageExample> quotable;
