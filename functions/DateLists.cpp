@@ -22,7 +22,7 @@ constexpr int64_t kMinutesPerDay = 1440;
 constexpr char kMonthNames[] = "---JANFEBMARAPRMAYJUNJULAUGSEPOCTNOVDEC";
 
 // What a kept clock end holds: a clock value (under 32 characters) and a
-// suffix of at most 64, as the range readings keep them.
+// suffix as long as the range readings keep (kRangeTextCapacity).
 constexpr int32_t kClockValueLimit = 32;
 constexpr int32_t kSuffixLimit = kRangeTextCapacity;
 
