@@ -22,7 +22,7 @@ int64_t InstantOf(const TimeStampParts& stamp, bool dateless) {
 }  // namespace
 
 TimeStampDifference DiffTimeStamps(const TimeStampParts& start, const TimeStampParts& end) {
-  const bool dateless = start.month == 0 || start.day == 0 || end.month == 0 || end.day == 0;
+  const bool dateless = !CarriesDate(start) || !CarriesDate(end);
   int64_t total = InstantOf(end, dateless) - InstantOf(start, dateless);
 
   TimeStampDifference d{};

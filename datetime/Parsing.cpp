@@ -8,8 +8,8 @@
 
 namespace {
 
-constexpr int32_t kParameterLimit = 255;
-constexpr int32_t kLastDayNumber = 1095726;  // 30 December 3000
+constexpr int32_t kParameterLimit = KELV_RANGE_PARAMETER_LIMIT;
+constexpr int32_t kLastDayNumber = KELV_LAST_DAY_NUMBER;
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
@@ -198,8 +198,8 @@ bool ParseDateText(const char* text, int32_t* year, int32_t* month, int32_t* day
     }
     bool valid = m <= 12 && d <= 31;
     if (y < 100) {
-      y += y >= 90 ? 1900 : 2000;
-    } else if (y < 1000 || y > 9999) {
+      y += y >= KELV_TWO_DIGIT_YEAR_PIVOT ? 1900 : 2000;
+    } else if (y < KELV_FIRST_FOUR_DIGIT_YEAR || y > KELV_LAST_FOUR_DIGIT_YEAR) {
       valid = false;
     }
     if (valid) {

@@ -10,9 +10,10 @@
 #include <cstdint>
 
 #include "TimeStamp.h"
+#include "resources/PluginLimits.h"
 
 // Capacity of the prefix and suffix texts, in characters (buffers need + 1).
-constexpr int32_t kRangeTextCapacity = 64;
+constexpr int32_t kRangeTextCapacity = KELV_RANGE_AFFIX_LIMIT;
 
 // A time of day: h:mm, h:mm:ss, m:ss, with a fraction (.5 .25 .123), with an
 // "am" or "pm" anywhere in the field; else an all-digit seconds-of-day value.

@@ -14,6 +14,10 @@ struct TimeStampParts {
   int32_t millisecond;
 };
 
+// False for a stamp that holds a time alone: the parameter reading leaves
+// month and day 0 when a field held no date.
+inline bool CarriesDate(const TimeStampParts& stamp) { return stamp.month != 0 && stamp.day != 0; }
+
 // End minus start. days, hours, minutes and seconds carry the sign of
 // totalSeconds; milliseconds is always 0..999 (a borrow is taken from the
 // seconds), so the exact difference in milliseconds is

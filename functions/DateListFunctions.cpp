@@ -32,6 +32,12 @@ void TimeListFunction(int32_t id, HostHandle parameter, HostHandle result) {
 void DateListFunction(int32_t id, HostHandle parameter, HostHandle result) {
   RangeParameter r;
   if (!ReadRangeParameter(parameter, RangeKind::TimeStamps, &r)) return;
+  // Every item of these lists is or holds a date: a range without one has
+  // nothing to list, where the times alone would place it on no day at all.
+  if (!CarriesDate(r.start) || !CarriesDate(r.end)) {
+    WriteErrorResult();
+    return;
+  }
   const TimeStampParts& s = r.start;
   const int64_t T = DiffTimeStamps(r.start, r.end).totalSeconds;
   switch (id) {

@@ -5,6 +5,7 @@
 #include "ListBuilder.h"
 #include "datetime/Calendar.h"
 #include "datetime/Formatting.h"
+#include "datetime/Parsing.h"
 #include "host/ResultWriters.h"
 #include "prefs/DateTimePrefs.h"
 #include "text/Decimal.h"
@@ -21,9 +22,9 @@ constexpr int64_t kMinutesPerDay = 1440;
 constexpr char kMonthNames[] = "---JANFEBMARAPRMAYJUNJULAUGSEPOCTNOVDEC";
 
 // What a kept clock end holds: a clock value (under 32 characters) and a
-// suffix of at most 64, as the range readings keep them.
+// suffix as long as the range readings keep (kRangeTextCapacity).
 constexpr int32_t kClockValueLimit = 32;
-constexpr int32_t kSuffixLimit = 64;
+constexpr int32_t kSuffixLimit = kRangeTextCapacity;
 
 // Estimated item widths from the current preferences.
 int64_t DateTextWidth() {

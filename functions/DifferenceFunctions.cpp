@@ -25,10 +25,16 @@ void AppendComponent(char* text, int32_t value, const char* singular, const char
   VXStrAppend(text, plural, kTextCapacity);
 }
 
-// The difference rounded to whole units, halves away from zero.
-int64_t RoundToUnit(int64_t totalSeconds, int64_t unitSeconds) {
-  int64_t half = unitSeconds / 2;
-  return (totalSeconds >= 0 ? totalSeconds + half : totalSeconds - half) / unitSeconds;
+constexpr int64_t kMillisecondsPerSecond = 1000;
+
+// The exact difference in milliseconds rounded to whole units of that many
+// seconds, halves away from zero. Rounding the exact value, not the whole
+// seconds with their borrow, makes a difference and its reverse each
+// other's negatives.
+int64_t RoundToUnit(int64_t exactMilliseconds, int64_t unitSeconds) {
+  const int64_t unit = unitSeconds * kMillisecondsPerSecond;
+  const int64_t half = unit / 2;
+  return (exactMilliseconds >= 0 ? exactMilliseconds + half : exactMilliseconds - half) / unit;
 }
 
 }  // namespace
@@ -37,7 +43,7 @@ void DifferenceFunction(int32_t id, HostHandle parameter, HostHandle result) {
   RangeParameter range;
   if (!ReadRangeParameter(parameter, RangeKind::TimeStamps, &range)) return;
   const TimeStampDifference d = DiffTimeStamps(range.start, range.end);
-  const int64_t T = d.totalSeconds;
+  const int64_t exact = d.totalSeconds * kMillisecondsPerSecond + d.milliseconds;
   switch (id) {
     case kDiffDaysString:
       WriteDurationText(result, d.days, d.hours, d.minutes, d.seconds, d.milliseconds);
@@ -48,11 +54,12 @@ void DifferenceFunction(int32_t id, HostHandle parameter, HostHandle result) {
     case kDiffTimeString:
       WriteClockDurationText(result, d.days * 24 + d.hours, d.minutes, d.seconds, d.milliseconds);
       break;
-    case kDiffDays: WriteIntegerResult(result, RoundToUnit(T, 86400)); break;
-    case kDiffHours: WriteIntegerResult(result, RoundToUnit(T, 3600)); break;
-    case kDiffMinutes: WriteIntegerResult(result, RoundToUnit(T, 60)); break;
-    case kDiffSeconds: WriteIntegerResult(result, T); break;
-    default: WriteIntegerResult(result, T * 1000 + d.milliseconds); break;  // milliseconds
+    case kDiffDays: WriteIntegerResult(result, RoundToUnit(exact, 86400)); break;
+    case kDiffHours: WriteIntegerResult(result, RoundToUnit(exact, 3600)); break;
+    case kDiffMinutes: WriteIntegerResult(result, RoundToUnit(exact, 60)); break;
+    // Whole seconds, the fraction dropped toward zero on either side.
+    case kDiffSeconds: WriteIntegerResult(result, exact / kMillisecondsPerSecond); break;
+    default: WriteIntegerResult(result, exact); break;  // milliseconds
   }
 }
 

@@ -8,11 +8,12 @@
 #include "host/HostServices.h"
 #include "host/Parameter.h"
 #include "host/ResultWriters.h"
+#include "resources/PluginLimits.h"
 #include "text/VXString.h"
 
 namespace {
 
-constexpr int32_t kAffixLimit = 255;  // characters a prefix, a suffix and a line keep
+constexpr int32_t kAffixLimit = KELV_LIST_AFFIX_LIMIT;  // characters a prefix, a suffix and a line keep
 
 bool IsLineEnd(char ch) { return ch == '\r' || ch == '\n'; }
 

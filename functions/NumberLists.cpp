@@ -5,13 +5,14 @@
 #include "ListBuilder.h"
 #include "host/Parameter.h"
 #include "host/ResultWriters.h"
+#include "resources/PluginLimits.h"
 #include "text/Decimal.h"
 #include "text/VXString.h"
 
 namespace {
 
-constexpr int32_t kOptionTextLimit = 255;
-constexpr int32_t kAffixLimit = 255;
+constexpr int32_t kOptionTextLimit = KELV_NUMBER_LIST_PARAMETER_LIMIT;
+constexpr int32_t kAffixLimit = KELV_LIST_AFFIX_LIMIT;
 
 // The widest number an item holds: numbers padded wider go piece by piece.
 constexpr int64_t kItemNumberWidth = 256;

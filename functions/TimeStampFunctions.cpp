@@ -6,11 +6,12 @@
 #include "host/FunctionIds.h"
 #include "host/Parameter.h"
 #include "host/ResultWriters.h"
+#include "resources/PluginLimits.h"
 
 namespace {
 
 // A date or a time to format is read from the parameter's first 64 bytes.
-constexpr int32_t kFormatTextLimit = 64;
+constexpr int32_t kFormatTextLimit = KELV_FORMAT_PARAMETER_LIMIT;
 
 // kTimeStampFull: date|time, kTimeStampTime: the time with milliseconds,
 // kTimeStampDate: the date; from GetLocalTime.

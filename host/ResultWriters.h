@@ -1,6 +1,6 @@
 // What every external function shares: writing its result into the host's
-// result handle, the error result "??", the size limit of 65535 bytes with
-// its overflow message, and two small readers.
+// result handle, the error result "??", the size limit with its overflow
+// message, and two small readers.
 //
 // Every write is: resize, LastMemoryError, copy only when it answered 0.
 #pragma once
@@ -8,9 +8,10 @@
 #include <cstdint>
 
 #include "CallBlock.h"
+#include "resources/PluginLimits.h"
 
-constexpr int64_t kResultSizeLimit = 65535;  // a result this long is refused
-constexpr uint32_t kOverflowNoticeInterval = 3000;  // ms between two messages
+constexpr int64_t kResultSizeLimit = KELV_RESULT_SIZE_LIMIT;  // a result this long is refused
+constexpr uint32_t kOverflowNoticeInterval = KELV_OVERFLOW_NOTICE_INTERVAL_MS;  // between two messages
 
 extern HostHandle currentResultHandle;
 extern uint32_t lastOverflowNoticeTicks;

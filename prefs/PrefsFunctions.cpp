@@ -4,12 +4,13 @@
 #include "host/FunctionIds.h"
 #include "host/Parameter.h"
 #include "host/ResultWriters.h"
+#include "resources/PluginLimits.h"
 #include "text/VXString.h"
 
 namespace {
 
-constexpr int32_t kPrefsTextLimit = 128;
-constexpr int32_t kMessageLimit = 255;
+constexpr int32_t kPrefsTextLimit = KELV_PREFS_PARAMETER_LIMIT;
+constexpr int32_t kMessageLimit = KELV_OVERFLOW_MESSAGE_LIMIT;
 
 int32_t DateFormatCode(const char* keyword) {
   static const struct { const char* keyword; int32_t code; } kDateKeywords[] = {

@@ -8,6 +8,8 @@
 // This header holds macros only, so that the resource compiler can read it.
 #pragma once
 
+#include "PluginLimits.h"
+
 #define KELV_STRING_FIRST_FUNCTION 144
 #define KELV_FUNCTION_COUNT 31
 
@@ -68,15 +70,17 @@
   "an end earlier than the start lies on the next day."
 #define KELV_MANUAL_RANGE_ERRORS "\"??\" for an empty parameter or one that is not a range as above."
 #define KELV_MANUAL_LIST_ERRORS                                                                          \
-  "\"??\" for an empty or unreadable parameter, for a step of 0, and for a list that would reach "     \
-  "65535 bytes (with the overflow message, when it is on)."
+  "\"??\" for an empty or unreadable parameter, for a step of 0, and for a list whose count times its widest item would reach "     \
+  KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes (with the overflow message, when it is on)"        \
+  KELV_MANUAL_SEE_LIMITS "."
 #define KELV_MANUAL_END_BEFORE_START                                                                     \
   "The span is counted in whole minutes, so an end before the start does not simply give an empty "   \
   "list: less than a minute before the start gives the start alone, less than one step before it "   \
-  "(a minute or more) an empty text, and a step or more before it \"??\". A range of two times "      \
-  "without dates lists `00/00/1900` in place of each date."
+  "(a minute or more) an empty text, and a step or more before it \"??\". A range without dates "     \
+  "(two times alone, or a month or day of 0) answers \"??\"."
 #define KELV_MANUAL_READS_DATES "The date and time separators: they are what the parameter is read with."
 #define KELV_MANUAL_NO_PREFS "None."
+#define KELV_MANUAL_SEE_LIMITS " ([the limits](install.md#limits))"
 #define KELV_MANUAL_SETS_PREFS "It writes no result: the result stays as it was. The change holds for the calls that follow and is saved when the host quits."
 
 // M(Ident, Group, syntax, parameter, result, errors, preferences)
@@ -99,8 +103,9 @@
     "`26:03:04.050`. A negative difference is written as a minus sign and the clock text of its size.",                    \
     KELV_MANUAL_RANGE_ERRORS, KELV_MANUAL_READS_DATES)                                                 \
   M(DiffDays, Differences, "Kelv-DiffDays(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,        \
-    "The difference in whole days, rounded half away from zero (12 hours count as a day): a decimal "  \
-    "number, negative when the end lies before the start.",                                            \
+    "The difference in whole days, the exact difference rounded half away from zero (12 hours count "  \
+    "as a day): a decimal number, negative when the end lies before the start. A difference and its "  \
+    "reverse are each other's negatives.",                                            \
     KELV_MANUAL_RANGE_ERRORS, KELV_MANUAL_READS_DATES)                                                 \
   M(DiffHours, Differences, "Kelv-DiffHours(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,      \
     "The difference in whole hours, rounded half away from zero.", KELV_MANUAL_RANGE_ERRORS,           \
@@ -109,20 +114,21 @@
     "The difference in whole minutes, rounded half away from zero.", KELV_MANUAL_RANGE_ERRORS,         \
     KELV_MANUAL_READS_DATES)                                                                           \
   M(DiffSeconds, Differences, "Kelv-DiffSeconds(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,  \
-    "The difference in whole seconds, rounded down: a fraction of a second is dropped, or counts as a whole one when the difference is negative.", KELV_MANUAL_RANGE_ERRORS,   \
+    "The difference in whole seconds, the fraction of a second dropped: 1.9 seconds are 1, -0.5 "    \
+    "seconds 0.", KELV_MANUAL_RANGE_ERRORS,                                                             \
     KELV_MANUAL_READS_DATES)                                                                           \
   M(DiffMilliSeconds, Differences, "Kelv-DiffMilliSeconds(\"[prefix|]start|end[|suffix]\")",           \
     KELV_MANUAL_RANGE, "The exact difference in milliseconds.", KELV_MANUAL_RANGE_ERRORS,              \
     KELV_MANUAL_READS_DATES)                                                                           \
-  M(TimeStampFull, TimeStamps, "Kelv-TimeStamp (full)(\"\")", "Not read; any text will do.",           \
+  M(TimeStampFull, TimeStamps, "Kelv-TimeStamp (full)(\"\")", "Any text; it is not looked at.",           \
     "The computer's local date and time, `date|time`, written as Kelv-FormatDate and Kelv-FormatTime " \
-    "write them, the time always with its milliseconds: `12/08/2026|03:05:09.250 PM`.",                \
-    "None: it always answers.", "Date order, separators, 12- or 24-hour clock and zero padding.")      \
-  M(TimeStampTime, TimeStamps, "Kelv-TimeStamp (time)(\"\")", "Not read; any text will do.",           \
-    "The local time of day with its milliseconds: `03:05:09.250 PM`.", "None: it always answers.",     \
+    "write them, the time with its milliseconds: `12/08/2026|03:05:09.250 PM`.",                \
+    "None: any parameter has an answer.", "Date order, separators, 12- or 24-hour clock and zero padding.")      \
+  M(TimeStampTime, TimeStamps, "Kelv-TimeStamp (time)(\"\")", "Any text; it is not looked at.",           \
+    "The local time of day with its milliseconds: `03:05:09.250 PM`.", "None: any parameter has an answer.",     \
     "Time separator, 12- or 24-hour clock and zero padding.")                                          \
-  M(TimeStampDate, TimeStamps, "Kelv-TimeStamp (date)(\"\")", "Not read; any text will do.",           \
-    "The local date: `12/08/2026`.", "None: it always answers.",                                       \
+  M(TimeStampDate, TimeStamps, "Kelv-TimeStamp (date)(\"\")", "Any text; it is not looked at.",           \
+    "The local date: `12/08/2026`.", "None: any parameter has an answer.",                                       \
     "Date order, separator and zero padding.")                                                         \
   M(ListMinutes, DateLists, "Kelv-DateList (Minutes)(\"[prefix|]start|end[|suffix]\")",                \
     KELV_MANUAL_TIME_RANGE,                                                                            \
@@ -154,19 +160,18 @@
     KELV_MANUAL_END_BEFORE_START,                                                                      \
     KELV_MANUAL_LIST_ERRORS, "The hour increment, the date and time formats, separators and padding.") \
   M(ListDays, DateLists, "Kelv-DateList (days)(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE,   \
-    "The start date and one more day for every whole 24 hours from the start to the end, one per "     \
+    "The start date and one more day for each time the end is a whole day further on, one per "       \
     "line, written by the date preferences: dates alone list every day from the start to the end, "    \
-    "but with times an end at 6:00 the day after a start at 18:00 lists the start date alone. A "      \
-    "range of two times without dates lists `00/00/1900`.",                                             \
-    "\"??\" for an empty or unreadable parameter, for an end before the start, and for a list that "   \
-    "would reach 65535 bytes.",                                                                        \
+    "but with times an end at 6:00 the day after a start at 18:00 lists the start date alone.",         \
+    "\"??\" for an empty or unreadable parameter, for a range without dates (two times alone, or a "  \
+    "month or day of 0), for an end before the start, and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes" KELV_MANUAL_SEE_LIMITS ".",                                                                        \
     "The date order, separator and padding.")                                                          \
   M(ListMonths, DateLists, "Kelv-DateList (Months/Years)(\"[prefix|]start|end[|suffix]\")",            \
     KELV_MANUAL_RANGE,                                                                                 \
     "Every month from the start's month to the end's, as `month/year` with a two-digit month: "        \
     "`11/2001`. Only the dates are used.",                                                             \
-    "\"??\" for an empty or unreadable parameter and for a list that would reach 65535 bytes; no "     \
-    "result at all (the result stays as it was) when the end month lies before the start month.",     \
+    "\"??\" for an empty or unreadable parameter, for a range without dates (two times alone, or a "  \
+    "month or day of 0) and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes" KELV_MANUAL_SEE_LIMITS "; no result at all (the result stays as it was) when the end month lies before the start month.",     \
     KELV_MANUAL_READS_DATES)                                                                           \
   M(ListMonthNames, DateLists, "Kelv-DateList (MonthNames/Years)(\"[prefix|]start|end[|suffix]\")",    \
     KELV_MANUAL_RANGE,                                                                                 \
@@ -174,8 +179,8 @@
     "As Kelv-DateList (Months/Years).", KELV_MANUAL_READS_DATES)                                       \
   M(ListYears, DateLists, "Kelv-DateList (Years)(\"[prefix|]start|end[|suffix]\")", KELV_MANUAL_RANGE, \
     "Every year from the start's to the end's, one per line.",                                         \
-    "\"??\" for an empty or unreadable parameter and for a list that would reach 65535 bytes; no "     \
-    "result at all when the end year lies before the start year.",                                     \
+    "\"??\" for an empty or unreadable parameter, for a range without dates (two times alone, or a "  \
+    "month or day of 0) and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes" KELV_MANUAL_SEE_LIMITS "; no result at all when the end year lies before the start year.",                                     \
     KELV_MANUAL_READS_DATES)                                                                           \
   M(ListNumbers, NumberLists,                                                                          \
     "Kelv-ListNumbers(\"start=N|end=N|inc=N[|zeropad=N][|pre=text][|post=text]\")",                    \
@@ -184,10 +189,10 @@
     "the end is below the start), `zeropad=` the least number of characters of each number, zeros "    \
     "filled in after a minus sign, `pre=` and `post=` the text before and after each number. A field " \
     "in double quotes may hold `|`: the quotes must open the field (`\"pre=a|b\"`), since a quote after "  \
-    "`pre=` is text like any other. Only the first 255 characters are read, and the parameter ends at " \
-    "its first line end.",                        \
+    "`pre=` is text like any other. Only the first " KELV_LIMIT_TEXT(KELV_NUMBER_LIST_PARAMETER_LIMIT)    \
+    " characters are read" KELV_MANUAL_SEE_LIMITS ", and the parameter ends at its first line end.",                        \
     "The numbers from start to end, one per line.",                                                    \
-    "\"??\" for an empty parameter and for a list that would reach 65535 bytes. No result at all (the "\
+    "\"??\" for an empty parameter and for a list whose count times its widest item would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes" KELV_MANUAL_SEE_LIMITS ". No result at all (the "\
     "result stays as it was) for a field that is no keyword, a value that is no whole number, a "      \
     "missing `inc=` or one below 1, and a start equal to the end.",                                    \
     KELV_MANUAL_NO_PREFS)                                                                              \
@@ -197,8 +202,8 @@
     "`pre=` nor `post=` only the last is the list. The whole parameter is read.",                     \
     "Every line of the list between the prefix and the suffix, one per line; an empty line stays an "  \
     "empty item. A carriage return and a line feed each end a line, so text with CR LF line ends "    \
-    "has an empty item between every two lines.",                                                      \
-    "\"??\" for an empty parameter and for a result that would reach 65535 bytes; no result at all "   \
+    "has an empty item between each line and the next.",                                                      \
+    "\"??\" for an empty parameter and for a result whose lines times prefix and suffix, plus its text, would reach " KELV_LIMIT_TEXT(KELV_RESULT_SIZE_LIMIT) " bytes" KELV_MANUAL_SEE_LIMITS "; no result at all "   \
     "when there is no list text.",                                                                     \
     KELV_MANUAL_NO_PREFS)                                                                              \
   M(DatePrefs, Preferences, "Kelv-DatePrefs(\"order|separator[|zeropad]\")",                           \
@@ -207,50 +212,56 @@
     "`DDMMYY`, `YYYYMMDD`, `YYMMDD` or `FMDATE` (the host's day number), case ignored; the date "      \
     "separator (its first character; empty keeps the one in force); `1` to pad day and month with "    \
     "a zero, anything else or nothing not to (a two-digit year is then unpadded too: 2001 is "        \
-    "written `1`). Only the first 128 characters are read.",                                            \
-    KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has fewer than two fields.",        \
+    "written `1`). Only the first " KELV_LIMIT_TEXT(KELV_PREFS_PARAMETER_LIMIT) " characters are read" KELV_MANUAL_SEE_LIMITS ".",                                            \
+    KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has no separator field.",        \
     "Sets the date order, separator and padding.")                                                     \
   M(TimePrefs, Preferences, "Kelv-TimePrefs(\"format|separator[|zeropad]\")",                          \
     "The time format, `12` (any other text means this one), `24` or `FMTIME` (the host's seconds of "  \
     "the day), case ignored; the time separator (its first character; empty keeps the one in force); " \
     "`1` to pad with zeros, anything else or nothing not to: `24|:` switches padding off. Only the "   \
-    "first 128 characters are read.",                                                                  \
-    KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has fewer than two fields.",        \
+    "first " KELV_LIMIT_TEXT(KELV_PREFS_PARAMETER_LIMIT) " characters are read" KELV_MANUAL_SEE_LIMITS ".",                                                                  \
+    KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has no separator field.",        \
     "Sets the time format, separator and padding.")                                                    \
   M(MinuteIncrementPrefs, Preferences, "Kelv-MinuteIncrementPrefs(\"minutes\")",                       \
     "The step of the minute lists, read as a number from the start of the text (`15 minutes` is 15, "  \
     "`abc` is 0).",                                                                                    \
-    KELV_MANUAL_SETS_PREFS, "\"??\" for an empty parameter. A step of 0 makes the lists answer \"??\".", \
+    KELV_MANUAL_SETS_PREFS, "\"??\" for an empty parameter. A step of 0 makes the lists answer \"??\"; " \
+    "a step below 0 gives the start alone, or \"??\" for a longer range.",                          \
     "Sets the minute increment.")                                                                      \
   M(HourIncrementPrefs, Preferences, "Kelv-HourIncrementPrefs(\"hours\")",                             \
     "The step of the hour lists in hours, read as Kelv-MinuteIncrementPrefs reads its number.",        \
     KELV_MANUAL_SETS_PREFS, "\"??\" for an empty parameter. A step of 0 makes the lists answer \"??\".", \
     "Sets the hour increment.")                                                                        \
   M(OverflowMessagePrefs, Preferences, "Kelv-OverflowMessagePrefs(\"message\")",                       \
-    "The message shown when a list would be too long, at most 255 characters (more are cut). It also " \
+    "The message shown when a list would be too long, at most "                                        \
+    KELV_LIMIT_TEXT(KELV_OVERFLOW_MESSAGE_LIMIT) " characters, more are cut" KELV_MANUAL_SEE_LIMITS ". It also "                 \
     "switches the message on; only the preferences dialog switches it off.",                           \
     KELV_MANUAL_SETS_PREFS, "\"??\" for an empty parameter.",                                          \
     "Sets the overflow message and switches it on.")                                                   \
   M(FormatDate, Formatting, "Kelv-FormatDate(\"date\")",                                               \
-    "A date in any form that is read (see \"Dates and times\"), or a day number. Only the first 64 "    \
-    "characters are read.",                                                                            \
-    "The date written by the date preferences: `03/05/2001`. A year below 1900 is written as it is "   \
-    "typed.",                                                                                          \
+    "A date in any form that is read (see \"Dates and times\"), or a day number. Only the first "      \
+    KELV_LIMIT_TEXT(KELV_FORMAT_PARAMETER_LIMIT) " characters are read" KELV_MANUAL_SEE_LIMITS ".",                               \
+    "The date written by the date preferences: `03/05/2001`. The year is the one read: a year of "     \
+    "one or two digits is the two-digit year's (`1/1/0011` is 2011), and a year from a day number "    \
+    "below 100 is written as 1901 to 1999.",                                                                                          \
     "\"??\" when the text is no date, and when it begins with a blank. An empty parameter is no "       \
     "error: it is day 0 of the host's count and writes 1 January 1901.",                               \
     "The date order, separator and padding.")                                                          \
   M(FormatTime, Formatting, "Kelv-FormatTime(\"time\")",                                               \
-    "A time of day in any form that is read, or seconds of the day. Only the first 64 characters "     \
-    "are read, so an `am` or `pm` further on is not seen.",                                            \
+    "A time of day in any form that is read, or seconds of the day. Only the first "                    \
+    KELV_LIMIT_TEXT(KELV_FORMAT_PARAMETER_LIMIT) " characters are read" KELV_MANUAL_SEE_LIMITS ", so an " \
+    "`am` or `pm` further on "                                                                         \
+    "is not seen.",                                            \
     "The time written by the time preferences as hours and minutes: `01:05 PM`. Seconds and "          \
-    "milliseconds are never written in a 12- or 24-hour result. Minutes always have two digits, "      \
-    "with or without zero padding (which pads the hour). 12 am is noon, as 12 pm is; `p.m.` is no "    \
+    "milliseconds are never written in a 12- or 24-hour result; under `FMTIME` the result is the "   \
+    "seconds of the day. The minutes are padded with a zero "  \
+    "whether the zero padding is on or not (it pads the hour). 12 am is noon, as 12 pm is; `p.m.` is no "    \
     "marker. Two numbers with a fraction are minutes and seconds; without one they are minutes "       \
     "and seconds only when the first is above 23.",                                                    \
     "\"??\" when the text is no time, and when it begins with a blank. An empty parameter is "          \
     "midnight.", "The time format, separator and padding.")                                            \
-  M(Version, About, "Kelv-Version#(\"\")", "Not read; any text will do.", "`3.02`.",                   \
-    "None: it always answers.", KELV_MANUAL_NO_PREFS)
+  M(Version, About, "Kelv-Version#(\"\")", "Any text; it is not looked at.", "`3.02`.",                   \
+    "None: any parameter has an answer.", KELV_MANUAL_NO_PREFS)
 
 // E(Ident, setup function, setup parameter, parameter, result): an example
 // with its exact answer under the default preferences, after the setup call
@@ -296,13 +307,14 @@
   E(MakeList, "", "", "apples\rpears|pre=<li>|post=</li>", "<li>apples</li>\r<li>pears</li>")        \
   E(MakeList, "", "", "post=,|a\rb\rc", "a,\rb,\rc,")                                                  \
   E(ListNumbers, "", "", "start=-2|end=2|inc=1|zeropad=2", "-2\r-1\r00\r01\r02")                      \
-  E(DiffSeconds, "", "", "10:00:00.5|10:00", "-1")                                                   \
+  E(DiffSeconds, "", "", "10:00:00.5|10:00", "0")                                                    \
   E(DatePrefs, "", "", "DDMMYYYY|.|1", KELV_NO_RESULT)                                               \
   E(DatePrefs, "", "", "MMDDYYYY", "??")                                                             \
   E(FormatDate, "Kelv-DatePrefs", "YYYYMMDD|-|1", "12-25-2001", "2001-12-25")                        \
   E(TimePrefs, "", "", "24|.", KELV_NO_RESULT)                                                       \
   E(FormatTime, "Kelv-TimePrefs", "24|.", "1.05 pm", "13.05")                                        \
   E(MinuteIncrementPrefs, "", "", "15 minutes", KELV_NO_RESULT)                                      \
+  E(MinuteIncrementPrefs, "", "", "abc", KELV_NO_RESULT)                                             \
   E(HourIncrementPrefs, "", "", "2", KELV_NO_RESULT)                                                 \
   E(ListHoursMinutes, "Kelv-HourIncrementPrefs", "2", "8:00|13:00", "08:00 AM\r10:00 AM\r12:00 PM")  \
   E(OverflowMessagePrefs, "", "", "That list is too long.", KELV_NO_RESULT)                          \
@@ -318,15 +330,19 @@
   E(DiffDays, "", "", "1/1/1850|1/1/1851", "365")                                                    \
   E(DiffDays, "", "", "3600|7200", "-32925")                                                         \
   E(DiffMinutes, "", "", "12:15 am|1:00 am", "-675")                                                 \
-  E(DiffMinutes, "", "", "10:00|10:30.5", "-590")                                                    \
+  E(DiffMinutes, "", "", "10:00:29.5|10:00", "0")                                                    \
+  E(DiffMinutes, "", "", "10:00:30|10:00", "-1")                                                     \
+  E(DiffHours, "", "", "1:29:59.5|0:00", "-1")                                                       \
+  E(DiffHours, "", "", "0:00|1:29:59.5", "1")                                                        \
+  E(DiffMinutes, "", "", "10:00|10:30.5", "-589")                                                    \
   E(DiffMinutes, "", "", "10:00|10:30                                                            pm", "750")                                               \
   E(ListDateMinutes, "", "", "1/1/2001|10:00:30|1/1/2001|10:00", "01/01/2001 10:00 AM")              \
   E(ListDateMinutes, "Kelv-MinuteIncrementPrefs", "15", "1/1/2001|10:05|1/1/2001|10:00", "")         \
   E(ListDateMinutes, "", "", "1/2/2001|0:00|1/1/2001|0:00", "??")                                    \
   E(ListDateHours, "", "", "1/1/2001|10:05|1/1/2001|10:00", "")                                      \
-  E(ListDateHours, "", "", "8:00|9:00", "00/00/1900 08 AM\r00/00/1900 09 AM")                        \
+  E(ListDateHours, "", "", "8:00|9:00", "??")                                                        \
   E(ListDays, "", "", "1/1/2001|18:00|1/2/2001|6:00", "01/01/2001")                                  \
-  E(ListDays, "", "", "8:00|9:00", "00/00/1900")                                                     \
+  E(ListDays, "", "", "8:00|9:00", "??")                                                             \
   E(ListNumbers, "", "", "start=1|end=2|inc=1|\"pre=a|b\"", "a|b1\ra|b2")                            \
   E(ListNumbers, "", "", "start=1|end=2|inc=1|pre=\"a|b\"", KELV_NO_RESULT)                          \
   E(MakeList, "", "", "a|b|c", "c")                                                                  \
@@ -336,6 +352,17 @@
   E(FormatDate, "", "", "1/1/89", "01/01/2089")                                                      \
   E(FormatDate, "", "", "1/1/90", "01/01/1990")                                                      \
   E(FormatDate, "", "", "1/1/1850", "01/01/1850")                                                    \
+  E(FormatDate, "", "", "1/1/0011", "01/01/2011")                                                    \
+  E(FormatDate, "", "", "1/1/0100", "??")                                                            \
+  E(FormatDate, "", "", "1", "01/01/1901")                                                           \
+  E(FormatDate, "Kelv-DatePrefs", "DDMMYYYY|.|1", "05.06.2001", "06.05.2001")                        \
+  E(FormatDate, "Kelv-DatePrefs", "DDMMYYYY|.|1", "25.06.2001", "25.06.2001")                        \
+  E(FormatTime, "Kelv-TimePrefs", "FMTIME|:", "14:05:33", "50733")                                   \
+  E(DiffHours, "", "", "1/1/2001 8:00 PM|1/2/2001 6:00 AM", "24")                                    \
+  E(DiffHours, "", "", "1/1/2001|8:00 PM|1/2/2001|6:00 AM", "10")                                    \
+  E(DiffHours, "", "", "2001-01-01T08:00|2001-01-01T10:00", "0")                                     \
+  E(ListNumbers, "", "", "start=1|end=2|inc=1|zeropad=2|pre=a|post=b|pre=c", "a01b\ra02b")            \
+  E(MinuteIncrementPrefs, "", "", "", "??")                                                          \
   E(FormatDate, "Kelv-DatePrefs", "dd/mm/yyyy|/|1", "25/12/2001", "12/25/2001")                      \
   E(FormatDate, "Kelv-DatePrefs", "MMDDYY|/", "1/1/2001", "1/1/1")                                   \
   E(FormatTime, "", "", "14:05:33", "02:05 PM")                                                      \

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # What the function registry makes: docs/functions.md, the README's table of
-# functions and the end-to-end case of the manual's examples; and the case
-# of the checked examples of the hand-written pages (every other docs/*.md).
+# functions and the end-to-end case of the manual's examples; the table of
+# limits in the pages that hold one, from resources/PluginLimits.h; and the
+# case of the checked examples of the hand-written pages (every other docs/*.md).
 # Writes them, or with --check only tells whether the committed ones are up
 # to date.
 #
@@ -16,7 +17,14 @@ pages=()
 for page in docs/*.md; do
   [ "$page" == docs/functions.md ] || pages+=("$page")
 done
+mkdir "$out/pages"
 "$generator" "$out" "${pages[@]}"
+
+# The pages' tables of limits, made from resources/PluginLimits.h.
+pairs=()
+for page in "${pages[@]}"; do
+  pairs+=("pages/${page#docs/}:$page")
+done
 
 # The README with its table between the two markers replaced.
 awk -v table="$out/readme-table.md" '
@@ -26,7 +34,7 @@ awk -v table="$out/readme-table.md" '
 
 stale=0
 for pair in "functions.md:docs/functions.md" "manual_examples.jsonl:tests/e2e/manual_examples.jsonl" \
-            "manual_pages.jsonl:tests/e2e/manual_pages.jsonl" "README.md:README.md"; do
+            "manual_pages.jsonl:tests/e2e/manual_pages.jsonl" "README.md:README.md" "${pairs[@]}"; do
   made=$out/${pair%%:*} committed=${pair#*:}
   if [ "$check" == "--check" ]; then
     if ! cmp -s "$made" "$committed"; then

@@ -2,6 +2,7 @@
 // stated outside them: what each accepts, refuses and reports.
 #include <gtest/gtest.h>
 
+#include "ManualText.h"
 #include "PageExamples.h"
 
 namespace {
@@ -22,9 +23,11 @@ TEST(PageExamples, ReadsFormulasAnswersAndSetups) {
       "    Kelv-MinuteIncrementPrefs(\"15\")\n"
       "    Kelv-DateList (Date Minutes)(\"1/1/2001|10:05|1/1/2001|10:00\")\n"
       "      => (an empty text)\n\n"
+      "    Kelv-ListNumbers(\"start=1|end=3|inc=1\")\n"
+      "      => (a text of 5 bytes)\n\n"
       "    The date range specified is too large.\n");
   ASSERT_TRUE(page.errors.empty()) << page.errors[0];
-  ASSERT_EQ(page.examples.size(), 4u);
+  ASSERT_EQ(page.examples.size(), 5u);
   const PageExample& prefs = page.examples[0];
   ASSERT_EQ(prefs.calls.size(), 2u);
   EXPECT_FALSE(prefs.calls[0].checked);
@@ -37,11 +40,14 @@ TEST(PageExamples, ReadsFormulasAnswersAndSetups) {
   EXPECT_TRUE(page.examples[2].calls[0].noResult);
   EXPECT_TRUE(page.examples[3].calls[1].checked);
   EXPECT_EQ(page.examples[3].calls[1].result, "");
+  EXPECT_EQ(page.examples[3].calls[1].resultLength, -1);
+  EXPECT_EQ(page.examples[4].calls[0].resultLength, 5);
 
   const std::string jsonl = PageExamplesCase("p.md", page.examples);
   EXPECT_NE(jsonl.find("\"param\": \"a\\r\\nb|pre=\\\"|post=\\\"\""), std::string::npos) << jsonl;
   EXPECT_NE(jsonl.find("\"memory_error\": true}\n=> {\"outcome\":\"result\",\"result\":\"kept\"}"), std::string::npos);
   EXPECT_NE(jsonl.find("=> {\"outcome\":\"result\",\"result\":\"\"}"), std::string::npos);
+  EXPECT_NE(jsonl.find("=> {\"outcome\":\"result\",\"result_length\":5}"), std::string::npos);
   EXPECT_NE(jsonl.find("# p.md:3\n{\"event\": \"init\"}"), std::string::npos);
 }
 
@@ -58,6 +64,7 @@ TEST(PageExamples, RefusesWhatIsNoExample) {
       {"    Kelv-FormatTime(\"9:05\")\n    09:05 AM\n", "2: neither a formula nor its answer, in an example"},
       {"    [the host has no memory to give]\n\nText.\n", "2: no formula follows the line on memory"},
       {"    Kelv-FormatTime(\"\xE2\x82\xAC\")\n", "1: the text holds a character the plug-in cannot take"},
+      {"    Kelv-MakeList(\"a\")\n      => (a text of 1 or 2 bytes)\n", "2: a length is a number"},
   };
   for (const auto& c : cases) {
     const ParsedPage page = ParsePageExamples(c.page);
@@ -98,6 +105,60 @@ TEST(PageExamples, FindsAnswersNoExampleGives) {
   // before it is backed.
   const std::string same = "## Times\n\nA blank before a time answers `??`.\n\n    Kelv-FormatTime(\" 10:30\")\n      => ??\n";
   EXPECT_TRUE(FindUncheckedClaims(same, ParsePageExamples(same).examples).empty());
+}
+
+bool ReadNamedCase(const std::string& path, std::string* text) {
+  if (path != "tests/e2e/named.jsonl") return false;
+  *text = "#! after expect_file DateTimePrefs.dtp zeros:280\n";
+  return true;
+}
+
+TEST(PageExamples, FindsRulesNothingBacks) {
+  const std::string section =
+      "## Dates\n\n"
+      "    Kelv-FormatDate(\"1/1/01\")\n      => 01/01/2001\n\n"
+      "    Kelv-FormatDate(\"1/1/1\")\n      => ??\n\n";
+  RuleBacking backing;
+  backing.limits = "| a result | less than 65535 bytes |\n";
+  backing.reviewed = {"This page states 9 rules"};
+  backing.readCase = ReadNamedCase;
+  const struct {
+    const char* prose;
+    bool unbacked;
+  } cases[] = {
+      {"A date needs six characters at least.", false},              // the length of 1/1/01
+      {"A date needs seven characters at least.", true},             // no parameter or answer of 7
+      {"A date needs 6 characters at least.", false},
+      {"The year has 4 digits.", false},                             // digits are no measure
+      {"A list of 65535 bytes is refused.", true},                   // no example holds 65535
+      {"A list of 65,535 bytes is refused ([the limits](install.md#limits)).", false},
+      {"A list of 65536 bytes is refused ([the limits](install.md#limits)).", true},
+      {"A year is always read as `0011`.", true},                    // a quoted text no example holds
+      {"A year is always read as `1/1/01`.", false},
+      {"A date is never read twice.", false},                        // a rule word, the section's example
+      {"This page states 9 rules about 3 days.", false},             // reviewed
+      {"The words are never rounded.\n\n## Other\n\nIt is never so.", true},  // a section of no example
+      {"## Other\n\n<!-- checked by tests/e2e/named.jsonl -->\nThe file is 280 bytes.", false},
+      {"## Other\n\n<!-- checked by tests/e2e/named.jsonl -->\nThe file is 281 bytes.", true},
+      {"## Other\n\n<!-- checked by tests/e2e/none.jsonl -->\nNothing.", true},  // no such case
+  };
+  for (const auto& c : cases) {
+    const std::string text = section + c.prose + "\n";
+    const std::vector<UncheckedClaim> rules = FindUnbackedRules(text, ParsePageExamples(text).examples, backing);
+    EXPECT_EQ(!rules.empty(), c.unbacked) << c.prose;
+  }
+}
+
+TEST(LimitsSection, MadeAnewBetweenItsMarkersOnly) {
+  const std::string page = "Before.\n<!-- limits: made -->\nstale rows\n<!-- /limits -->\nAfter.\n";
+  EXPECT_EQ(WithLimitsSection(page),
+            "Before.\n<!-- limits: made -->\n" + LimitsSection() + "<!-- /limits -->\nAfter.\n");
+  EXPECT_EQ(WithLimitsSection("No table.\n"), "No table.\n");
+  EXPECT_EQ(WithLimitsSection("<!-- limits: no end\n"), "<!-- limits: no end\n");
+  // Every pair of the table is a checked example the page reads.
+  const ParsedPage limits = ParsePageExamples(LimitsSection());
+  EXPECT_TRUE(limits.errors.empty()) << limits.errors[0];
+  EXPECT_GE(limits.examples.size(), 20u);
 }
 
 }  // namespace

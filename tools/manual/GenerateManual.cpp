@@ -1,10 +1,13 @@
 // Writes what the function registry makes: the manual of the functions, the
 // README's table and the end-to-end case of the manual's examples; with
-// pages after the folder, also the case of those pages' checked examples.
-// With --claims, finds the statements of an answer in the pages that no
-// checked example backs.
+// pages after the folder, also the case of those pages' checked examples,
+// and each page with its table of limits made anew in the folder's pages/.
+// With --claims, finds the statements of an answer and the rule sentences
+// in the pages that nothing backs; ROOT is the checkout, which holds the
+// reviewed sentences (tools/manual/claims-reviewed.txt) and the cases a
+// page names.
 //   generate-manual OUTPUT_DIR [PAGE...]
-//   generate-manual --claims PAGE...
+//   generate-manual --claims ROOT PAGE...
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -31,19 +34,49 @@ bool Read(const std::string& path, std::string* text) {
   return static_cast<bool>(in);
 }
 
-// A page's examples, or false after telling what is wrong in it.
+// A page, its table of limits made anew, and its examples; or false after
+// telling what is wrong in it.
 bool PageOf(const std::string& path, std::string* text, ParsedPage* page) {
   if (!Read(path, text)) {
     std::fprintf(stderr, "generate-manual: cannot read %s\n", path.c_str());
     return false;
   }
+  *text = WithLimitsSection(*text);
   *page = ParsePageExamples(*text);
   for (const std::string& error : page->errors) std::fprintf(stderr, "%s:%s\n", path.c_str(), error.c_str());
   return page->errors.empty();
 }
 
+std::string root;
+
+bool ReadCase(const std::string& path, std::string* text) {
+  // A test, or a check the code makes on every build, within the checkout.
+  return !path.empty() && path[0] != '/' && path.find("..") == std::string::npos && Read(root + "/" + path, text);
+}
+
+// The reviewed sentences: "PAGE: beginning of the sentence" a line, "#" a comment.
+std::vector<std::string> ReviewedOf(const std::string& all, const std::string& page) {
+  std::vector<std::string> starts;
+  std::istringstream lines(all);
+  std::string line;
+  const std::string name = page.substr(page.find_last_of('/') + 1) + ": ";
+  while (std::getline(lines, line)) {
+    if (line.compare(0, name.size(), name) == 0) starts.push_back(line.substr(name.size()));
+  }
+  return starts;
+}
+
 int CheckClaims(int count, char** paths) {
   int unchecked = 0;
+  std::string reviewed;
+  if (!Read(root + "/tools/manual/claims-reviewed.txt", &reviewed)) {
+    std::fprintf(stderr, "generate-manual: cannot read %s/tools/manual/claims-reviewed.txt\n", root.c_str());
+    return 1;
+  }
+  RuleBacking rules;
+  rules.limits = LimitsSection();
+  rules.readCase = ReadCase;
+  rules.quotable = RegistryExamples();
   for (int i = 0; i < count; ++i) {
     std::string text;
     ParsedPage page;
@@ -55,18 +88,26 @@ int CheckClaims(int count, char** paths) {
                    claim.sentence.c_str());
       ++unchecked;
     }
+    rules.reviewed = ReviewedOf(reviewed, paths[i]);
+    for (const UncheckedClaim& claim : FindUnbackedRules(text, page.examples, rules)) {
+      std::fprintf(stderr, "%s:%d: a rule nothing backs: %s\n", paths[i], claim.line, claim.sentence.c_str());
+      ++unchecked;
+    }
   }
   if (unchecked != 0) return 1;
-  std::printf("every answer the %d pages state is a checked example\n", count);
+  std::printf("every answer the %d pages state is a checked example, and every rule they state is backed\n", count);
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc >= 2 && std::strcmp(argv[1], "--claims") == 0) return CheckClaims(argc - 2, argv + 2);
+  if (argc >= 3 && std::strcmp(argv[1], "--claims") == 0) {
+    root = argv[2];
+    return CheckClaims(argc - 3, argv + 3);
+  }
   if (argc < 2) {
-    std::fprintf(stderr, "usage: generate-manual OUTPUT_DIR [PAGE...]\n       generate-manual --claims PAGE...\n");
+    std::fprintf(stderr, "usage: generate-manual OUTPUT_DIR [PAGE...]\n       generate-manual --claims ROOT PAGE...\n");
     return 2;
   }
   // Every function the host can call needs at least one tested example,
@@ -88,6 +129,12 @@ int main(int argc, char** argv) {
     ParsedPage page;
     if (!PageOf(argv[i], &text, &page)) return 1;
     pagesCase += PageExamplesCase(argv[i], page.examples);
+    const std::string path = argv[i];
+    const std::string made = std::string(argv[1]) + "/pages/" + path.substr(path.find_last_of('/') + 1);
+    if (!Write(made, text)) {
+      std::fprintf(stderr, "generate-manual: cannot write %s\n", made.c_str());
+      return 1;
+    }
   }
   const std::string dir = argv[1];
   if (!Write(dir + "/functions.md", FunctionsManual()) || !Write(dir + "/readme-table.md", ReadmeFunctionTable()) ||

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "FunctionRegistry.h"
+#include "PluginLimits.h"
 
 namespace {
 
@@ -146,6 +147,51 @@ std::string FunctionSection(const FunctionEntry& entry) {
   return text;
 }
 
+namespace {
+
+// How dates and times are read, shown where the manual says it; checked
+// with the functions' own examples.
+struct ReadingExample {
+  const char* name;
+  const char* setupName;
+  const char* setupParameter;
+  const char* parameter;
+  const char* result;
+};
+const ReadingExample kReadingExamples[] = {
+    {"Kelv-FormatDate", "", "", "25/12/2001", "12/25/2001"},
+    {"Kelv-FormatDate", "", "", "2001-12-25", "12/25/2001"},
+    {"Kelv-FormatDate", "Kelv-DatePrefs", "DDMMYYYY|/|1", "05/06/2001", "06/05/2001"},
+    {"Kelv-FormatDate", "", "", "1/1/01", "01/01/2001"},
+    {"Kelv-FormatDate", "", "", "1/1/1", "??"},
+    {"Kelv-FormatDate", "", "", "1/1/0011", "01/01/2011"},
+    {"Kelv-FormatDate", "", "", "1/1/90", "01/01/1990"},
+    {"Kelv-FormatDate", "", "", "1/1/201", "??"},
+    {"Kelv-FormatDate", "", "", "730486", "01/01/2001"},
+    {"Kelv-FormatDate", "", "", "36525", "01/01/0101"},
+    {"Kelv-FormatDate", "", "", "1", "01/01/1901"},
+    {"Kelv-DiffDays", "", "", "1/1/1850|1/1/3750", "0"},
+    {"Kelv-DiffDays", "", "", "1/1/1899|1/1/1900", "-693596"},
+    {"Kelv-FormatTime", "", "", "10:30.5", "00:10 AM"},
+    {"Kelv-FormatTime", "", "", "10:30", "10:30 AM"},
+    {"Kelv-FormatTime", "", "", "24:00", "00:24 AM"},
+    {"Kelv-FormatTime", "", "", "8:05:00.25 pm", "08:05 PM"},
+    {"Kelv-FormatTime", "", "", "12:30 am", "12:30 PM"},
+    {"Kelv-FormatTime", "", "", "10:30 p.m.", "10:30 AM"},
+    {"Kelv-FormatTime", "", "", "3600", "01:00 AM"},
+};
+
+std::string ReadingExamplesText() {
+  std::string text;
+  for (const ReadingExample& e : kReadingExamples) {
+    if (e.setupName[0] != 0) text += "    " + FormulaText(e.setupName, e.setupParameter) + "\n";
+    text += "    " + FormulaText(e.name, e.parameter) + "\n      => " + ShownResult(e.result) + "\n\n";
+  }
+  return text;
+}
+
+}  // namespace
+
 std::string FunctionsManual() {
   const auto& groups = FunctionGroups();
   std::string text =
@@ -166,21 +212,28 @@ std::string FunctionsManual() {
     text += "\n";
   }
   text += "\n<a id=\"dates-and-times\"></a>\n\n## Dates and times\n\n"
-          "A date is three numbers separated by the date separator (`/` unless changed) or `-`, read by "
-          "their size whatever the date order: `25/12/2001`, `12/25/2001` and `2001-12-25` are all "
-          "Christmas, and `05/06/2001` is 6 May. A date needs six characters at least (`1/1/01`) and a "
-          "year of two or four digits; a blank before it makes it unreadable. Two-digit years 90 to 99 "
-          "are 1990 to 1999, 00 to 89 are 2000 to 2089. An all-digit date is the host's day number "
-          "(1 January 2001 is 730486), up to 1095726, 30 December 3000.\n\n"
+          "A date is three numbers separated by the date separator (`/` unless changed) or `-`, and "
+          "which is the month is told by their size alone, never by the date order of the preferences: "
+          "a first number up to 12 is the month, from 13 to 31 the day, above that the year. So "
+          "`25/12/2001`, `12/25/2001` and `2001-12-25` are all Christmas, and `05/06/2001` is 6 May "
+          "under every date order, `DDMMYYYY` too. A date needs six characters at least (`1/1/01`) and "
+          "a year of one, two or four digits; a blank before it makes it unreadable. Years of one or "
+          "two digits from " KELV_LIMIT_TEXT(KELV_TWO_DIGIT_YEAR_PIVOT) " on are the 1900s, below it the "
+          "2000s (`0011` is 2011); years of three digits are unreadable. An all-digit date is the "
+          "host's day number (1 January 2001 is 730486), up to " KELV_LIMIT_TEXT(KELV_LAST_DAY_NUMBER)
+          ", 30 December 3000. [The limits](install.md#limits) give every bound with its examples.\n\n"
           "The differences and lists count years from 1900 on as themselves. A year below 1900 does "
           "not count as itself: years 11 to 1899 count as the year plus 1900 (1850 as 3750), years up "
-          "to 10 as the year plus 2000. Kelv-FormatDate writes such a year as it is typed.\n\n"
+          "to 10, which only a day number gives, as the year plus 2000. Kelv-FormatDate writes the year "
+          "it read: a four-digit year as typed, one of one or two digits by the rule above, and a year "
+          "below 100 from a day number as 1901 to 1999.\n\n"
           "A time takes the forms `h:mm`, `h:mm:ss` or `m:ss`, with a fraction of a second after `.` "
           "(`.5`, `.25`, `.123`) and `am` or `pm` anywhere after the digits. Two numbers with a fraction "
           "are always minutes and seconds; without a fraction they are minutes and seconds only when "
           "the first is above 23. 12 am is noon, as 12 pm is; `a.m.` and `p.m.` are no markers. An "
           "all-digit time is seconds of the day (3600 is 1:00 AM), below 86400.\n\n"
-          "[Why do I get ??](troubleshooting.md) goes through what makes a parameter unreadable.\n\n";
+          "[Why do I get ??](troubleshooting.md) goes through what makes a parameter unreadable.\n\n" +
+          ReadingExamplesText();
   for (size_t g = 0; g < groups.size(); ++g) {
     text += "## " + std::string(groups[g].title) + "\n\n";
     text += "Functions that answer " + std::string(groups[g].summary) + ".\n\n";
@@ -223,6 +276,15 @@ std::string ExamplesCase() {
       if (e.result == nullptr) text += "=> {\"outcome\":\"none\"}\n";
       else text += "=> {\"outcome\":\"result\",\"result\":" + Json(e.result) + "}\n";
     }
+  }
+  for (const ReadingExample& e : kReadingExamples) {
+    text += "{\"event\": \"init\"}\n=> {\"outcome\":\"init\",\"code\":4}\n";
+    if (e.setupName[0] != 0) {
+      text += "{\"call\": " + Json(e.setupName) + ", \"param\": " + Json(e.setupParameter) + "}\n";
+      text += "=> {\"outcome\":\"none\"}\n";
+    }
+    text += "{\"call\": " + Json(e.name) + ", \"param\": " + Json(e.parameter) + ", \"result_init\": \"kept\"}\n";
+    text += "=> {\"outcome\":\"result\",\"result\":" + Json(e.result) + "}\n";
   }
   return text;
 }

@@ -44,6 +44,13 @@ std::string FormulaText(const char* name, const char* parameter);
 std::string FunctionSection(const FunctionEntry& entry);
 // Every function's section, grouped, with a contents list: docs/functions.md.
 std::string FunctionsManual();
+// The table of the plug-in's limits, with a checked example either side of
+// each, from resources/PluginLimits.h: the part of a page between the
+// markers "<!-- limits:" and "<!-- /limits -->".
+std::string LimitsSection();
+// The page's text with the limits table between its markers made anew;
+// the text unchanged when it has none.
+std::string WithLimitsSection(const std::string& page);
 // The README's table of the functions, one row per group.
 std::string ReadmeFunctionTable();
 // Every example as an end-to-end case for kelvhost (JSON Lines with the

@@ -10,6 +10,8 @@ namespace {
 
 const char kNoResultText[] = "(no result: the field keeps what it had)";
 const char kEmptyText[] = "(an empty text)";
+const char kLengthOpening[] = "(a text of ";
+const char kLengthClosing[] = " bytes)";
 const char kNoMemoryLine[] = "[the host has no memory to give]";
 const char kEmptyTimeSeparatorLine[] = "[in the preferences dialog: the time separator box emptied, then Ok]";
 // The dialog as it opens under the default preferences, then the time
@@ -228,7 +230,7 @@ bool Backs(const PageExample& example, const std::string& answer, const std::str
   std::string formulas;
   for (const PageCall& call : example.calls) {
     formulas += call.formula + "\n";
-    if (!call.checked || call.noResult || InlineResult(call.result) != answer) continue;
+    if (!call.checked || call.noResult || call.resultLength >= 0 || InlineResult(call.result) != answer) continue;
     if (input.empty() || formulas.find(input) != std::string::npos ||
         InlineResult(call.parameter).find(input) != std::string::npos)
       return true;
@@ -289,12 +291,18 @@ ParsedPage ParsePageExamples(const std::string& text) {
       PageCall& call = current.calls.back();
       call.checked = true;
       const std::string shown = content.substr(5);
+      const size_t closing = shown.size() - std::strlen(kLengthClosing);
       if (shown == kNoResultText) {
         call.noResult = true;
+      } else if (StartsWith(shown, kLengthOpening) && shown.size() > std::strlen(kLengthOpening) + std::strlen(kLengthClosing) &&
+                 shown.compare(closing, std::string::npos, kLengthClosing) == 0) {
+        const std::string digits = shown.substr(std::strlen(kLengthOpening), closing - std::strlen(kLengthOpening));
+        if (digits.find_first_not_of("0123456789") != std::string::npos) error(number, "a length is a number");
+        else call.resultLength = std::stoll(digits);
       } else if (shown != kEmptyText && !ToBytes(shown, &call.result)) {
         error(number, "the answer holds a character the plug-in cannot write");
       }
-      inAnswer = !call.noResult && shown != kEmptyText;
+      inAnswer = !call.noResult && shown != kEmptyText && call.resultLength < 0;
     } else if (inAnswer && StartsWith(content, "     ")) {
       std::string more;
       if (!ToBytes(content.substr(5), &more)) error(number, "the answer holds a character the plug-in cannot write");
@@ -329,6 +337,8 @@ std::string PageExamplesCase(const std::string& label, const std::vector<PageExa
       // Without memory every resize fails: the handle keeps the bytes it had.
       if (call.noMemory && call.noResult) text += "=> {\"outcome\":\"result\",\"result\":\"kept\"}\n";
       else if (!call.checked || call.noResult) text += "=> {\"outcome\":\"none\"}\n";
+      else if (call.resultLength >= 0)
+        text += "=> {\"outcome\":\"result\",\"result_length\":" + std::to_string(call.resultLength) + "}\n";
       else text += "=> {\"outcome\":\"result\",\"result\":" + Json(call.result) + "}\n";
     }
   }
@@ -406,4 +416,226 @@ std::vector<PageExample> RegistryExamples() {
     }
   }
   return examples;
+}
+
+namespace {
+
+// Numbers written as words, two to twelve; "one" is too common an article.
+const char* const kNumberWords[] = {"two", "three", "four", "five", "six",    "seven",
+                                    "eight", "nine", "ten", "eleven", "twelve"};
+// The units a measure is given in; plurals and other endings follow.
+const char* const kUnits[] = {"character", "byte", "millisecond", "second", "minute",
+                              "hour",      "day",  "month", "year", "item",       "line",   "field", "keyword"};
+// Words that state a rule whatever their numbers.
+// Words that state a rule whatever their numbers: how a value is read or
+// counted, a rounding, a bound, what is kept and saved.
+const char* const kRuleWords[] = {"always", "never", "rounded", "rounds",  "at most", "at least", "saved",
+                                  "whatever", "no harm", "truncat", "dropped", "read",    "count as", "counts as",
+                                  "kept", "keeps", "only", "is the month", "are the"};
+const char kLimitsLink[] = "#limits)";
+const char kNamedCase[] = "<!-- checked by ";
+
+std::string Lower(const std::string& s) {
+  std::string out = s;
+  for (char& ch : out) ch = static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+  return out;
+}
+
+bool IsDigitChar(char ch) { return ch >= '0' && ch <= '9'; }
+
+// Every run of digits of text, commas between digits joined: "65,535" is 65535.
+void AddNumbers(const std::string& text, std::vector<std::string>* numbers) {
+  for (size_t i = 0; i < text.size();) {
+    if (!IsDigitChar(text[i])) {
+      ++i;
+      continue;
+    }
+    std::string digits;
+    while (i < text.size() && (IsDigitChar(text[i]) || (text[i] == ',' && i + 1 < text.size() &&
+                                                          IsDigitChar(text[i + 1]) && !digits.empty()))) {
+      if (text[i] != ',') digits += text[i];
+      ++i;
+    }
+    numbers->push_back(digits);
+  }
+}
+
+// What backs a section's rules: its examples' numbers and texts.
+struct SectionBacking {
+  bool any = false;
+  std::vector<std::string> numbers;
+  std::string texts;  // formulas, parameters and answers, one per line
+};
+
+void AddExample(const PageExample& example, SectionBacking* backing) {
+  for (const PageCall& call : example.calls) {
+    backing->any = backing->any || call.checked;
+    const std::string parameter = InlineResult(call.parameter), result = InlineResult(call.result);
+    backing->texts += call.formula + "\n" + parameter + "\n" + result + "\n";
+    AddNumbers(call.formula, &backing->numbers);
+    AddNumbers(result, &backing->numbers);
+    backing->numbers.push_back(std::to_string(call.parameter.size()));
+    if (call.resultLength >= 0) backing->numbers.push_back(std::to_string(call.resultLength));
+    else if (call.checked && !call.noResult) backing->numbers.push_back(std::to_string(call.result.size()));
+  }
+}
+
+bool Holds(const std::vector<std::string>& numbers, const std::string& number) {
+  for (const std::string& n : numbers) {
+    if (n == number) return true;
+  }
+  return false;
+}
+
+// The numbers of a sentence's measures, outside backquotes: a number or a
+// number word, then a unit.
+std::vector<std::string> MeasuresOf(const std::string& prose) {
+  std::vector<std::string> numbers;
+  const std::string lower = Lower(prose);
+  for (size_t i = 0; i < lower.size(); ++i) {
+    if (i > 0 && (IsWordChar(lower[i - 1]) || lower[i - 1] == ',' || lower[i - 1] == '.')) continue;
+    std::string number;
+    size_t end = i;
+    if (IsDigitChar(lower[i])) {
+      while (end < lower.size() && (IsDigitChar(lower[end]) || (lower[end] == ',' && end + 1 < lower.size() &&
+                                                                 IsDigitChar(lower[end + 1])))) {
+        if (lower[end] != ',') number += lower[end];
+        ++end;
+      }
+    } else {
+      for (size_t w = 0; w < sizeof kNumberWords / sizeof kNumberWords[0]; ++w) {
+        const size_t length = std::strlen(kNumberWords[w]);
+        if (lower.compare(i, length, kNumberWords[w]) == 0 && (i + length == lower.size() || !IsWordChar(lower[i + length]))) {
+          number = std::to_string(w + 2);
+          end = i + length;
+          break;
+        }
+      }
+    }
+    if (number.empty() || end >= lower.size() || lower[end] != ' ') continue;
+    for (const char* unit : kUnits) {
+      if (lower.compare(end + 1, std::strlen(unit), unit) == 0) {
+        numbers.push_back(number);
+        break;
+      }
+    }
+  }
+  return numbers;
+}
+
+// The sentence with its backquoted texts, and those in single asterisks,
+// taken out into `quoted`.
+std::string ProseOf(const std::string& sentence, std::vector<std::string>* quoted) {
+  std::string prose;
+  bool code = false;
+  char mark = 0;
+  std::string current;
+  for (size_t i = 0; i < sentence.size(); ++i) {
+    const char ch = sentence[i];
+    const bool bold = ch == '*' && ((i + 1 < sentence.size() && sentence[i + 1] == '*') || (i > 0 && sentence[i - 1] == '*'));
+    if ((ch == '`' || (ch == '*' && !bold)) && (!code || ch == mark)) {
+      mark = ch;
+      if (code) quoted->push_back(current);
+      current.clear();
+      code = !code;
+      prose += ' ';
+    } else if (code) {
+      current += ch;
+    } else {
+      prose += ch;
+    }
+  }
+  return prose;
+}
+
+bool HasRuleWord(const std::string& prose) {
+  const std::string lower = Lower(prose);
+  for (const char* word : kRuleWords) {
+    const size_t at = lower.find(word);
+    if (at != std::string::npos && (at == 0 || !IsWordChar(lower[at - 1]))) return true;
+  }
+  return false;
+}
+
+std::string Trimmed(const std::string& s) {
+  size_t start = 0, end = s.size();
+  while (start < end && s[start] == ' ') ++start;
+  while (end > start && s[end - 1] == ' ') --end;
+  return s.substr(start, end - start);
+}
+
+}  // namespace
+
+std::vector<UncheckedClaim> FindUnbackedRules(const std::string& text, const std::vector<PageExample>& examples,
+                                              const RuleBacking& backing) {
+  std::vector<UncheckedClaim> rules;
+  const std::vector<std::string> lines = Lines(text);
+  const std::vector<int> sections = SectionsOfLines(lines);
+  std::vector<SectionBacking> bySection(static_cast<size_t>(sections.back()) + 1);
+  for (const PageExample& example : examples) {
+    if (example.line > 0 && static_cast<size_t>(example.line) < sections.size())
+      AddExample(example, &bySection[static_cast<size_t>(sections[example.line])]);
+  }
+  // A case the section names backs it as its examples would.
+  for (size_t i = 0; i < lines.size(); ++i) {
+    const size_t at = lines[i].find(kNamedCase);
+    if (at != 0) continue;
+    const size_t end = lines[i].find(" -->");
+    const std::string path = lines[i].substr(std::strlen(kNamedCase), end == std::string::npos ? std::string::npos : end - std::strlen(kNamedCase));
+    std::string cased;
+    const int line = static_cast<int>(i) + 1;
+    if (backing.readCase == nullptr || !backing.readCase(path, &cased)) {
+      rules.push_back({line, "no case " + path});
+      continue;
+    }
+    SectionBacking& section = bySection[static_cast<size_t>(sections[i + 1])];
+    section.any = true;
+    section.texts += cased;
+    AddNumbers(cased, &section.numbers);
+  }
+  // The lines of the table of limits, made from the code's limits.
+  std::vector<bool> inLimits(lines.size() + 2, false);
+  for (size_t i = 0, open = 0; i < lines.size(); ++i) {
+    if (StartsWith(lines[i], "<!-- limits:")) open = 1;
+    if (StartsWith(lines[i], "<!-- /limits -->")) open = 0;
+    inLimits[i + 1] = open != 0;
+  }
+  SectionBacking limits;
+  limits.any = true;
+  limits.texts = backing.limits;
+  AddNumbers(backing.limits, &limits.numbers);
+
+  for (const ProseUnit& unit : ProseUnits(lines, sections)) {
+    for (const std::string& raw : Sentences(unit.text)) {
+      const std::string sentence = Trimmed(raw);
+      std::vector<std::string> quoted;
+      const std::string prose = ProseOf(sentence, &quoted);
+      const std::vector<std::string> measures = MeasuresOf(prose);
+      if (measures.empty() && !HasRuleWord(prose)) continue;
+      bool reviewed = false;
+      for (const std::string& start : backing.reviewed) {
+        if (!start.empty() && sentence.compare(0, start.size(), start) == 0) reviewed = true;
+      }
+      if (reviewed) continue;
+      const SectionBacking& own = bySection[static_cast<size_t>(unit.section)];
+      const bool linksLimits = sentence.find(kLimitsLink) != std::string::npos || inLimits[unit.line];
+      SectionBacking quotedExamples = own;
+      for (const std::string& q : quoted) {
+        for (const PageExample& example : backing.quotable) {
+          if (example.calls.back().formula == q) AddExample(example, &quotedExamples);
+        }
+      }
+      const SectionBacking& mine = quotedExamples;
+      bool backed = mine.any || linksLimits;
+      for (const std::string& number : measures) {
+        if (!Holds(mine.numbers, number) && !(linksLimits && Holds(limits.numbers, number))) backed = false;
+      }
+      for (const std::string& q : quoted) {
+        if (mine.texts.find(q) == std::string::npos && !(linksLimits && limits.texts.find(q) != std::string::npos))
+          backed = false;
+      }
+      if (!backed) rules.push_back({unit.line, sentence});
+    }
+  }
+  return rules;
 }
