@@ -15,6 +15,7 @@
 
 #include "NativePaths.h"
 #include "PlatformApi.h"
+#include "StandInFileFaults.h"
 #include "file/TVXFile.h"
 
 namespace {
@@ -174,6 +175,27 @@ TEST(StandInFiles, FreeSpaceOfTheFolderItself) {
   EXPECT_EQ(file.GetFreeSpace(), 0u);
   file.SetSpecialFolder('G');
   EXPECT_GT(file.GetFreeSpace(), 0u);
+}
+
+// Free space counts clusters, sectors and bytes in 64 bits: a disk with more
+// than 4 GiB free answers the largest 32-bit value, not the product wrapped.
+TEST(StandInFiles, FreeSpaceAboveFourGiB) {
+  struct Case { StandInDisk disk; uint32_t bytes; } cases[] = {
+      {{8, 512, 4096, 8192}, 16777216u},
+      {{8, 512, 1048575, 2000000}, 4294963200u},       // 4 GiB less one cluster
+      {{8, 512, 1048576, 2000000}, 0xFFFFFFFFu},       // 4 GiB exactly
+      {{8, 512, 20000000, 60000000}, 0xFFFFFFFFu},     // 82 GB, which wraps to 315621376
+      {{128, 4096, 0xFFFFFFFFu, 0xFFFFFFFFu}, 0xFFFFFFFFu},
+      {{1, 512, 0, 100}, 0u},
+  };
+  TVXFile file;
+  file.SetSpecialFolder('G');
+  for (const Case& c : cases) {
+    SetStandInDisk(&c.disk);
+    EXPECT_EQ(file.GetFreeSpace(), c.bytes) << c.disk.freeClusters << " clusters of " << c.disk.sectorsPerCluster;
+  }
+  SetStandInDisk(nullptr);
+  EXPECT_GT(file.GetFreeSpace(), 0u) << "the file system's own figures again";
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // the temporary folder.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <random>
 #include <set>
@@ -237,6 +238,33 @@ TEST_F(TVXFileTest, ReadOnlyModeAndAttributes) {
   ASSERT_EQ(file_.Open(), kFileOk);
   EXPECT_EQ(file_.Write("y", 1), kFileWriteError);
   file_.Close();
+}
+
+// Every mode up to 1 opens for reading only: a read-only file opens and a
+// write through it fails; the modes above open for writing as well.
+TEST_F(TVXFileTest, ModesUpToReadOnlyOpenForReading) {
+  MakeFile("plain.bin", "abc");
+  MakeFile("locked.bin", "abc");
+  TVXFile locked;
+  ASSERT_EQ(locked.SetFolder(Folder().c_str()), kFileOk);
+  locked.SetName("locked.bin");
+  TVXFileInfo info{};
+  ASSERT_EQ(locked.GetInfo(&info), kFileOk);
+  info.flags = kInfoReadOnly;
+  ASSERT_EQ(locked.SetInfo(&info), kFileOk);
+  struct Case { int32_t mode; bool readOnly; } cases[] = {
+      {INT32_MIN, true}, {-1, true}, {0, true}, {kModeReadOnly, true}, {kModeReadWrite, false}, {3, false},
+  };
+  for (const Case& c : cases) {
+    file_.SetName("plain.bin");
+    file_.SetMode(c.mode);
+    ASSERT_EQ(file_.Open(), kFileOk) << c.mode;
+    EXPECT_EQ(file_.Write("y", 1), c.readOnly ? kFileWriteError : kFileOk) << c.mode;
+    file_.Close();
+    locked.SetMode(c.mode);
+    EXPECT_EQ(locked.Open() == kFileOk, c.readOnly) << c.mode << ": a read-only file opens for reading only";
+    locked.Close();
+  }
 }
 
 TEST_F(TVXFileTest, NamesAndFoldersAreBounded) {
