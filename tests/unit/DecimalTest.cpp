@@ -66,6 +66,7 @@ TEST(DecimalCounter, KeepsWriteDecimalsText) {
       {-1205, 1, 0, 2500}, {-1205, 1, 5, 2500}, {-1205, 1, 4, 300}, {100, -7, 2, 40},      {-3, -1, 4, 1100},
       {5, 995, 0, 20},     {99999, 12345, 7, 30}, {-50000, 12345, 0, 10}, {9, 9, 0, 50},
       {2147483000, 100, 0, 6}, {-2147483648LL, 2147483647, 0, 2}, {1900, 1, 0, 9000},
+      {7, 0, 3, 3},  // a step of 0: the text stays
   };
   for (const Case& c : cases) {
     char text[kDecimalTextSize + 16];
@@ -100,6 +101,7 @@ TEST(PutNumber, StopsAtTheBound) {
   struct Case { int64_t capacity; int64_t value; int64_t width; std::string text; } cases[] = {
       {5, -5, 8, "-0000"}, {3, 12345, 0, "123"}, {4, 7, 2, "07"}, {1, 42, 0, "4"},
       {40, -5, 30, "-" + std::string(28, '0') + "5"},  // room, but not the writer's own margin
+      {8, 42, -3, "42"}, {2, -42, -3, "-4"},          // a width below 0 is the natural width
   };
   for (const Case& c : cases) {
     char buffer[64];
