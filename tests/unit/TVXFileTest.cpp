@@ -284,9 +284,16 @@ TEST_F(TVXFileTest, NamesAndFoldersAreBounded) {
   EXPECT_EQ(file_.Open(), kFileInvalid);
   file_.GetPath(path);
   EXPECT_STREQ(path, "");
+  TVXFileInfo info{};
+  EXPECT_EQ(file_.Delete(), kFileInvalid);
+  EXPECT_EQ(file_.SetInfo(&info), kFileInvalid);
+  EXPECT_EQ(file_.Rename("short"), kFileInvalid);
+  file_.SetName("short");
+  EXPECT_EQ(file_.Rename(longName.c_str()), kFileInvalid);
   std::string deep(300, 'd');
   EXPECT_EQ(file_.SetFolder(deep.c_str()), kFileInvalid);
   EXPECT_EQ(file_.CreateFolder(deep.c_str()), kFileInvalid);
+  EXPECT_EQ(file_.RemoveFolder(deep.c_str()), kFileInvalid);
 }
 
 // Folders one inside another under the test's folder, the last one's path
@@ -365,6 +372,9 @@ TEST_F(TVXFileTest, FoldersOfTheLimitsLength) {
   EXPECT_EQ(f.SetFolder((past.Path() + "\\").c_str()), kFileInvalid);
   f.GetFolder(folder);
   EXPECT_EQ(std::string(folder), fits.Path() + "\\") << "a refused folder leaves the folder as it was";
+  // A folder of 259 characters with its backslash leaves no room for the
+  // listing's pattern: the listing is refused, not cut.
+  EXPECT_EQ(f.FindFirst(), kFileInvalid);
 }
 
 TEST_F(TVXFileTest, SetFolder) {
@@ -428,6 +438,8 @@ TEST_F(TVXFileTest, ListingRenameDelete) {
   MakeFile("b.txt", "22");
   std::set<std::string> names;
   ASSERT_EQ(file_.FindFirst(), kFileOk);
+  ASSERT_EQ(file_.FindNext(), kFileOk);
+  ASSERT_EQ(file_.FindFirst(), kFileOk) << "a listing under way starts again";
   int16_t code;
   do {
     TVXFileInfo info{};
