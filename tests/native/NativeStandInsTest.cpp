@@ -17,6 +17,7 @@
 #include "PlatformApi.h"
 #include "StandInFileFaults.h"
 #include "file/TVXFile.h"
+#include "prefs/PrefsDialog.h"
 
 namespace {
 
@@ -196,6 +197,16 @@ TEST(StandInFiles, FreeSpaceAboveFourGiB) {
   }
   SetStandInDisk(nullptr);
   EXPECT_GT(file.GetFreeSpace(), 0u) << "the file system's own figures again";
+}
+
+// The dialog's procedure handles its opening and its controls' commands,
+// and leaves every other message, and a command of no control of its own,
+// to the system.
+TEST(PrefsDialogProc, LeavesWhatIsNotItsOwnToTheSystem) {
+  const UINT message = WM_COMMAND + 1;
+  EXPECT_EQ(PrefsDialogProc(nullptr, message, kIdOk, 0), FALSE);
+  EXPECT_EQ(PrefsDialogProc(nullptr, WM_COMMAND, kIdOverflowMessage + 1, 0), FALSE);
+  EXPECT_EQ(PrefsDialogProc(nullptr, WM_COMMAND, 0, 0), FALSE);
 }
 
 }  // namespace
