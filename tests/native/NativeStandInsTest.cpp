@@ -178,6 +178,20 @@ TEST(StandInFiles, FreeSpaceOfTheFolderItself) {
   EXPECT_GT(file.GetFreeSpace(), 0u);
 }
 
+// A listing begun again lets the one under way go: no search handle stays
+// open behind the object, and none once the object is gone.
+TEST(StandInFiles, ListingBegunAgainLetsTheFirstGo) {
+  const int64_t before = OpenStandInHandles();
+  {
+    TVXFile file;
+    file.SetSpecialFolder('I');
+    ASSERT_EQ(file.FindFirst(), kFileOk);
+    ASSERT_EQ(file.FindFirst(), kFileOk);
+    EXPECT_EQ(OpenStandInHandles(), before + 1);
+  }
+  EXPECT_EQ(OpenStandInHandles(), before);
+}
+
 // Free space counts clusters, sectors and bytes in 64 bits: a disk with more
 // than 4 GiB free answers the largest 32-bit value, not the product wrapped.
 TEST(StandInFiles, FreeSpaceAboveFourGiB) {

@@ -253,7 +253,9 @@ TEST_F(TVXFileTest, ModesUpToReadOnlyOpenForReading) {
   info.flags = kInfoReadOnly;
   ASSERT_EQ(locked.SetInfo(&info), kFileOk);
   struct Case { int32_t mode; bool readOnly; } cases[] = {
-      {INT32_MIN, true}, {-1, true}, {0, true}, {kModeReadOnly, true}, {kModeReadWrite, false}, {3, false},
+      // The numbers themselves: callers pass 1 and 2, and stored values may hold any.
+      {INT32_MIN, true}, {-1, true}, {0, true}, {1, true}, {2, false}, {3, false}, {INT32_MAX, false},
+      {kModeReadOnly, true}, {kModeReadWrite, false},
   };
   for (const Case& c : cases) {
     file_.SetName("plain.bin");
