@@ -36,6 +36,16 @@ TEST(NumberList, EqualsTheRuleItemByItem) {
   }
 }
 
+// The options are read from their first 255 characters: the longest prefix
+// and suffix they can hold after the numbers are kept whole.
+TEST(NumberList, LongestAffixesAreKeptWhole) {
+  const std::string numbers = "start=1|end=2|inc=1|";
+  const std::string prefix(255 - numbers.size() - 4, 'p'), suffix(255 - numbers.size() - 5, 's');
+  TestHost host;
+  EXPECT_EQ(host.Call(kListNumbers, numbers + "pre=" + prefix), prefix + "1\r" + prefix + "2");
+  EXPECT_EQ(host.Call(kListNumbers, numbers + "post=" + suffix), "1" + suffix + "\r2" + suffix);
+}
+
 // A piece is one of the keys only with its "=": "pred=x", "pre" and
 // "start" are unknown pieces, and an unknown piece writes no result.
 TEST(NumberList, KeysNeedTheirEqualsSign) {
