@@ -98,7 +98,10 @@ TEST(DecimalCounter, KeepsWriteDecimalsText) {
 }
 
 TEST(PutNumber, StopsAtTheBound) {
-  struct Case { int64_t capacity; int64_t value; int64_t width; std::string text; } cases[] = {
+  struct Case { int64_t capacity; int64_t value; int64_t width; std::string text; size_t before = 0; } cases[] = {
+      // Room enough in the whole cursor, but not after what it holds.
+      {40, 123456789012345LL, 0, std::string(30, 'x') + "1234567890", 30},
+      {40, -7, 12, std::string(35, 'x') + "-0000", 35},
       {5, -5, 8, "-0000"}, {3, 12345, 0, "123"}, {4, 7, 2, "07"}, {1, 42, 0, "4"},
       {40, -5, 30, "-" + std::string(28, '0') + "5"},  // room, but not the writer's own margin
       {8, 42, -3, "42"}, {2, -42, -3, "-4"},          // a width below 0 is the natural width
@@ -106,6 +109,7 @@ TEST(PutNumber, StopsAtTheBound) {
   for (const Case& c : cases) {
     char buffer[64];
     TextCursor cursor = MakeTextCursor(buffer, c.capacity);
+    for (size_t i = 0; i < c.before; ++i) PutChar(&cursor, 'x');
     PutNumber(&cursor, c.value, c.width);
     EndText(&cursor);
     EXPECT_EQ(std::string(buffer), c.text) << c.value << " in " << c.capacity;
