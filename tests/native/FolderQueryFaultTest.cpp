@@ -43,6 +43,8 @@ TEST(FolderQueryFault, NoWorkingFolderLeavesTheObjectWithoutOne) {
   InjectFileFaults(0, FileFaultMode::NthOnly);
   EXPECT_EQ(none.SetSpecialFolder('G'), kFileOk);
   EXPECT_EQ(FolderOf(none), "\\");
+  EXPECT_EQ(none.SetFolder("\\tmp"), kFileOk);
+  EXPECT_EQ(FolderOf(none), "\\tmp\\") << "the root's backslash is not a drive to keep";
 }
 
 // In the root folder the working folder already ends in its backslash.
