@@ -88,7 +88,7 @@ def main():
           f"{os.path.relpath(list_path, top)}")
     for key, number in sorted(entries.items(), key=lambda kv: kv[1]):
         if key not in used:
-            print(f"note: {os.path.relpath(list_path, top)}:{number} names a line every test way now takes "
+            print(f"note: {os.path.relpath(list_path, top)}:{number} names a line whose every branch a test now takes, "
                   f"or that is gone: {key[0]}: {key[1]}")
     below = [f for f in FOLDERS if per_folder[f][1] and 100.0 * per_folder[f][0] / per_folder[f][1] < TARGET]
     for folder in below:
