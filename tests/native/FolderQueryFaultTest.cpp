@@ -55,6 +55,8 @@ TEST(FolderQueryFault, WorkingFolderAtTheRoot) {
   TVXFile file;
   ASSERT_EQ(chdir(saved), 0);
   EXPECT_EQ(FolderOf(file), "C:\\");
+  EXPECT_EQ(file.SetFolder("\\tmp"), kFileOk);
+  EXPECT_EQ(FolderOf(file), "C:\\tmp\\") << "a path from the root keeps the folder's drive";
 }
 
 }  // namespace

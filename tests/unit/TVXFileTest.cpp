@@ -445,6 +445,14 @@ TEST_F(TVXFileTest, ListingRenameDelete) {
   ASSERT_EQ(file_.FindFirst(), kFileOk);
   ASSERT_EQ(file_.FindNext(), kFileOk);
   ASSERT_EQ(file_.FindFirst(), kFileOk) << "a listing under way starts again";
+  {
+    // A folder gone since it was set lists nothing, and says so.
+    ASSERT_EQ(file_.CreateFolder("gone"), kFileOk);
+    TVXFile gone;
+    ASSERT_EQ(gone.SetFolder((Folder() + "gone").c_str()), kFileOk);
+    ASSERT_EQ(file_.RemoveFolder("gone"), kFileOk);
+    EXPECT_NE(gone.FindFirst(), kFileOk);
+  }
   int16_t code;
   do {
     TVXFileInfo info{};
