@@ -562,6 +562,23 @@ TEST_F(TVXFileTest, ShortAndDamagedLocations) {
   }
 }
 
+// A name field with no terminator keeps its first 254 characters.
+TEST_F(TVXFileTest, LocationNameWithoutTerminator) {
+  std::string block = "C:\\";
+  block.resize(kFolderSize + 1, '\0');
+  block += std::string(kLocationSize - block.size(), 'n');
+  MakeFile("name.loc", block);
+  file_.SetName("name.loc");
+  file_.SetMode(kModeReadOnly);
+  ASSERT_EQ(file_.Open(), kFileOk);
+  TVXFile target;
+  EXPECT_EQ(target.ReadLocation(&file_), kFileOk);
+  file_.Close();
+  char path[MAX_PATH];
+  target.GetPath(path);
+  EXPECT_EQ(std::string(path), "C:\\" + std::string(kFileNameSize - 1, 'n'));
+}
+
 TEST_F(TVXFileTest, LocationsRoundTrip) {
   file_.SetName("where.loc");
   ASSERT_EQ(file_.Create(), kFileOk);
