@@ -55,6 +55,7 @@ TEST(VXStrTokenize, Table) {
       {"ab\\", ",", 5, {"ab"}},                 // a backslash last
       {"\\", ",", 5, {}},
       {"\"\\x\"", ",", 5, {"\\x"}},             // the first quoted character is taken as it is
+      {"\"a\",b", ",", 5, {"a", "b"}},           // a one-character quoted token ends at its quote
       {"\\\"a", ",", 5, {"\"a"}},               // an escaped quote starts a token
       {"a\\\\b", ",", 5, {"a\\b"}},
       {",\\,", ",", 5, {","}},
