@@ -340,7 +340,9 @@ int16_t TVXFile::SetFolder(const char* path) {
   const int32_t pathLength = Length(path);
   if (pathLength > MAX_PATH) return kFileInvalid;
   if (path[0] == '\\') {
-    int32_t drive = folder_[0] == 0 ? 0 : (folder_[1] == 0 ? 1 : 2);
+    // The folder's drive ("C:"), if it has one: a folder of the root
+    // alone ("\\") has none, and its backslash must not be doubled.
+    const int32_t drive = folder_[0] != 0 && folder_[1] == ':' ? 2 : 0;
     VXMemCopy(candidate, folder_, static_cast<uint32_t>(drive));
     VXStrCopy(candidate + drive, path, pathLength);
   } else if (path[0] != 0 && path[1] == ':') {

@@ -5,11 +5,21 @@ Each mutant is one small fault of the kind a developer makes, planted in one
 line of host/, text/, datetime/, functions/, prefs/ or file/:
 
   boundary   a comparison moved by one: < and <=, > and >=
+  equality   a comparison made an equality: <, <=, > or >= as ==
   constant   an integer constant one more or one less
+  magnitude  an integer constant ten times larger, halved, or a tenth
   logic      && for || and || for &&
   drop       an expression statement left out (the line becomes {})
+  operand    one operand of a sum or difference left out: a + b as a or b
+  sign       a sign flipped: a unary minus left out, + for - and - for +
+  cast       a cast moved outside the product or sum it starts:
+             static_cast<T>(a) * b as static_cast<T>(a * b)
+  value      a returned value replaced by a neighbouring constant: a named
+             constant one more or less, any other value 0
+  swap       two neighbouring arguments of a call swapped
   return     the other branch of an early return: return true/false swapped,
-             or the condition of an if that returns negated
+             or the condition of an if that returns (on its line or the
+             next) negated
 
 The mutants are a seeded sample (MUTANTS, 80; SEED, 1) spread over every file
 by its number of code lines. The checkout itself is never written: the run
@@ -103,6 +113,18 @@ BOUNDARY_SWAP = {"<": "<=", "<=": "<", ">": ">=", ">=": ">"}
 LOGIC = re.compile(r"(?<=\s)(&&|\|\|)(?=\s|$)")
 NUMBER = re.compile(r"(?<![\w.'])(0[xX][0-9a-fA-F]+|\d+)([uUlL]*)(?![\w.'])")
 RETURN_BOOL = re.compile(r"\breturn (true|false);")
+# A simple operand: a name or number, with member access and one index.
+SIMPLE = r"[A-Za-z_0-9][\w.]*(?:->\w+)*(?:\[[^\[\]]*\])?"
+SUM_RIGHT = re.compile(r" ([+-]) (" + SIMPLE + r")(?=[\s);,\]?:]|$)")
+SUM_LEFT = re.compile(r"(?<![\w.\]*/%>)-]\s)(?<![\w.\])])(" + SIMPLE + r") ([+-]) (?=[\w(])")
+BINARY_SIGN = re.compile(r"(?<=[\w)\]]) ([+-]) (?=[\w(])")
+UNARY_MINUS = re.compile(r"(?:(?<=[(\[])|(?<=[=,?:<>] )|(?<=return ))()-(?=[A-Za-z_(\d])")
+CAST_PRODUCT = re.compile(r"static_cast<([\w:]+)>\(([^()]*)\)((?: [*+-] " + SIMPLE + r")+)")
+RETURN_VALUE = re.compile(r"\breturn ([^;]+);")
+CALL_OPEN = re.compile(r"\b([A-Za-z_]\w*)\(")
+KEYWORDS = {"if", "for", "while", "switch", "return", "sizeof", "static_cast", "reinterpret_cast",
+            "const_cast", "catch", "defined", "alignof", "decltype"}
+PARAMETER = re.compile(r"^(const\s+)?[\w:]+(<[^>]*>)?[\s*&]+[*&]*\w+(\[[^\]]*\])?(\s*=.*)?$")
 # Lines that are never mutated: preprocessor lines, compile-time checks, and
 # declarations of tables whose size the initializer fixes.
 SKIP_LINE = re.compile(r"^\s*(#|static_assert\b|extern\b|template\b|using\b|namespace\b)")
@@ -141,16 +163,76 @@ def is_expression_statement(stmt):
     return re.match(r"^(\*|\+\+|--|[A-Za-z_])", stmt) is not None
 
 
-def line_sites(line, code, previous_end):
+def arithmetic_sites(line, code):
+    """The operand, sign and cast mutants of one line."""
+    sites = []
+    for m in SUM_RIGHT.finditer(code):
+        sites.append((m.start(), "operand", line[:m.start()] + line[m.end():]))
+    for m in SUM_LEFT.finditer(code):
+        sites.append((m.start(), "operand", line[:m.start()] + line[m.end():]))
+    for m in BINARY_SIGN.finditer(code):
+        other = "-" if m.group(1) == "+" else "+"
+        sites.append((m.start(1), "sign", line[:m.start(1)] + other + line[m.end(1):]))
+    for m in UNARY_MINUS.finditer(code):
+        at = m.end(1)
+        sites.append((at, "sign", line[:at] + line[at + 1:]))
+    for m in CAST_PRODUCT.finditer(code):
+        moved = "static_cast<" + m.group(1) + ">(" + m.group(2) + m.group(3) + ")"
+        sites.append((m.start(), "cast", line[:m.start()] + moved + line[m.end():]))
+    return sites
+
+
+def call_sites(line, code):
+    """Two neighbouring arguments of a call swapped, for calls whose
+    arguments all stand on this line and none of which declares a name."""
+    sites = []
+    for m in CALL_OPEN.finditer(code):
+        if m.group(1) in KEYWORDS:
+            continue
+        open_at = m.end() - 1
+        close_at = matching_paren(code, open_at)
+        if close_at < 0:
+            continue
+        # The arguments, split at the commas outside any bracket.
+        bounds, depth, start = [], 0, open_at + 1
+        for k in range(open_at + 1, close_at):
+            ch = code[k]
+            if ch in "([{":
+                depth += 1
+            elif ch in ")]}":
+                depth -= 1
+            elif ch == "," and depth == 0:
+                bounds.append((start, k))
+                start = k + 1
+        bounds.append((start, close_at))
+        if len(bounds) < 2:
+            continue
+        texts = [line[a:b].strip() for a, b in bounds]
+        if any(not t or PARAMETER.match(t) for t in texts):
+            continue  # a declaration's parameters, or an empty list
+        for i in range(len(bounds) - 1):
+            if texts[i] == texts[i + 1]:
+                continue
+            (a0, b0), (a1, b1) = bounds[i], bounds[i + 1]
+            lead0 = line[a0:b0][:len(line[a0:b0]) - len(line[a0:b0].lstrip())]
+            lead1 = line[a1:b1][:len(line[a1:b1]) - len(line[a1:b1].lstrip())]
+            swapped = (line[:a0] + lead0 + texts[i + 1] + line[b0:a1] + lead1 + texts[i] + line[b1:])
+            sites.append((a0, "swap", swapped))
+    return sites
+
+
+def line_sites(line, code, previous_end, next_code=""):
     """The mutants of one line: (column, kind, mutated line). `code` is the line
     with comments and literals blanked; `previous_end` the last code character
-    of the line before (to tell a statement from a continued expression)."""
+    of the line before (to tell a statement from a continued expression);
+    `next_code` the next code line, stripped (to find a return under an if)."""
     sites = []
     if SKIP_LINE.match(line):
         return sites
     for m in BOUNDARY.finditer(code):
         op = m.group(1)
         sites.append((m.start(), "boundary", line[:m.start()] + BOUNDARY_SWAP[op] + line[m.end():]))
+        sites.append((m.start(), "equality", line[:m.start()] + "==" + line[m.end():]))
     for m in LOGIC.finditer(code):
         op = "||" if m.group(1) == "&&" else "&&"
         sites.append((m.start(), "logic", line[:m.start()] + op + line[m.end():]))
@@ -167,6 +249,28 @@ def line_sites(line, code, previous_end):
             else:
                 text = str(v)
             sites.append((m.start(), "constant", line[:m.start()] + text + suffix + line[m.end():]))
+    for m in NUMBER.finditer(code):
+        digits, suffix = m.group(1), m.group(2)
+        base = 16 if digits[:2].lower() == "0x" else 10
+        value = int(digits, base)
+        for v in sorted({value * 10, value // 2, value // 10} - {value, value + 1, value - 1}):
+            if base == 16:
+                text = digits[:2] + format(v, "X" if digits[2:].isupper() else "x")
+            else:
+                text = str(v)
+            sites.append((m.start(), "magnitude", line[:m.start()] + text + suffix + line[m.end():]))
+    sites.extend(arithmetic_sites(line, code))
+    sites.extend(call_sites(line, code))
+    for m in RETURN_VALUE.finditer(code):
+        value = m.group(1).strip()
+        if value in ("true", "false") or NUMBER.fullmatch(value) or value.startswith("-"):
+            continue
+        at, end = m.start(1), m.end(1)
+        if re.fullmatch(r"k[A-Z]\w*", value):
+            for delta in (" + 1", " - 1"):
+                sites.append((at, "value", line[:at] + value + delta + line[end:]))
+        elif value not in ("0", "nullptr"):
+            sites.append((at, "value", line[:at] + "0" + line[end:]))
     for m in RETURN_BOOL.finditer(code):
         other = "false" if m.group(1) == "true" else "true"
         sites.append((m.start(), "return", line[:m.start(1)] + other + line[m.end(1):]))
@@ -177,7 +281,7 @@ def line_sites(line, code, previous_end):
         if close_at > 0:
             rest = code[close_at + 1:].strip()
             condition = line[open_at + 1:close_at]
-            if rest.startswith("return"):
+            if rest.startswith("return") or (rest in ("", "{") and next_code.startswith("return")):
                 sites.append((open_at, "return",
                               line[:open_at] + "(!(" + condition + "))" + line[close_at + 1:]))
             elif is_expression_statement(rest):
@@ -205,11 +309,17 @@ def file_sites(root, rel):
     sites = []
     previous_end = ""
     code_line_count = 0
+    following = [""] * len(code_lines)
+    upcoming = ""
+    for index in range(len(code_lines) - 1, -1, -1):
+        following[index] = upcoming
+        if code_lines[index].strip():
+            upcoming = code_lines[index].strip()
     for number, (line, code) in enumerate(zip(lines, code_lines), start=1):
         if not code.strip():
             continue
         code_line_count += 1
-        for column, kind, mutated in line_sites(line, code, previous_end):
+        for column, kind, mutated in line_sites(line, code, previous_end, following[number - 1]):
             if mutated != line:
                 sites.append({"file": rel, "line": number, "column": column, "kind": kind,
                               "original": line, "mutated": mutated})

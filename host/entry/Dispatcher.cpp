@@ -29,19 +29,23 @@ const FunctionHandler kHandlers[] = {
 };
 static_assert(sizeof kHandlers / sizeof kHandlers[0] == KELV_FUNCTION_COUNT, "a handler for every function");
 
-// The table's rows stand in the order of their ids.
+// The table's rows stand in the order of their ids. The check is a
+// template, not a function: a function the compiler alone runs would stand
+// in the coverage figures as code no test reaches.
 constexpr int32_t kRowIds[] = {
 #define KELV_FUNCTION_ROW(id, Ident, name, Handler) id,
     KELV_FUNCTION_TABLE(KELV_FUNCTION_ROW)
 #undef KELV_FUNCTION_ROW
 };
-constexpr bool RowsInIdOrder() {
-  for (int32_t i = 0; i < KELV_FUNCTION_COUNT; ++i) {
-    if (kRowIds[i] != i) return false;
-  }
-  return true;
-}
-static_assert(RowsInIdOrder(), "the function table lists ids 0, 1, 2, ... in order");
+template <int32_t row>
+struct RowsInIdOrder {
+  static constexpr bool value = kRowIds[row] == row && RowsInIdOrder<row - 1>::value;
+};
+template <>
+struct RowsInIdOrder<-1> {
+  static constexpr bool value = true;
+};
+static_assert(RowsInIdOrder<KELV_FUNCTION_COUNT - 1>::value, "the function table lists ids 0, 1, 2, ... in order");
 
 }  // namespace
 

@@ -40,6 +40,10 @@ int64_t faultAt = 0;
 FileFaultMode faultMode = FileFaultMode::FromTheNthOn;
 int64_t fileCalls = 0;
 std::string programPath;
+// The disk figures GetDiskFreeSpaceA answers instead of the file system's,
+// when a test has fixed them.
+bool diskFixed = false;
+StandInDisk fixedDisk;
 
 // Counts one file call; true when it is to fail, with `error` as its last error.
 bool Faulted(DWORD error = ERROR_GEN_FAILURE) {
@@ -516,6 +520,13 @@ BOOL GetDiskFreeSpaceA(LPCSTR root, LPDWORD sectorsPerCluster, LPDWORD bytesPerS
     SetLastError(ERROR_PATH_NOT_FOUND);
     return FALSE;
   }
+  if (diskFixed) {
+    if (sectorsPerCluster) *sectorsPerCluster = fixedDisk.sectorsPerCluster;
+    if (bytesPerSector) *bytesPerSector = fixedDisk.bytesPerSector;
+    if (freeClusters) *freeClusters = fixedDisk.freeClusters;
+    if (totalClusters) *totalClusters = fixedDisk.totalClusters;
+    return TRUE;
+  }
   struct statvfs info;
   if (statvfs(native.empty() ? "." : native.c_str(), &info) != 0) {
     SetErrorFromErrno(errno, native);
@@ -583,5 +594,10 @@ void InjectFileFaults(int64_t n, FileFaultMode mode) {
 int64_t FileCallsMade() { return fileCalls; }
 
 int64_t OpenStandInHandles() { return static_cast<int64_t>(openFiles.size()) + openSearches; }
+
+void SetStandInDisk(const StandInDisk* disk) {
+  diskFixed = disk != nullptr;
+  if (disk != nullptr) fixedDisk = *disk;
+}
 
 void SetStandInProgramPath(const char* nativePath) { programPath = nativePath != nullptr ? nativePath : ""; }

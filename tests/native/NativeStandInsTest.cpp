@@ -15,7 +15,9 @@
 
 #include "NativePaths.h"
 #include "PlatformApi.h"
+#include "StandInFileFaults.h"
 #include "file/TVXFile.h"
+#include "prefs/PrefsDialog.h"
 
 namespace {
 
@@ -174,6 +176,51 @@ TEST(StandInFiles, FreeSpaceOfTheFolderItself) {
   EXPECT_EQ(file.GetFreeSpace(), 0u);
   file.SetSpecialFolder('G');
   EXPECT_GT(file.GetFreeSpace(), 0u);
+}
+
+// A listing begun again lets the one under way go: no search handle stays
+// open behind the object, and none once the object is gone.
+TEST(StandInFiles, ListingBegunAgainLetsTheFirstGo) {
+  const int64_t before = OpenStandInHandles();
+  {
+    TVXFile file;
+    file.SetSpecialFolder('I');
+    ASSERT_EQ(file.FindFirst(), kFileOk);
+    ASSERT_EQ(file.FindFirst(), kFileOk);
+    EXPECT_EQ(OpenStandInHandles(), before + 1);
+  }
+  EXPECT_EQ(OpenStandInHandles(), before);
+}
+
+// Free space counts clusters, sectors and bytes in 64 bits: a disk with more
+// than 4 GiB free answers the largest 32-bit value, not the product wrapped.
+TEST(StandInFiles, FreeSpaceAboveFourGiB) {
+  struct Case { StandInDisk disk; uint32_t bytes; } cases[] = {
+      {{8, 512, 4096, 8192}, 16777216u},
+      {{8, 512, 1048575, 2000000}, 4294963200u},       // 4 GiB less one cluster
+      {{8, 512, 1048576, 2000000}, 0xFFFFFFFFu},       // 4 GiB exactly
+      {{8, 512, 20000000, 60000000}, 0xFFFFFFFFu},     // 82 GB, which wraps to 315621376
+      {{128, 4096, 0xFFFFFFFFu, 0xFFFFFFFFu}, 0xFFFFFFFFu},
+      {{1, 512, 0, 100}, 0u},
+  };
+  TVXFile file;
+  file.SetSpecialFolder('G');
+  for (const Case& c : cases) {
+    SetStandInDisk(&c.disk);
+    EXPECT_EQ(file.GetFreeSpace(), c.bytes) << c.disk.freeClusters << " clusters of " << c.disk.sectorsPerCluster;
+  }
+  SetStandInDisk(nullptr);
+  EXPECT_GT(file.GetFreeSpace(), 0u) << "the file system's own figures again";
+}
+
+// The dialog's procedure handles its opening and its controls' commands,
+// and leaves every other message, and a command of no control of its own,
+// to the system.
+TEST(PrefsDialogProc, LeavesWhatIsNotItsOwnToTheSystem) {
+  const UINT message = WM_COMMAND + 1;
+  EXPECT_EQ(PrefsDialogProc(nullptr, message, kIdOk, 0), FALSE);
+  EXPECT_EQ(PrefsDialogProc(nullptr, WM_COMMAND, kIdOverflowMessage + 1, 0), FALSE);
+  EXPECT_EQ(PrefsDialogProc(nullptr, WM_COMMAND, 0, 0), FALSE);
 }
 
 }  // namespace

@@ -66,6 +66,7 @@ TEST(DecimalCounter, KeepsWriteDecimalsText) {
       {-1205, 1, 0, 2500}, {-1205, 1, 5, 2500}, {-1205, 1, 4, 300}, {100, -7, 2, 40},      {-3, -1, 4, 1100},
       {5, 995, 0, 20},     {99999, 12345, 7, 30}, {-50000, 12345, 0, 10}, {9, 9, 0, 50},
       {2147483000, 100, 0, 6}, {-2147483648LL, 2147483647, 0, 2}, {1900, 1, 0, 9000},
+      {7, 0, 3, 3},  // a step of 0: the text stays
   };
   for (const Case& c : cases) {
     char text[kDecimalTextSize + 16];
@@ -97,13 +98,18 @@ TEST(DecimalCounter, KeepsWriteDecimalsText) {
 }
 
 TEST(PutNumber, StopsAtTheBound) {
-  struct Case { int64_t capacity; int64_t value; int64_t width; std::string text; } cases[] = {
+  struct Case { int64_t capacity; int64_t value; int64_t width; std::string text; size_t before = 0; } cases[] = {
+      // Room enough in the whole cursor, but not after what it holds.
+      {40, 123456789012345LL, 0, std::string(30, 'x') + "1234567890", 30},
+      {40, -7, 12, std::string(35, 'x') + "-0000", 35},
       {5, -5, 8, "-0000"}, {3, 12345, 0, "123"}, {4, 7, 2, "07"}, {1, 42, 0, "4"},
       {40, -5, 30, "-" + std::string(28, '0') + "5"},  // room, but not the writer's own margin
+      {8, 42, -3, "42"}, {2, -42, -3, "-4"},          // a width below 0 is the natural width
   };
   for (const Case& c : cases) {
     char buffer[64];
     TextCursor cursor = MakeTextCursor(buffer, c.capacity);
+    for (size_t i = 0; i < c.before; ++i) PutChar(&cursor, 'x');
     PutNumber(&cursor, c.value, c.width);
     EndText(&cursor);
     EXPECT_EQ(std::string(buffer), c.text) << c.value << " in " << c.capacity;

@@ -1,6 +1,7 @@
 // The number list and MakeList read their parameter while it is locked: a
 // host may move an unlocked block, so this host shows other bytes through
-// the handle whenever the parameter is not locked. Every lock is undone.
+// the handle whenever the parameter is not locked. Every lock of either
+// handle is undone, and no handle is unlocked that was not locked.
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -20,6 +21,9 @@ std::string decoyBytes;
 char* parameterBlock = nullptr;
 int parameterLocks = 0;
 int parameterUnlocks = 0;
+int resultLocks = 0;
+int resultUnlocks = 0;
+int unlocksOfUnlocked = 0;
 std::vector<char> resultStore(1);
 char* resultBlock = resultStore.data();
 int32_t resultSize = 0;
@@ -39,12 +43,18 @@ int32_t WINAPI Size(HostHandle handle) {
   return handle == &parameterBlock ? static_cast<int32_t>(parameterBytes.size()) : resultSize;
 }
 void WINAPI Lock(HostHandle handle) {
+  if (handle == &resultBlock) ++resultLocks;
   if (handle != &parameterBlock) return;
   ++parameterLocks;
   PlaceParameter();
 }
 void WINAPI Unlock(HostHandle handle) {
+  if (handle == &resultBlock) {
+    if (resultUnlocks == resultLocks) ++unlocksOfUnlocked;
+    ++resultUnlocks;
+  }
   if (handle != &parameterBlock) return;
+  if (parameterUnlocks == parameterLocks) ++unlocksOfUnlocked;
   ++parameterUnlocks;
   PlaceParameter();
 }
@@ -54,7 +64,7 @@ std::string Call(int32_t id, const std::string& parameter, bool moving) {
   SetDefaultPrefs();
   parameterBytes = parameter + '\0';
   decoyBytes = moving ? std::string(parameter.size(), '9') + '\0' : parameterBytes;
-  parameterLocks = parameterUnlocks = 0;
+  parameterLocks = parameterUnlocks = resultLocks = resultUnlocks = unlocksOfUnlocked = 0;
   PlaceParameter();
   ExternCallBlock block;
   std::memset(&block, 0, sizeof block);
@@ -90,10 +100,30 @@ TEST(HandleLock, ParameterReadWhileLocked) {
   SetDefaultPrefs();
 }
 
+// The functions that copy their parameter (the number and wrapped lists, the
+// preference functions, Kelv-FormatDate and Kelv-FormatTime) lock it for the
+// copy and read nothing else of it; the lists lock the result to fill it.
+// Each lock is undone, on either handle, and nothing is unlocked that was
+// not locked.
 TEST(HandleLock, EveryLockIsUndone) {
+  const char* const parameters[] = {"1/1/2001|1/3/2001", "start=1|end=3|inc=1"};
   for (int32_t id = 0; id < KELV_FUNCTION_COUNT; ++id) {
-    Call(id, "1/1/2001|1/3/2001", false);
-    EXPECT_EQ(parameterLocks, parameterUnlocks) << "function " << id;
+    const bool copiesParameter = id >= kListNumbers && id <= kFormatTime;
+    int resultLocksSeen = 0;
+    for (const char* parameter : parameters) {
+      const std::string still = Call(id, parameter, false);
+      EXPECT_EQ(parameterLocks >= 1, copiesParameter) << "function " << id << " " << parameter;
+      EXPECT_EQ(parameterLocks, parameterUnlocks) << "function " << id << " " << parameter;
+      EXPECT_EQ(resultLocks, resultUnlocks) << "function " << id << " " << parameter;
+      EXPECT_EQ(unlocksOfUnlocked, 0) << "function " << id << " " << parameter;
+      resultLocksSeen += resultLocks;
+      if (copiesParameter) {
+        EXPECT_EQ(Call(id, parameter, true), still) << "function " << id << " " << parameter << ": read unlocked";
+      }
+    }
+    if (id == kListNumbers || id == kMakeList) {
+      EXPECT_GE(resultLocksSeen, 1) << "function " << id;
+    }
   }
   SetDefaultPrefs();
 }

@@ -3,6 +3,7 @@
 // the temporary folder.
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <cstring>
 #include <random>
 #include <set>
@@ -239,6 +240,38 @@ TEST_F(TVXFileTest, ReadOnlyModeAndAttributes) {
   file_.Close();
 }
 
+// Every mode up to 1 opens for reading only: a read-only file opens and a
+// write through the open file fails; the modes above open for writing too.
+TEST_F(TVXFileTest, ModesUpToReadOnlyOpenForReading) {
+  MakeFile("plain.bin", "abc");
+  MakeFile("locked.bin", "abc");
+  TVXFile locked;
+  ASSERT_EQ(locked.SetFolder(Folder().c_str()), kFileOk);
+  locked.SetName("locked.bin");
+  TVXFileInfo info{};
+  ASSERT_EQ(locked.GetInfo(&info), kFileOk);
+  info.flags = kInfoReadOnly;
+  ASSERT_EQ(locked.SetInfo(&info), kFileOk);
+  struct Case { int32_t mode; bool readOnly; } cases[] = {
+      // The numbers themselves: callers pass 1 and 2, and stored values may hold any.
+      {INT32_MIN, true}, {-1, true}, {0, true}, {1, true}, {2, false}, {3, false}, {INT32_MAX, false},
+      {kModeReadOnly, true}, {kModeReadWrite, false},
+  };
+  for (const Case& c : cases) {
+    file_.SetName("plain.bin");
+    file_.SetMode(c.mode);
+    ASSERT_EQ(file_.Open(), kFileOk) << c.mode;
+    EXPECT_EQ(file_.Write("y", 1), c.readOnly ? kFileWriteError : kFileOk) << c.mode;
+    file_.Close();
+    // (Whether the modes above open it differs: Wine run by root lets them.)
+    if (c.readOnly) {
+      locked.SetMode(c.mode);
+      EXPECT_EQ(locked.Open(), kFileOk) << c.mode << ": a read-only file opens for reading";
+      locked.Close();
+    }
+  }
+}
+
 TEST_F(TVXFileTest, NamesAndFoldersAreBounded) {
   std::string longName(300, 'n');
   TVXFile root;
@@ -256,9 +289,16 @@ TEST_F(TVXFileTest, NamesAndFoldersAreBounded) {
   EXPECT_EQ(file_.Open(), kFileInvalid);
   file_.GetPath(path);
   EXPECT_STREQ(path, "");
+  TVXFileInfo info{};
+  EXPECT_EQ(file_.Delete(), kFileInvalid);
+  EXPECT_EQ(file_.SetInfo(&info), kFileInvalid);
+  EXPECT_EQ(file_.Rename("short"), kFileInvalid);
+  file_.SetName("short");
+  EXPECT_EQ(file_.Rename(longName.c_str()), kFileInvalid);
   std::string deep(300, 'd');
   EXPECT_EQ(file_.SetFolder(deep.c_str()), kFileInvalid);
   EXPECT_EQ(file_.CreateFolder(deep.c_str()), kFileInvalid);
+  EXPECT_EQ(file_.RemoveFolder(deep.c_str()), kFileInvalid);
 }
 
 // Folders one inside another under the test's folder, the last one's path
@@ -337,6 +377,9 @@ TEST_F(TVXFileTest, FoldersOfTheLimitsLength) {
   EXPECT_EQ(f.SetFolder((past.Path() + "\\").c_str()), kFileInvalid);
   f.GetFolder(folder);
   EXPECT_EQ(std::string(folder), fits.Path() + "\\") << "a refused folder leaves the folder as it was";
+  // A folder of 259 characters with its backslash leaves no room for the
+  // listing's pattern: the listing is refused, not cut.
+  EXPECT_EQ(f.FindFirst(), kFileInvalid);
 }
 
 TEST_F(TVXFileTest, SetFolder) {
@@ -400,6 +443,16 @@ TEST_F(TVXFileTest, ListingRenameDelete) {
   MakeFile("b.txt", "22");
   std::set<std::string> names;
   ASSERT_EQ(file_.FindFirst(), kFileOk);
+  ASSERT_EQ(file_.FindNext(), kFileOk);
+  ASSERT_EQ(file_.FindFirst(), kFileOk) << "a listing under way starts again";
+  {
+    // A folder gone since it was set lists nothing, and says so.
+    ASSERT_EQ(file_.CreateFolder("gone"), kFileOk);
+    TVXFile gone;
+    ASSERT_EQ(gone.SetFolder((Folder() + "gone").c_str()), kFileOk);
+    ASSERT_EQ(file_.RemoveFolder("gone"), kFileOk);
+    EXPECT_NE(gone.FindFirst(), kFileOk);
+  }
   int16_t code;
   do {
     TVXFileInfo info{};
@@ -507,6 +560,23 @@ TEST_F(TVXFileTest, ShortAndDamagedLocations) {
     file_.SetMode(kModeReadWrite);
     ASSERT_EQ(file_.Delete(), kFileOk);
   }
+}
+
+// A name field with no terminator keeps its first 254 characters.
+TEST_F(TVXFileTest, LocationNameWithoutTerminator) {
+  std::string block = "C:\\";
+  block.resize(kFolderSize + 1, '\0');
+  block += std::string(kLocationSize - block.size(), 'n');
+  MakeFile("name.loc", block);
+  file_.SetName("name.loc");
+  file_.SetMode(kModeReadOnly);
+  ASSERT_EQ(file_.Open(), kFileOk);
+  TVXFile target;
+  EXPECT_EQ(target.ReadLocation(&file_), kFileOk);
+  file_.Close();
+  char path[MAX_PATH];
+  target.GetPath(path);
+  EXPECT_EQ(std::string(path), "C:\\" + std::string(kFileNameSize - 1, 'n'));
 }
 
 TEST_F(TVXFileTest, LocationsRoundTrip) {

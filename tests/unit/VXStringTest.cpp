@@ -55,10 +55,12 @@ TEST(VXStrTokenize, Table) {
       {"ab\\", ",", 5, {"ab"}},                 // a backslash last
       {"\\", ",", 5, {}},
       {"\"\\x\"", ",", 5, {"\\x"}},             // the first quoted character is taken as it is
+      {"\"a\",b", ",", 5, {"a", "b"}},           // a one-character quoted token ends at its quote
       {"\\\"a", ",", 5, {"\"a"}},               // an escaped quote starts a token
       {"a\\\\b", ",", 5, {"a\\b"}},
       {",\\,", ",", 5, {","}},
       {"a,b", ",", 1, {}},                      // maxargs 1 leaves room for the NULL only
+      {"a\"b c\"d;e", "; \"", 5, {"a\"b", "c\"d", "e"}},  // a quote among three separators stays a quote
   };
   for (const Case& c : cases) {
     EXPECT_EQ(Tokens(c.text, c.seps, c.maxargs), c.expected) << "text: " << c.text;
@@ -163,6 +165,10 @@ TEST(VXStrFindNoCase, Table) {
   longText.replace(253, 2, "..");
   longText.replace(254, 2, "pm");
   EXPECT_EQ(VXStrFindNoCase(longText.c_str(), "pm"), nullptr) << "reaches past character 255";
+  // A pattern of 255 characters or more matches on its first 255.
+  const std::string x255(255, 'x'), x300(300, 'x');
+  EXPECT_EQ(VXStrFindNoCase(x300.c_str(), x255.c_str()), x300.c_str());
+  EXPECT_EQ(VXStrFindNoCase(x255.c_str(), x300.c_str()), x255.c_str());
 }
 
 TEST(VXMemCompare, Table) {
@@ -204,9 +210,40 @@ TEST(VXMemFillAndCopy, Bounds) {
   VXMemCopy(buf + 3, "12", 2);
   EXPECT_EQ(std::string(buf, 7), std::string("xxx12fg"));
   VXMemCopy(nullptr, "12", 2);
+  VXMemCopy(buf, nullptr, 2);
+  EXPECT_EQ(std::string(buf, 7), std::string("xxx12fg")) << "nothing to copy from";
+  EXPECT_EQ(VXMemFill(nullptr, 5, 3), 5);
   char reversed[] = "abc";
   VXStrReverse(reversed);
   EXPECT_STREQ(reversed, "cba");
+  char even[] = "abcd", empty[] = "";
+  VXStrReverse(even);
+  VXStrReverse(empty);
+  VXStrReverse(nullptr);
+  EXPECT_STREQ(even, "dcba");
+  EXPECT_STREQ(empty, "");
+}
+
+// Overlapping blocks: a destination below the source, or the same block,
+// moves as memmove does; one above the source, overlapping it, gets the
+// forward byte-by-byte copy's result (the first bytes repeated).
+TEST(VXMemCopy, Overlaps) {
+  struct Case { int32_t to, from; uint32_t n; const char* text; } cases[] = {
+      {0, 2, 4, "cdefef"}, {2, 0, 4, "ababab"}, {1, 0, 5, "aaaaaa"}, {0, 0, 6, "abcdef"},
+      {3, 0, 3, "abcabc"}, {0, 3, 3, "defdef"}, {1, 0, 0, "abcdef"},
+  };
+  for (const Case& c : cases) {
+    char buf[] = "abcdef";
+    VXMemCopy(buf + c.to, buf + c.from, c.n);
+    EXPECT_STREQ(buf, c.text) << c.n << " bytes from " << c.from << " to " << c.to;
+  }
+}
+
+TEST(VXStrToLower, LettersOnly) {
+  char text[] = "MiXeD 12/AZ@[`{";
+  VXStrToLower(text);
+  EXPECT_STREQ(text, "mixed 12/az@[`{");
+  VXStrToLower(nullptr);
 }
 
 TEST(VXAssertFailed, ReportsAndEndsTheProcess) {

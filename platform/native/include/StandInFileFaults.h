@@ -1,5 +1,5 @@
 // Test seams of the native file stand-ins: make file calls fail on purpose,
-// and place the host program anywhere, so that tests can run the plug-in's
+// place the host program anywhere and give a disk of any size, so that tests can run the plug-in's
 // file handling through every failure a disk can give.
 //
 // Every stand-in file or folder call (CreateFileA, ReadFile, WriteFile,
@@ -29,3 +29,11 @@ int64_t OpenStandInHandles();
 // The native path GetModuleFileNameA answers from now on, instead of this
 // process's executable; NULL goes back to the executable.
 void SetStandInProgramPath(const char* nativePath);
+
+// The figures GetDiskFreeSpaceA answers from now on, for every folder, as a
+// disk far larger than the test machine's would give them; NULL goes back to
+// the file system's own.
+struct StandInDisk {
+  uint32_t sectorsPerCluster, bytesPerSector, freeClusters, totalClusters;
+};
+void SetStandInDisk(const StandInDisk* disk);
