@@ -48,8 +48,10 @@ test-asan: build-asan
 test-asan32: build-asan32
 	$(SANITIZER_ENV) ctest --test-dir build/asan32 --output-on-failure -j2
 # Message boxes and the dialog need a display: one Xvfb for the whole run.
+# The sessions run side by side, as Wine's default, as XP and as 2000, each
+# in a prefix of its own.
 test-win32: build-win32
-	$(WINE_ENV) xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win32 --output-on-failure
+	$(WINE_ENV) xvfb-run -a -s "-screen 0 1024x768x24" ctest --test-dir build/win32 --output-on-failure -j3
 # The plug-in's code in WebAssembly: kelvhost.js run by node.
 test-web: build-web
 	ctest --test-dir build/web --output-on-failure -j2
