@@ -5,7 +5,7 @@
 //   kelvhost [--plugin PATH] info [--json]
 //   kelvhost [--plugin PATH] [--raw] call FUNCTION [PARAMETER]
 //   kelvhost [--plugin PATH] [--manual] run [FILE]
-//   kelvhost help [FUNCTION]
+//   kelvhost help [FUNCTION | SUBCOMMAND]
 #include <filesystem>
 #include <fstream>
 #include <iostream>
@@ -15,13 +15,61 @@
 
 #include "ByteText.h"
 #include "ManualText.h"
+#include "NearestNames.h"
 #include "PluginHost.h"
 #include "PluginTexts.h"
 #include "Session.h"
 
 namespace {
 
-constexpr int kUsageError = 2;
+// call's exit status.
+constexpr int kResultWritten = 0;
+constexpr int kErrorResultWritten = 1;  // the result is exactly "??"
+constexpr int kUsageError = 2;          // also: the plug-in could not be loaded
+constexpr int kNoResultWritten = 3;
+
+// What each subcommand does at length, for kelvhost help SUBCOMMAND and
+// SUBCOMMAND --help.
+std::string InfoExplained() {
+  return "Loads the plug-in and prints what the host reads from it: its name, description and\n"
+         "option text, its version texts, and every function with its id and syntax. --json\n"
+         "prints the same as one JSON object.\n";
+}
+
+std::string CallExplained() {
+  return "Init, one external call of FUNCTION with PARAMETER, Shutdown: a host that starts, runs\n"
+         "one calculation and quits. FUNCTION is a name as kelvhost info lists it, case ignored,\n"
+         "or a decimal id (any 32-bit value). The result is printed with each carriage return\n"
+         "as a new line; --raw (before call) prints its exact bytes and nothing else. Message\n"
+         "boxes are answered OK and shown on standard error as [caption] text.\n"
+         "Exit status: " + std::to_string(kResultWritten) + " a result was written, " +
+         std::to_string(kErrorResultWritten) + " the result is ??, " + std::to_string(kNoResultWritten) +
+         " no result was written, " + std::to_string(kUsageError) +
+         " a usage error or no plug-in.\n"
+         "  kelvhost call Kelv-DiffDays '1/1/2001|1/3/2001'\n";
+}
+
+std::string RunExplained() {
+  return "A session in JSON Lines: one request a line from FILE or standard input, one response\n"
+         "a line on standard output, each with the request's line number. Init comes before\n"
+         "the first request and Shutdown after the last, unless --manual (before run).\n"
+         "Requests:\n"
+         "  {\"call\": \"Kelv-DiffDays\", \"param\": \"1/1/2001|1/3/2001\"}  a call, by name or id;\n"
+         "      \"result_init\": the result's bytes before it, \"memory_error\": true fails every resize\n"
+         "  {\"event\": \"init\", \"version\": 4}   {\"event\": \"idle\", \"level\": 0}   {\"event\": \"shutdown\"}\n"
+         "  {\"event\": \"kind\", \"kind\": 2}     a raw call kind\n"
+         "  {\"event\": \"wait\", \"ms\": 3100}     kelvhost sleeps\n"
+         "  {\"event\": \"preferences\", \"dialog\": [{\"click\": 7}, {\"type\": [9, \".\"]}, {\"click\": 1}]}\n"
+         "Texts carry bytes as the code points U+0000..U+00FF. A line kelvhost cannot read is\n"
+         "answered {\"line\": N, \"error\": ...}, the session goes on, and the exit status is " +
+         std::to_string(kUsageError) + ".\n";
+}
+
+std::string HelpExplained() {
+  return "kelvhost help: every function's syntax, by group. kelvhost help FUNCTION (a name,\n"
+         "case ignored, or an id): that function's page of the manual. kelvhost help info, call,\n"
+         "run or help: what that subcommand does. The manual needs no plug-in.\n";
+}
 
 int ShowInfo(const LoadedPlugin& plugin, const std::vector<FunctionName>& names, bool json) {
   const std::string name = PluginString(plugin, KELV_STRING_NAME);
@@ -65,8 +113,9 @@ int ShowInfo(const LoadedPlugin& plugin, const std::vector<FunctionName>& names,
   return 0;
 }
 
-// The manual's section of one function, or the list of all of them.
-int ShowHelp(const std::string& function) {
+// The manual's section of one function, a subcommand's help, or the list of
+// all the functions.
+int ShowHelp(const CLI::App& app, const std::string& function) {
   if (function.empty()) {
     for (const FunctionGroup& group : FunctionGroups()) {
       std::cout << group.title << ": " << group.summary << "\n";
@@ -74,12 +123,22 @@ int ShowHelp(const std::string& function) {
         if (&FunctionGroups()[static_cast<size_t>(entry.group)] == &group) std::cout << "  " << entry.syntax << "\n";
       }
     }
-    std::cout << "\nkelvhost help FUNCTION (a name, case ignored, or an id) shows one in full.\n";
+    std::cout << "\nkelvhost help FUNCTION (a name, case ignored, or an id) shows one in full;\n"
+              << "kelvhost help info, call, run or help explains the subcommand.\n";
     return 0;
+  }
+  std::vector<std::string> known;
+  for (const CLI::App* sub : app.get_subcommands({})) {
+    if (sub->get_name() == function) {
+      std::cout << sub->help("kelvhost");
+      return 0;
+    }
+    known.push_back(sub->get_name());
   }
   const FunctionEntry* entry = FindFunction(function);
   if (entry == nullptr) {
-    std::cerr << "kelvhost: unknown function \"" << function << "\"\n";
+    for (const FunctionEntry& e : FunctionEntries()) known.push_back(e.name);
+    std::cerr << "kelvhost: " << UnknownFunctionMessage(known, function) << "\n";
     return kUsageError;
   }
   std::cout << FunctionSection(*entry);
@@ -90,7 +149,9 @@ int CallOnce(PluginHost& host, const std::vector<FunctionName>& names, const std
              const std::string& parameter, bool raw) {
   int32_t id = 0;
   if (!LookUpFunction(names, function, &id)) {
-    std::cerr << "kelvhost: unknown function \"" << function << "\"\n";
+    std::vector<std::string> known;
+    for (const FunctionName& f : names) known.push_back(f.name);
+    std::cerr << "kelvhost: " << UnknownFunctionMessage(known, function) << "\n";
     return kUsageError;
   }
   host.Init(4);
@@ -101,7 +162,7 @@ int CallOnce(PluginHost& host, const std::vector<FunctionName>& names, const std
     std::cerr << "kelvhost: the plug-in wrote outside the result handle\n";
     return kUsageError;
   }
-  if (!outcome.resized) return 3;
+  if (!outcome.resized) return kNoResultWritten;
   if (raw) {
     std::cout << outcome.result;
   } else {
@@ -112,7 +173,7 @@ int CallOnce(PluginHost& host, const std::vector<FunctionName>& names, const std
     std::cout << shown << "\n";
   }
   std::cout.flush();
-  return outcome.result == "??" ? 1 : 0;
+  return outcome.result == "??" ? kErrorResultWritten : kResultWritten;
 }
 
 }  // namespace
@@ -131,20 +192,24 @@ int main(int argc, char** argv) {
   CLI::App* info = app.add_subcommand("info", "the plug-in's name, version and functions");
   bool json = false;
   info->add_flag("--json", json, "as JSON");
+  info->footer(InfoExplained());
 
   CLI::App* call = app.add_subcommand("call", "Init, one external call, Shutdown");
   std::string function;
   std::string parameter;
   call->add_option("FUNCTION", function, "a function name (case ignored) or a decimal id")->required();
   call->add_option("PARAMETER", parameter, "the parameter text (default empty)");
+  call->footer(CallExplained());
 
-  CLI::App* help = app.add_subcommand("help", "the manual of one function, or the list of them");
+  CLI::App* help = app.add_subcommand("help", "the manual of one function, the list of them, or a subcommand's help");
   std::string helpFunction;
-  help->add_option("FUNCTION", helpFunction, "a function name (case ignored) or an id");
+  help->add_option("TOPIC", helpFunction, "a function name (case ignored), an id, or a subcommand");
+  help->footer(HelpExplained());
 
   CLI::App* run = app.add_subcommand("run", "a JSON Lines session");
   std::string file;
   run->add_option("FILE", file, "the requests (default standard input)");
+  run->footer(RunExplained());
 
   try {
     app.parse(argc, argv);
@@ -153,7 +218,7 @@ int main(int argc, char** argv) {
     return code == 0 ? 0 : kUsageError;
   }
 
-  if (*help) return ShowHelp(helpFunction);  // the manual needs no plug-in
+  if (*help) return ShowHelp(app, helpFunction);  // the manual needs no plug-in
 
   LoadedPlugin plugin;
   std::string error;
