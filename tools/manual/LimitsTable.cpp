@@ -55,7 +55,8 @@ std::string LimitsSection() {
       "the list's text; so a list somewhat shorter may be refused too. The other functions' results "
       "are far shorter |\n"
       "| the overflow message | at most one every " + Number(KELV_OVERFLOW_NOTICE_INTERVAL_MS) +
-      " milliseconds; its text keeps " + Number(KELV_OVERFLOW_MESSAGE_LIMIT) + " characters | the "
+      " milliseconds; its text keeps " + Number(KELV_OVERFLOW_MESSAGE_LIMIT) + " characters, " +
+      Number(KELV_DIALOG_MESSAGE_LIMIT) + " when typed into the preferences dialog | the "
       "calls refused in between answer `??` without a box |\n"
       "| what a parameter is read to | the differences and the date lists: " +
       Number(KELV_RANGE_PARAMETER_LIMIT) + " characters; Kelv-ListNumbers: " +
