@@ -37,6 +37,33 @@ int64_t RoundToUnit(int64_t exactMilliseconds, int64_t unitSeconds) {
   return (exactMilliseconds >= 0 ? exactMilliseconds + half : exactMilliseconds - half) / unit;
 }
 
+// A span split into units, each carrying the span's sign. The split is
+// made on the exact magnitude in milliseconds, so a negative span with a
+// fraction of a second reads as its reverse with minus signs (-250
+// milliseconds, not -1 seconds 750 milliseconds).
+struct SignedSpan {
+  int32_t days, hours, minutes, seconds, milliseconds;
+};
+
+SignedSpan SplitSpan(int64_t exactMilliseconds, bool countDays) {
+  const int64_t sign = exactMilliseconds < 0 ? -1 : 1;
+  int64_t rest = exactMilliseconds * sign;
+  SignedSpan s{};
+  s.milliseconds = static_cast<int32_t>(sign * (rest % kMillisecondsPerSecond));
+  rest /= kMillisecondsPerSecond;
+  s.seconds = static_cast<int32_t>(sign * (rest % 60));
+  rest /= 60;
+  s.minutes = static_cast<int32_t>(sign * (rest % 60));
+  rest /= 60;
+  if (countDays) {
+    s.hours = static_cast<int32_t>(sign * (rest % 24));
+    s.days = static_cast<int32_t>(sign * (rest / 24));
+  } else {
+    s.hours = static_cast<int32_t>(sign * rest);
+  }
+  return s;
+}
+
 }  // namespace
 
 void DifferenceFunction(int32_t id, HostHandle parameter, HostHandle result) {
@@ -46,11 +73,11 @@ void DifferenceFunction(int32_t id, HostHandle parameter, HostHandle result) {
   const int64_t exact = d.totalSeconds * kMillisecondsPerSecond + d.milliseconds;
   switch (id) {
     case kDiffDaysString:
-      WriteDurationText(result, d.days, d.hours, d.minutes, d.seconds, d.milliseconds);
+    case kDiffHoursString: {
+      const SignedSpan s = SplitSpan(exact, id == kDiffDaysString);
+      WriteDurationText(result, s.days, s.hours, s.minutes, s.seconds, s.milliseconds);
       break;
-    case kDiffHoursString:
-      WriteDurationText(result, 0, d.days * 24 + d.hours, d.minutes, d.seconds, d.milliseconds);
-      break;
+    }
     case kDiffTimeString:
       WriteClockDurationText(result, d.days * 24 + d.hours, d.minutes, d.seconds, d.milliseconds);
       break;

@@ -3,6 +3,7 @@
 #include "DateTimePrefs.h"
 #include "PrefsDialogTemplate.h"
 #include "host/HostServices.h"
+#include "resources/PluginLimits.h"
 
 namespace {
 
@@ -10,7 +11,7 @@ namespace {
 int32_t pendingTimeFormat = 0;
 int32_t pendingDateFormat = 0;
 
-constexpr int kMessageFieldSize = 255;  // 254 characters and the terminator
+constexpr int kMessageFieldSize = KELV_DIALOG_MESSAGE_LIMIT + 1;  // the characters and the terminator
 
 void ShowSeparator(HWND dialog, int id, char separator) {
   const char text[2] = {separator, 0};

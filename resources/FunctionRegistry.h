@@ -209,16 +209,18 @@
   M(DatePrefs, Preferences, "Kelv-DatePrefs(\"order|separator[|zeropad]\")",                           \
     "The date order, one of `MMDDYYYY` (any other text means this one, silently: `dd/mm/yyyy` is "    \
     "no order and writes month first), `MMDDYY`, `DDMMYYYY`, "                                         \
-    "`DDMMYY`, `YYYYMMDD`, `YYMMDD` or `FMDATE` (the host's day number), case ignored; the date "      \
-    "separator (its first character; empty keeps the one in force); `1` to pad day and month with "    \
-    "a zero, anything else or nothing not to (a two-digit year is then unpadded too: 2001 is "        \
+    "`DDMMYY`, `YYYYMMDD`, `YYMMDD` or `FMDATE` (the host's day number, with zero padding on written "          \
+    "in seven digits: `0730486`, the same number after a leading zero), case ignored; the date "    \
+    "separator (its first character; empty keeps the one in force); a field that begins with `1` "   \
+    "(`1`, `1x`) to pad day and month with a zero, anything else (`01`) or nothing not to (a two-digit year is then unpadded too: 2001 is "        \
     "written `1`). Only the first " KELV_LIMIT_TEXT(KELV_PREFS_PARAMETER_LIMIT) " characters are read" KELV_MANUAL_SEE_LIMITS ".",                                            \
     KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has no separator field.",        \
     "Sets the date order, separator and padding.")                                                     \
   M(TimePrefs, Preferences, "Kelv-TimePrefs(\"format|separator[|zeropad]\")",                          \
     "The time format, `12` (any other text means this one), `24` or `FMTIME` (the host's seconds of "  \
-    "the day), case ignored; the time separator (its first character; empty keeps the one in force); " \
-    "`1` to pad with zeros, anything else or nothing not to: `24|:` switches padding off. Only the "   \
+    "the day, with zero padding on written in five digits: `03600`), case ignored; the time "         \
+    "separator (its first character; empty keeps the one in force); a field that begins with `1` "    \
+    "(`1`, `1x`) to pad with zeros, anything else (`01`) or nothing not to: `24|:` switches padding off. Only the "   \
     "first " KELV_LIMIT_TEXT(KELV_PREFS_PARAMETER_LIMIT) " characters are read" KELV_MANUAL_SEE_LIMITS ".",                                                                  \
     KELV_MANUAL_SETS_PREFS, "\"??\" when the parameter is empty or has no separator field.",        \
     "Sets the time format, separator and padding.")                                                    \
@@ -358,6 +360,12 @@
   E(FormatDate, "Kelv-DatePrefs", "DDMMYYYY|.|1", "05.06.2001", "06.05.2001")                        \
   E(FormatDate, "Kelv-DatePrefs", "DDMMYYYY|.|1", "25.06.2001", "25.06.2001")                        \
   E(FormatTime, "Kelv-TimePrefs", "FMTIME|:", "14:05:33", "50733")                                   \
+  E(FormatTime, "Kelv-TimePrefs", "FMTIME|:|1", "1:00", "03600")                                     \
+  E(FormatTime, "Kelv-TimePrefs", "12|:|1x", "1:05", "01:05 AM")                                     \
+  E(FormatTime, "Kelv-TimePrefs", "12|:|01", "1:05", "1:05 AM")                                      \
+  E(FormatDate, "Kelv-DatePrefs", "FMDATE|/|1", "1/1/2001", "0730486")                               \
+  E(FormatDate, "Kelv-DatePrefs", "MMDDYYYY|/|1x", "1/5/2001", "01/05/2001")                         \
+  E(FormatDate, "Kelv-DatePrefs", "MMDDYYYY|/|01", "1/5/2001", "1/5/2001")                           \
   E(DiffHours, "", "", "1/1/2001 8:00 PM|1/2/2001 6:00 AM", "24")                                    \
   E(DiffHours, "", "", "1/1/2001|8:00 PM|1/2/2001|6:00 AM", "10")                                    \
   E(DiffHours, "", "", "2001-01-01T08:00|2001-01-01T10:00", "0")                                     \

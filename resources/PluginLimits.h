@@ -23,6 +23,10 @@
 // The overflow message's field of the preference file holds this many
 // characters and its terminator.
 #define KELV_OVERFLOW_MESSAGE_LIMIT 255
+// The preferences dialog's message box keeps one character fewer: it reads
+// into a buffer of the field's 255 bytes, its terminator among them, as the
+// original's dialog did.
+#define KELV_DIALOG_MESSAGE_LIMIT (KELV_OVERFLOW_MESSAGE_LIMIT - 1)
 
 // What a field keeps: the prefix and suffix of a range, those of
 // Kelv-ListNumbers and Kelv-MakeList, and a line of Kelv-MakeList's list.

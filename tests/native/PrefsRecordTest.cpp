@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -90,6 +91,45 @@ TEST(PrefsRecord, WrittenAndReadBackIsTheSameRecord) {
   }
   std::remove(file.c_str());
   EXPECT_EQ(rmdir(folder.c_str()), 0);
+}
+
+// The preference file is used while its path, as the plug-in sees it, fits
+// the platform's MAX_PATH with its terminator: the stand-in shows a native
+// folder as one on drive C:, two characters longer. A folder a character
+// longer than the last that fits gets no file at all.
+TEST(PrefsRecord, FileIsUsedWhileItsPathFits) {
+  constexpr size_t kDrive = 2;  // "C:" before the native path
+  const size_t name = std::strlen("/DateTimePrefs.dtp");
+  const size_t lastFolder = MAX_PATH - 1 - kDrive - name;
+  // As the manual gives them: a file path of 260 characters or more is
+  // refused, so a folder of at most 241 characters, its drive counted.
+  EXPECT_EQ(MAX_PATH, 260);
+  EXPECT_EQ(kDrive + lastFolder, 241u);
+  std::mt19937 random(31);
+  const DateTimePrefsRecord record = RandomRecord(&random);
+  for (const size_t length : {lastFolder, lastFolder + 1}) {
+    char pattern[] = "/tmp/kelv-prefs-path-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    std::string folder = pattern;
+    std::string made[4];
+    int depth = 0;
+    while (folder.size() < length) {
+      const size_t part = std::min<size_t>(length - folder.size() - 1, 200);
+      ASSERT_GT(part, 0u);
+      folder += "/" + std::string(part, 'd');
+      ASSERT_EQ(mkdir(folder.c_str(), 0700), 0) << folder.size();
+      made[depth++] = folder;
+    }
+    ASSERT_EQ(folder.size(), length);
+    DateTimePrefsRecord seen;
+    ASSERT_TRUE(SessionInChild(folder, &record, &seen)) << length;
+    const std::string file = folder + "/DateTimePrefs.dtp";
+    struct stat info;
+    EXPECT_EQ(stat(file.c_str(), &info) == 0, length <= lastFolder) << "a folder of " << length;
+    std::remove(file.c_str());
+    while (depth > 0) EXPECT_EQ(rmdir(made[--depth].c_str()), 0);
+    EXPECT_EQ(rmdir(pattern), 0);
+  }
 }
 
 }  // namespace

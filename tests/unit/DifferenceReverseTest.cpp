@@ -92,4 +92,68 @@ TEST(DifferenceReverse, EveryUnitIsTheNegativeOfItsReverse) {
   }
 }
 
+// The readable texts as (number, unit) pairs summed back to milliseconds;
+// -1 where a word is not a unit or a number carries the wrong sign.
+int64_t WordsToMilliseconds(const std::string& text, bool negative) {
+  static const struct {
+    const char* word;
+    int64_t milliseconds;
+  } kUnits[] = {{"day", 86400000}, {"hour", 3600000}, {"minute", 60000}, {"second", 1000}, {"millisecond", 1}};
+  int64_t total = 0;
+  size_t at = 0;
+  while (at < text.size()) {
+    size_t end = text.find(' ', at);
+    const long long number = std::strtoll(text.substr(at, end - at).c_str(), nullptr, 10);
+    if (end == std::string::npos || (number < 0) != negative || number == 0) return -1;
+    at = end + 1;
+    end = text.find(' ', at);
+    std::string word = text.substr(at, end == std::string::npos ? std::string::npos : end - at);
+    if (word.size() > 1 && word.back() == 's') word.pop_back();
+    at = end == std::string::npos ? text.size() : end + 1;
+    int64_t unit = 0;
+    for (const auto& u : kUnits) {
+      if (word == u.word) unit = u.milliseconds;
+    }
+    if (unit == 0) return -1;
+    total += (number < 0 ? -number : number) * unit;
+  }
+  return total;
+}
+
+// "-26:03:04.050" back to its milliseconds and sign.
+int64_t ClockToMilliseconds(const std::string& text) {
+  long long h = 0;
+  int m = 0, sec = 0, ms = 0;
+  const bool negative = !text.empty() && text[0] == '-';
+  if (std::sscanf(text.c_str() + (negative ? 1 : 0), "%lld:%d:%d.%d", &h, &m, &sec, &ms) != 4) return INT64_MIN;
+  const int64_t magnitude = ((h * 60 + m) * 60 + sec) * 1000 + ms;
+  return negative ? -magnitude : magnitude;
+}
+
+// Each readable text is the exact difference split into units, with the
+// sign before every number, and its reverse the same numbers negated.
+TEST(DifferenceReverse, TextsAreTheExactDifferenceWithTheSignOnEveryNumber) {
+  constexpr int kPairs = 1500;
+  Draw draw(29);
+  TestHost host;
+  SetDefaultPrefs();
+  for (int pair = 0; pair < kPairs; ++pair) {
+    const bool withDates = draw.Below(3) != 0;
+    const std::string a = Stamp(&draw, withDates), b = Stamp(&draw, withDates);
+    const std::string forward = a + "|" + b, reverse = b + "|" + a;
+    const std::string milliseconds = host.Call(kDiffMilliSeconds, forward);
+    if (milliseconds == "0") continue;  // equal stamps: no text at all
+    const int64_t exact = std::strtoll(milliseconds.c_str(), nullptr, 10);
+    const int64_t magnitude = exact < 0 ? -exact : exact;
+    for (const int32_t id : {kDiffDaysString, kDiffHoursString}) {
+      const std::string there = host.Call(id, forward), back = host.Call(id, reverse);
+      EXPECT_EQ(WordsToMilliseconds(there, exact < 0), magnitude) << id << " " << forward << " -> " << there;
+      EXPECT_EQ(WordsToMilliseconds(back, exact > 0), magnitude) << id << " " << reverse << " -> " << back;
+    }
+    const std::string clock = host.Call(kDiffTimeString, forward), clockBack = host.Call(kDiffTimeString, reverse);
+    EXPECT_EQ(ClockToMilliseconds(clock), exact) << forward << " -> " << clock;
+    EXPECT_EQ(clockBack, Negated(clock)) << reverse;
+  }
+}
+
 }  // namespace

@@ -55,7 +55,8 @@ std::string LimitsSection() {
       "the list's text; so a list somewhat shorter may be refused too. The other functions' results "
       "are far shorter |\n"
       "| the overflow message | at most one every " + Number(KELV_OVERFLOW_NOTICE_INTERVAL_MS) +
-      " milliseconds; its text keeps " + Number(KELV_OVERFLOW_MESSAGE_LIMIT) + " characters | the "
+      " milliseconds; its text keeps " + Number(KELV_OVERFLOW_MESSAGE_LIMIT) + " characters, " +
+      Number(KELV_DIALOG_MESSAGE_LIMIT) + " when typed into the preferences dialog | the "
       "calls refused in between answer `??` without a box |\n"
       "| what a parameter is read to | the differences and the date lists: " +
       Number(KELV_RANGE_PARAMETER_LIMIT) + " characters; Kelv-ListNumbers: " +
@@ -75,7 +76,9 @@ std::string LimitsSection() {
       "| years of one or two digits | " + Number(KELV_TWO_DIGIT_YEAR_PIVOT) + " to 99 are 19" +
       Number(KELV_TWO_DIGIT_YEAR_PIVOT) + " to 1999, 0 to " + Number(KELV_TWO_DIGIT_YEAR_PIVOT - 1) +
       " are 2000 to 20" + Number(KELV_TWO_DIGIT_YEAR_PIVOT - 1) + " | `0011` is a year of two digits |\n"
-      "| the minute and hour steps, `inc=` of Kelv-ListNumbers | 1 or more | a step of 0 is `??` |\n"
+      "| the minute and hour steps | 1 or more | a step of 0 is `??` |\n"
+      "| `inc=` of Kelv-ListNumbers | 1 or more | a step below 1 (0 too) writes no result: the field "
+      "keeps what it had |\n"
       "\n"
       "Each limit at its edge: the last value that works, then the first that does not.\n\n";
 
@@ -146,6 +149,10 @@ std::string LimitsSection() {
                        "09:00 AM\n         09:01 AM"),
                Example(Formula("Kelv-MinuteIncrementPrefs", "0"), Formula("Kelv-DateList (Minutes)", "9:00|9:01"),
                        "??"));
+  text += Edge("The step of Kelv-ListNumbers:",
+               Example("", Formula("Kelv-ListNumbers", "start=1|end=3|inc=1"), "1\n         2\n         3"),
+               Example("", Formula("Kelv-ListNumbers", "start=1|end=3|inc=0"),
+                       "(no result: the field keeps what it had)"));
   return text;
 }
 
