@@ -196,8 +196,8 @@ async function exampleButtons(page, file) {
       document.getElementById('try-reset').click();
       await kelvTryIt.loaded();
       button.click();
-      let box = button;
-      while (!box.classList.contains('try-it')) box = box.nextElementSibling;
+      const box = Array.prototype.find.call(document.querySelectorAll('.try-it'),
+                                            (b) => b.dataset.function === button.dataset.function);
       const result = box.querySelector('.try-result');
       answers.push({ call: box.dataset.function, field: box.querySelector('.try-param').value, kind: box.dataset.outcome,
                      outcome: box.querySelector('.try-outcome').textContent, result: result.hidden ? '' : result.textContent,

@@ -215,8 +215,10 @@
   // Under every example of a function's section, a button that types its
   // calls into their boxes, in the field's form, and makes them. One code
   // block holds the examples that follow each other, a blank line between
-  // two: each becomes a block of its own, with its button.
-  function addExampleButtons(heading, end, names) {
+  // two: each becomes a block of its own, with its button. A section of the
+  // functions' page that is no function's (owner null) gives a button to
+  // every example whose last call is a function's.
+  function addExampleButtons(heading, end, names, owner) {
     var n = 0;
     var blocks = [];
     for (var e = heading.nextElementSibling; e !== null && e !== end; e = e.nextElementSibling)
@@ -227,9 +229,10 @@
         pre.appendChild(element('code', null, text));
         block.parentNode.insertBefore(pre, block);
         var calls = exampleCalls(text, names);
-        if (calls === null || calls[calls.length - 1].name !== heading.textContent) return;
+        if (calls === null || (owner !== null && calls[calls.length - 1].name !== owner)) return;
         var b = element('button', 'try-example', 'Try this');
         b.type = 'button';
+        b.dataset.function = calls[calls.length - 1].name;  // the box it answers in
         b.setAttribute('aria-label', 'Try example ' + ++n + ' of ' + heading.textContent + ' in its box');
         b.addEventListener('click', tryExample.bind(null, calls));
         block.parentNode.insertBefore(b, block);
@@ -272,8 +275,15 @@
       var end = sectionEnd(heading);
       var box = makeBox(heading.textContent);
       heading.parentNode.insertBefore(box, end);
-      addExampleButtons(heading, box, names);
+      addExampleButtons(heading, box, names, heading.textContent);
     });
+    // The functions' page's own sections (dates and times, ...) between its
+    // title and the next page's.
+    var title = Array.prototype.find.call(document.querySelectorAll('h1'), function (h) {
+      return h.textContent === 'Functions';
+    });
+    for (var e = title ? title.nextElementSibling : null; e !== null && e.tagName !== 'H1'; e = e.nextElementSibling)
+      if (e.tagName === 'H2') addExampleButtons(e, sectionEnd(e), names, null);
   }
 
   // ---- the preferences panel ----
