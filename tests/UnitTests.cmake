@@ -32,11 +32,11 @@ else()
   target_include_directories(unit_tests PRIVATE ${KELV_PLATFORM_DIR})
   include(GoogleTest)
   if(KELV_WEB)
-    # Three need what WebAssembly lacks: child processes (fork) for whole host
+    # Four need what WebAssembly lacks: child processes (fork) for whole host
     # sessions, and a real folder's free space (emscripten's statvfs answers
     # the same figures for every folder).
     gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60 TEST_FILTER
-                         -FileFaults.PreferenceFileIsNeverTornNorLost:StandInFiles.FreeSpaceOfTheFolderItself:PrefsRecord.WrittenAndReadBackIsTheSameRecord)
+                         -FileFaults.PreferenceFileIsNeverTornNorLost:StandInFiles.FreeSpaceOfTheFolderItself:PrefsRecord.WrittenAndReadBackIsTheSameRecord:PrefsRecord.FileIsUsedWhileItsPathFits)
   else()
     gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)
   endif()
