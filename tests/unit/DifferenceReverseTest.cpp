@@ -50,6 +50,19 @@ std::string Stamp(Draw* draw, bool withDate) {
   return text;
 }
 
+// Two stamps as a parameter, both ways round. Dates on both sides or on
+// neither: one date alone counts the times only.
+struct StampPair {
+  std::string forward, reverse;
+};
+
+StampPair DrawPair(Draw* draw) {
+  const bool withDates = draw->Below(3) != 0;
+  const std::string a = Stamp(draw, withDates);
+  const std::string b = Stamp(draw, withDates);
+  return {a + "|" + b, b + "|" + a};
+}
+
 std::string Negated(const std::string& number) {
   if (number == "0") return number;
   return number[0] == '-' ? number.substr(1) : "-" + number;
@@ -63,10 +76,9 @@ TEST(DifferenceReverse, EveryUnitIsTheNegativeOfItsReverse) {
   TestHost host;
   SetDefaultPrefs();
   for (int pair = 0; pair < kPairs; ++pair) {
-    // Dates on both sides or on neither: one date alone counts the times only.
-    const bool withDates = draw.Below(3) != 0;
-    const std::string a = Stamp(&draw, withDates), b = Stamp(&draw, withDates);
-    const std::string forward = a + "|" + b, reverse = b + "|" + a;
+    const StampPair stamps = DrawPair(&draw);
+    const std::string& forward = stamps.forward;
+    const std::string& reverse = stamps.reverse;
     const std::string exactText = host.Call(kDiffMilliSeconds, forward);
     const int64_t exact = std::strtoll(exactText.c_str(), nullptr, 10);
     for (size_t u = 0; u < sizeof kIds / sizeof kIds[0]; ++u) {
@@ -138,9 +150,9 @@ TEST(DifferenceReverse, TextsAreTheExactDifferenceWithTheSignOnEveryNumber) {
   TestHost host;
   SetDefaultPrefs();
   for (int pair = 0; pair < kPairs; ++pair) {
-    const bool withDates = draw.Below(3) != 0;
-    const std::string a = Stamp(&draw, withDates), b = Stamp(&draw, withDates);
-    const std::string forward = a + "|" + b, reverse = b + "|" + a;
+    const StampPair stamps = DrawPair(&draw);
+    const std::string& forward = stamps.forward;
+    const std::string& reverse = stamps.reverse;
     const std::string milliseconds = host.Call(kDiffMilliSeconds, forward);
     if (milliseconds == "0") continue;  // equal stamps: no text at all
     const int64_t exact = std::strtoll(milliseconds.c_str(), nullptr, 10);
