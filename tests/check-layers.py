@@ -19,7 +19,7 @@ FLOORS = [  # (floor, name, a path's test)
     (0, "platform", lambda p: p.startswith("platform/")),
     (0, "text", lambda p: p.startswith("text/")),
     (0, "resources", lambda p: p.startswith("resources/")),
-    (1, "the preference record", lambda p: p.startswith("prefs/DateTimePrefs.")),
+    (1, "the preference record", lambda p: p.startswith("prefs/record/") or p.startswith("prefs/DateTimePrefs.")),
     (2, "datetime", lambda p: p.startswith("datetime/")),
     (2, "file", lambda p: p.startswith("file/")),
     (6, "the entry point and dispatcher", lambda p: p.startswith("host/entry/")),
