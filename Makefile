@@ -8,8 +8,9 @@ SHELL := /bin/bash
 
 WINE_ENV := WINEPREFIX=$(CURDIR)/build/win32/wineprefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
+# Once per make: the jobs of make test's builds skip it (KELV_DEPS_CHECKED).
 deps:
-	@bash tools/install-deps.sh
+	@[ -n "$(KELV_DEPS_CHECKED)" ] || bash tools/install-deps.sh
 
 build/native/build.ninja: | deps
 	cmake --preset native >/dev/null
@@ -57,9 +58,11 @@ test-web: build-web
 	ctest --test-dir build/web --output-on-failure -j2
 
 # Every build's tests, then a look at the working tree: nothing new may be left there.
+# The builds run two at a time, the Windows build first: its chain of build
+# and Wine sessions is the longest.
 test: deps
 	@bash tools/check-tree-untouched.sh save build/tree-before-test
-	$(MAKE) --no-print-directory test-native test-asan test-asan32 test-win32 test-web
+	@bash tools/test-every-build.sh win32 native asan asan32 web
 	@bash tools/check-tree-untouched.sh check build/tree-before-test
 
 demo: build-native build-win32
