@@ -132,15 +132,41 @@ TEST(StandInFiles, TemporaryFolderTooLongIsAnError) {
   else unsetenv("TMPDIR");
 }
 
+// The application data folder ('J', the configuration folder here) of 258
+// characters (Windows form) is taken with its backslash; one of 259 leaves
+// no room for it and is refused as invalid; one of 260 is more than the
+// shell's path query holds, a folder not found.
+TEST(StandInFiles, ShellFolderAtTheLimit) {
+  const char* saved = std::getenv("XDG_CONFIG_HOME");
+  const std::string keep = saved != nullptr ? saved : "";
+  struct Case { size_t length; int16_t code; } cases[] = {{258, kFileOk}, {259, kFileInvalid}, {260, kFileNotFound}};
+  for (const Case& c : cases) {
+    std::string native = "/tmp/";
+    native += std::string(c.length - WindowsPath(native).size(), 'c');
+    ASSERT_EQ(WindowsPath(native).size(), c.length);
+    setenv("XDG_CONFIG_HOME", native.c_str(), 1);
+    TVXFile file;
+    EXPECT_EQ(file.SetSpecialFolder('J'), c.code) << c.length;
+    if (c.code == kFileOk) {
+      char folder[kFolderSize];
+      file.GetFolder(folder);
+      EXPECT_EQ(std::string(folder), WindowsPath(native) + "\\") << c.length;
+    }
+  }
+  if (saved != nullptr) setenv("XDG_CONFIG_HOME", keep.c_str(), 1);
+  else unsetenv("XDG_CONFIG_HOME");
+}
+
 // A new file object starts in the working folder with a backslash added: a
 // working folder of 258 characters (Windows form) becomes 259 with it, one of
-// 259 leaves no room for the backslash and the folder starts empty.
+// 259 leaves no room for the backslash and the folder starts empty, and so
+// does one of 260 or more, which the folder's 260 bytes cannot take at all.
 TEST(StandInFiles, WorkingFolderAtTheLimit) {
   char saved[PATH_MAX];
   ASSERT_NE(getcwd(saved, sizeof saved), nullptr);
   char base[] = "/tmp/kelv-cwd-XXXXXX";
   ASSERT_NE(mkdtemp(base), nullptr);
-  struct Case { size_t length; const char* folder; } cases[] = {{258, "itself and a backslash"}, {259, ""}};
+  struct Case { size_t length; const char* folder; } cases[] = {{258, "itself and a backslash"}, {259, ""}, {260, ""}, {300, ""}};
   std::vector<std::string> made;
   for (const Case& c : cases) {
     std::string native = base;
@@ -169,13 +195,24 @@ TEST(StandInFiles, WorkingFolderAtTheLimit) {
 }
 
 // Free space is that of the folder's own file system, not of the root's:
-// /proc has none, the root some.
+// /proc has none, the root some. A folder without a drive letter measures
+// the current drive instead, so the same /proc named from the root, in an
+// object with no drive to take, answers the root's figure.
 TEST(StandInFiles, FreeSpaceOfTheFolderItself) {
   TVXFile file;
   ASSERT_EQ(file.SetFolder("C:\\proc\\"), kFileOk);
   EXPECT_EQ(file.GetFreeSpace(), 0u);
   file.SetSpecialFolder('G');
   EXPECT_GT(file.GetFreeSpace(), 0u);
+
+  InjectFileFaults(1, FileFaultMode::NthOnly);  // the working folder cannot be read: no drive
+  TVXFile driveless;
+  InjectFileFaults(0, FileFaultMode::NthOnly);
+  ASSERT_EQ(driveless.SetFolder("\\proc"), kFileOk);
+  char folder[kFolderSize];
+  driveless.GetFolder(folder);
+  ASSERT_STREQ(folder, "\\proc\\");
+  EXPECT_GT(driveless.GetFreeSpace(), 0u) << "the current drive's space, not the folder's own";
 }
 
 // A listing begun again lets the one under way go: no search handle stays

@@ -8,7 +8,9 @@
 #include <string>
 
 #include "TestHost.h"
+#include "functions/ListBuilder.h"
 #include "host/FunctionIds.h"
+#include "host/ResultWriters.h"
 #include "prefs/DateTimePrefs.h"
 
 namespace {
@@ -49,6 +51,30 @@ TEST(AllocationFailure, ListsAnswerQuestionMarks) {
     EXPECT_EQ(host.Call(r.id, r.parameter), clean) << r.parameter << ": once memory is back";
   }
   SetDefaultPrefs();
+}
+
+// A list begun in the handle whose items outgrow its estimate moves aside
+// on the way; with no memory for that it answers "??", never the part it
+// had in the handle, and once memory is back the same list is whole.
+TEST(AllocationFailure, ListMovedAsideOnTheWay) {
+  TestHost host;
+  for (int refuse : {-1, 1, 0}) {
+    HostHandle result = host.Prepare("host's bytes");
+    currentResultHandle = result;  // where "??" goes, as the dispatcher sets it
+    {
+      ListBuilder list(result);
+      ASSERT_TRUE(list.BeginInHandle(3 * 4));
+      char item[40] = "123456789";
+      refusals = refuse;
+      bool added = true;
+      for (int i = 0; i < 3 && added; ++i) added = list.Append(item, 9);
+      refusals = 0;
+      EXPECT_EQ(added, refuse == 0) << refuse;
+      if (added) list.Finish();
+    }
+    EXPECT_EQ(host.Result(), refuse == 0 ? "123456789123456789123456789" : "??") << refuse;
+    EXPECT_FALSE(host.Damaged());
+  }
 }
 
 }  // namespace

@@ -164,6 +164,19 @@ TEST(ItemRun, RefusedWhenItPassesTheLimit) {
     EXPECT_EQ(host.Result(), "??") << "items of " << length;
     EXPECT_FALSE(host.Damaged());
   }
+  // Counted items, a run for each ten of the number, are refused the same
+  // way, begun aside with room to the limit: "item 1" to "item 20000" are
+  // far more than 65535 bytes.
+  HostHandle result = host.Prepare("host's bytes");
+  currentResultHandle = result;
+  {
+    ListBuilder list(result);
+    ASSERT_TRUE(list.BeginAside(100, kResultSizeLimit - 1));
+    ItemCounter counter("item ", "", 0, 1, 1, 0);
+    EXPECT_FALSE(AppendCountedItems(&list, &counter, 20000));
+  }
+  EXPECT_EQ(host.Result(), "??") << "counted items";
+  EXPECT_FALSE(host.Damaged());
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 // leaves part of the list standing as the answer.
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <string>
 
 #include "TestHost.h"
@@ -13,14 +14,16 @@
 
 namespace {
 
-// Items of `width` bytes against an estimate of 4 bytes each (32-byte item
-// buffers, as the formatters give), in the handle or aside from the start.
+// Items of `width` bytes against an estimate of `estimated` bytes each
+// (32-byte item buffers, as the formatters give), in the handle or aside
+// from the start.
 std::string BuildList(TestHost* host, int items, int width, bool aside, int failFrom = 0,
-                      TestHost::Failing failing = TestHost::Failing::FromTheNthOn) {
+                      TestHost::Failing failing = TestHost::Failing::FromTheNthOn, int estimated = 4) {
   HostHandle result = host->Prepare("host's bytes", failFrom, failing);
   currentResultHandle = result;  // where "??" goes, as the dispatcher sets it
   ListBuilder list(result);
-  const bool begun = aside ? list.BeginAside(4 * items, kResultSizeLimit - 1) : list.BeginInHandle(4 * items);
+  const int estimate = estimated * items;
+  const bool begun = aside ? list.BeginAside(estimate, kResultSizeLimit - 1) : list.BeginInHandle(estimate);
   if (!begun) return host->Result();
   for (int i = 0; i < items; ++i) {
     char item[40];
@@ -56,6 +59,27 @@ TEST(ListBuilder, ItemsLongerThanTheEstimate) {
                                       << (c.aside ? ", aside from the start" : "") << ": "
                                       << result.size() << " bytes [" << result.substr(0, 40) << "]";
   }
+  // An estimate of nothing: the first item already moves the list aside,
+  // with nothing in the handle to bring along.
+  EXPECT_EQ(BuildList(&host, 3, 5, false, 0, TestHost::Failing::FromTheNthOn, 0), Expected(3, 5));
+}
+
+// A list aside loses its trailing line ends, CRs and LFs alike, and only
+// those; an item asking for more than the room left in place gets none and
+// adds nothing.
+TEST(ListBuilder, AsideListEndsWithoutLineEnds) {
+  TestHost host;
+  HostHandle result = host.Prepare("host's bytes");
+  currentResultHandle = result;
+  ListBuilder list(result);
+  ASSERT_TRUE(list.BeginAside(20, 10));
+  EXPECT_EQ(list.AppendInPlace(11), nullptr);
+  char* at = list.AppendInPlace(6);
+  ASSERT_NE(at, nullptr);
+  std::memcpy(at, "a\nb\n\r\n", 6);
+  EXPECT_EQ(list.AppendInPlace(5), nullptr) << "4 of the 10 left";
+  list.Finish();
+  EXPECT_EQ(host.Result(), "a\nb");
 }
 
 // A list begun aside with room for less than its items is cut at that
