@@ -33,7 +33,7 @@ int64_t DaysFromCivil(int32_t year, int32_t month, int32_t day) {
 }
 
 int32_t DayNumberFromDate(int32_t year, int32_t month, int32_t day) {
-  if (year <= 0 || year > 3000 || month < 1 || month > 12 || day < 1 || day > 31) return 0;
+  if (year <= 0 || year > kLastYear || month < 1 || month > 12 || day < 1 || day > 31) return 0;
   return static_cast<int32_t>(DaysFromCivil(year, month, day));
 }
 
@@ -54,5 +54,5 @@ void DateFromDayNumber(int32_t dayNumber, int32_t* year, int32_t* month, int32_t
 }
 
 int32_t SecondsOfDay(int32_t hour, int32_t minute, int32_t second) {
-  return hour * 3600 + minute * 60 + second;
+  return hour * kSecondsPerHour + minute * kSecondsPerMinute + second;
 }

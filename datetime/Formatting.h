@@ -1,4 +1,5 @@
-// Writing dates and times by the user's preferences.
+// Writing dates and times by the user's preferences, which every operation
+// takes as `prefs`: the formats, separators and zero padding it reads.
 //
 // Each operation writes [CR if separatorBefore] + prefix + value + suffix
 // into `out` and answers the number of characters written. An absent prefix
@@ -16,16 +17,18 @@
 
 #include <cstdint>
 
+#include "prefs/record/DateTimePrefsRecord.h"
+
 constexpr int32_t kFormattedTextSize = 256;
 
-int32_t FormatDateText(char* out, int32_t year, int32_t month, int32_t day, const char* prefix,
+int32_t FormatDateText(const DateTimePrefsRecord& prefs, char* out, int32_t year, int32_t month, int32_t day, const char* prefix,
                        const char* suffix, bool separatorBefore);
-int32_t FormatTimeText(char* out, int32_t hour, int32_t minute, int32_t second,
+int32_t FormatTimeText(const DateTimePrefsRecord& prefs, char* out, int32_t hour, int32_t minute, int32_t second,
                        int32_t millisecond, const char* prefix, const char* suffix,
                        bool withFraction, bool separatorBefore);
-int32_t FormatHourText(char* out, int32_t hour, const char* prefix, const char* suffix,
+int32_t FormatHourText(const DateTimePrefsRecord& prefs, char* out, int32_t hour, const char* prefix, const char* suffix,
                        bool separatorBefore);
-int32_t FormatDateTimeText(char* out, int32_t year, int32_t month, int32_t day, int32_t hour,
+int32_t FormatDateTimeText(const DateTimePrefsRecord& prefs, char* out, int32_t year, int32_t month, int32_t day, int32_t hour,
                            int32_t minute, const char* prefix, const char* suffix,
                            bool separatorBefore, bool hourOnly);
 
@@ -39,15 +42,15 @@ int32_t FormatDateTimeText(char* out, int32_t year, int32_t month, int32_t day, 
 // *minuteAt receives where the minute's two digits start in the clock
 // value: -1 for the hour alone and for the host's seconds of the day, which
 // hold no minute.
-int32_t FormatDateValue(char* out, int32_t year, int32_t month, int32_t day);
-int32_t FormatClockValue(char* out, int32_t hour, int32_t minute, bool hourOnly, int32_t* minuteAt);
+int32_t FormatDateValue(const DateTimePrefsRecord& prefs, char* out, int32_t year, int32_t month, int32_t day);
+int32_t FormatClockValue(const DateTimePrefsRecord& prefs, char* out, int32_t hour, int32_t minute, bool hourOnly, int32_t* minuteAt);
 // FormatDateValue, and where the day's digits start in it (-1 for the
 // host's day numbers, which hold no day):
 //   FormatDateValueWithDay(out, 2001, 3, 5, &at) -> "03/05/2001", at 3
-int32_t FormatDateValueWithDay(char* out, int32_t year, int32_t month, int32_t day, int32_t* dayAt);
+int32_t FormatDateValueWithDay(const DateTimePrefsRecord& prefs, char* out, int32_t year, int32_t month, int32_t day, int32_t* dayAt);
 
 // The fraction of a second: three digits when padded; else the shortest
 // decimal fraction of at least one digit (500 -> "5", 50 -> "05", 5 -> "005").
 // out holds 16 bytes: the text of any value, a sign and ten digits at most,
 // fits with its terminator.
-int32_t FractionText(char* out, int32_t millisecond);
+int32_t FractionText(const DateTimePrefsRecord& prefs, char* out, int32_t millisecond);

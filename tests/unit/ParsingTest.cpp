@@ -6,6 +6,7 @@
 #include <string>
 
 #include "datetime/Parsing.h"
+#include "functions/RangeParameter.h"
 #include "prefs/DateTimePrefs.h"
 
 namespace {
@@ -55,14 +56,14 @@ TEST(ParseTimeText, Table) {
   };
   for (const TimeCase& c : cases) {
     int32_t h = -1, m = -1, s = -1, ms = -1;
-    EXPECT_EQ(ParseTimeText(c.text, &h, &m, &s, &ms), c.ok) << c.text;
+    EXPECT_EQ(ParseTimeText(ActiveSeparators(), c.text, &h, &m, &s, &ms), c.ok) << c.text;
     EXPECT_EQ(h, c.h) << c.text;
     EXPECT_EQ(m, c.m) << c.text;
     EXPECT_EQ(s, c.s) << c.text;
     EXPECT_EQ(ms, c.ms) << c.text;
   }
   int32_t h = 1, m = 1, s = 1, ms = 1;
-  EXPECT_FALSE(ParseTimeText(nullptr, &h, &m, &s, &ms));
+  EXPECT_FALSE(ParseTimeText(ActiveSeparators(), nullptr, &h, &m, &s, &ms));
   EXPECT_EQ(h + m + s + ms, 0) << "a failure clears every output";
 }
 
@@ -70,14 +71,14 @@ TEST(ParseTimeText, OtherSeparators) {
   int32_t h, m, s, ms;
   {
     Separators dot('.', '/');
-    EXPECT_TRUE(ParseTimeText("12.30.45", &h, &m, &s, &ms));
+    EXPECT_TRUE(ParseTimeText(ActiveSeparators(), "12.30.45", &h, &m, &s, &ms));
     EXPECT_EQ(h * 10000 + m * 100 + s, 123045);
-    EXPECT_FALSE(ParseTimeText("12:30", &h, &m, &s, &ms));
+    EXPECT_FALSE(ParseTimeText(ActiveSeparators(), "12:30", &h, &m, &s, &ms));
   }
   {
     Separators none('\0', '/');  // an emptied separator box
-    EXPECT_FALSE(ParseTimeText("12:30", &h, &m, &s, &ms));
-    EXPECT_TRUE(ParseTimeText("3600", &h, &m, &s, &ms)) << "seconds of the day still read";
+    EXPECT_FALSE(ParseTimeText(ActiveSeparators(), "12:30", &h, &m, &s, &ms));
+    EXPECT_TRUE(ParseTimeText(ActiveSeparators(), "3600", &h, &m, &s, &ms)) << "seconds of the day still read";
   }
 }
 
@@ -115,7 +116,7 @@ TEST(ParseDateText, Table) {
   };
   for (const DateCase& c : cases) {
     int32_t y = -1, m = -1, d = -1;
-    EXPECT_EQ(ParseDateText(c.text, &y, &m, &d), c.ok) << c.text;
+    EXPECT_EQ(ParseDateText(ActiveSeparators(), c.text, &y, &m, &d), c.ok) << c.text;
     EXPECT_EQ(y, c.y) << c.text;
     EXPECT_EQ(m, c.m) << c.text;
     EXPECT_EQ(d, c.d) << c.text;
@@ -125,10 +126,10 @@ TEST(ParseDateText, Table) {
 TEST(ParseDateText, DateSeparatorPreference) {
   int32_t y, m, d;
   Separators dot(':', '.');
-  EXPECT_TRUE(ParseDateText("25.12.2001", &y, &m, &d));
+  EXPECT_TRUE(ParseDateText(ActiveSeparators(), "25.12.2001", &y, &m, &d));
   EXPECT_EQ(y * 10000 + m * 100 + d, 20011225);
-  EXPECT_FALSE(ParseDateText("12/25/2001", &y, &m, &d));
-  EXPECT_TRUE(ParseDateText("12-25-2001", &y, &m, &d)) << "the hyphen always separates";
+  EXPECT_FALSE(ParseDateText(ActiveSeparators(), "12/25/2001", &y, &m, &d));
+  EXPECT_TRUE(ParseDateText(ActiveSeparators(), "12-25-2001", &y, &m, &d)) << "the hyphen always separates";
 }
 
 struct RangeResult {
@@ -141,7 +142,7 @@ RangeResult StampRange(const std::string& parameter) {
   RangeResult r{};
   char prefix[kRangeTextCapacity + 1] = "x";
   char suffix[kRangeTextCapacity + 1] = "x";
-  r.ok = ParseTimeStampRange(parameter.data(), static_cast<int32_t>(parameter.size()), prefix,
+  r.ok = ParseTimeStampRange(ActiveSeparators(), parameter.data(), static_cast<int32_t>(parameter.size()), prefix,
                              suffix, &r.start, &r.end);
   r.prefix = prefix;
   r.suffix = suffix;
@@ -211,7 +212,7 @@ TEST(ParseTimeRange, StartAfterEnd) {
     char prefix[kRangeTextCapacity + 1], suffix[kRangeTextCapacity + 1];
     TimeStampParts start, end;
     uint8_t after = 9;
-    EXPECT_EQ(ParseTimeRange(c.parameter, static_cast<int32_t>(std::strlen(c.parameter)), prefix,
+    EXPECT_EQ(ParseTimeRange(ActiveSeparators(), c.parameter, static_cast<int32_t>(std::strlen(c.parameter)), prefix,
                              suffix, &start, &end, &after), c.ok) << c.parameter;
     EXPECT_EQ(after, c.after) << c.parameter;
     EXPECT_STREQ(prefix, c.prefix) << c.parameter;

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "datetime/Parsing.h"
+#include "functions/RangeParameter.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ Fields StampFields(const char* parameter) {
   char prefix[kRangeTextCapacity + 1] = "?";
   char suffix[kRangeTextCapacity + 1] = "?";
   TimeStampParts start{}, end{};
-  const bool ok = ParseTimeStampRange(parameter, static_cast<int32_t>(std::strlen(parameter)), prefix, suffix,
+  const bool ok = ParseTimeStampRange(ActiveSeparators(), parameter, static_cast<int32_t>(std::strlen(parameter)), prefix, suffix,
                                       &start, &end);
   return {ok, prefix, suffix, start.hour, end.hour, start.day, end.day};
 }
