@@ -224,10 +224,10 @@ int16_t TVXFile::Seek(char origin, int32_t distance) {
   int64_t move = distance;
   DWORD method;
   switch (origin) {
-    case 'P': method = FILE_BEGIN; break;
-    case 'Q': method = FILE_CURRENT; break;
-    case 'R': method = FILE_CURRENT, move = -move; break;
-    case 'S': method = FILE_END; break;
+    case kSeekFromStart: method = FILE_BEGIN; break;
+    case kSeekForward: method = FILE_CURRENT; break;
+    case kSeekBackward: method = FILE_CURRENT, move = -move; break;
+    case kSeekFromEnd: method = FILE_END; break;
     default: return kFileInvalid;
   }
   // Through the high half too, so that backwards from -2^31 does not wrap.
@@ -289,44 +289,48 @@ int16_t TVXFile::ShellFolder(int csidl) {
   return EndWithBackslash(folder_, kFolderSize) ? kFileOk : kFileInvalid;
 }
 
+int16_t TVXFile::TakeSystemPath(const char* path, uint32_t written, bool endWithBackslash) {
+  if (written == 0 || written >= MAX_PATH) return FailedCallCode();
+  VXStrCopy(folder_, path, kFolderSize - 1);
+  if (!endWithBackslash) return kFileOk;
+  return EndWithBackslash(folder_, kFolderSize) ? kFileOk : kFileInvalid;
+}
+
+// The root of the folder's drive, or of the current drive when the folder
+// names none.
+int16_t TVXFile::SetDriveRoot() {
+  const bool hasDrive = folder_[0] != 0 && folder_[1] == ':';
+  char root[4] = {folder_[0], ':', '\\', 0};
+  VXStrCopy(folder_, hasDrive ? root : "\\", 3);
+  return kFileOk;
+}
+
+// The host program's path up to and with its last backslash.
+int16_t TVXFile::SetHostProgramFolder() {
+  char path[MAX_PATH];
+  const DWORD written = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  if (written == 0 || written >= MAX_PATH) return FailedCallCode();
+  int32_t cut = 0;  // just after the last backslash
+  for (int32_t i = 0; path[i] != 0; ++i) {
+    if (path[i] == '\\') cut = i + 1;
+  }
+  path[cut] = 0;
+  return TakeSystemPath(path, written, false);
+}
+
 int16_t TVXFile::SetSpecialFolder(char kind) {
   name_[0] = 0;
   Close();
   char path[MAX_PATH];
   switch (kind) {
-    case 'F':
-    case 'M': {
-      UINT n = kind == 'F' ? GetSystemDirectoryA(path, MAX_PATH) : GetWindowsDirectoryA(path, MAX_PATH);
-      if (n == 0 || n >= MAX_PATH) return FailedCallCode();
-      VXStrCopy(folder_, path, kFolderSize - 1);
-      return EndWithBackslash(folder_, kFolderSize) ? kFileOk : kFileInvalid;
-    }
-    case 'G': {
-      const bool hasDrive = folder_[0] != 0 && folder_[1] == ':';
-      char root[4] = {folder_[0], ':', '\\', 0};
-      VXStrCopy(folder_, hasDrive ? root : "\\", 3);
-      return kFileOk;
-    }
-    case 'H': {
-      DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-      if (n == 0 || n >= MAX_PATH) return FailedCallCode();
-      int32_t cut = 0;  // just after the last backslash
-      for (int32_t i = 0; path[i] != 0; ++i) {
-        if (path[i] == '\\') cut = i + 1;
-      }
-      path[cut] = 0;
-      VXStrCopy(folder_, path, kFolderSize - 1);
-      return kFileOk;
-    }
-    case 'I': {
-      DWORD n = GetTempPathA(MAX_PATH, path);
-      if (n == 0 || n >= MAX_PATH) return FailedCallCode();
-      VXStrCopy(folder_, path, kFolderSize - 1);
-      return kFileOk;
-    }
-    case 'J': return ShellFolder(CSIDL_APPDATA);
-    case 'K': return ShellFolder(CSIDL_BITBUCKET);
-    case 'L': return ShellFolder(CSIDL_DESKTOP);
+    case kSystemFolder: return TakeSystemPath(path, GetSystemDirectoryA(path, MAX_PATH), true);
+    case kWindowsFolder: return TakeSystemPath(path, GetWindowsDirectoryA(path, MAX_PATH), true);
+    case kDriveRootFolder: return SetDriveRoot();
+    case kHostProgramFolder: return SetHostProgramFolder();
+    case kTemporaryFolder: return TakeSystemPath(path, GetTempPathA(MAX_PATH, path), false);
+    case kApplicationDataFolder: return ShellFolder(CSIDL_APPDATA);
+    case kRecycleBinFolder: return ShellFolder(CSIDL_BITBUCKET);
+    case kDesktopFolder: return ShellFolder(CSIDL_DESKTOP);
     default: return kFileOk;  // the folder stays as it was
   }
 }

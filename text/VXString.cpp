@@ -138,80 +138,102 @@ const char* VXStrFindNoCase(const char* text, const char* pattern) {
 
 namespace {
 
+// Where a token scan stands: the tokens found so far and whether the scan
+// is inside a plain token or a quoted one. A step answers where the scan
+// goes on, or NULL once it has ended at endAt.
+struct TokenScan {
+  char** argv;
+  int32_t maxargs;
+  int32_t count;
+  bool inToken;
+  bool inQuotes;
+  char* endAt;
+
+  char* End(char* at) {
+    endAt = at;
+    return nullptr;
+  }
+  // A token starts at `at`; false when the last slot is the terminator's.
+  bool Open(char* at) {
+    if (count == maxargs - 1) return false;
+    argv[count++] = at;
+    return true;
+  }
+};
+
+// A quote inside an unquoted token is literal. Otherwise it closes the
+// quoted token, or is an empty pair that yields no token, or opens a quoted
+// token whose first character is taken unexamined.
+char* ScanQuote(char* at, TokenScan* scan) {
+  if (scan->inToken) return at + 1;
+  *at = 0;
+  if (scan->inQuotes) {
+    scan->inQuotes = false;
+    return at + 1;
+  }
+  const char next = at[1];
+  if (next == '"') return at + 2;
+  if (IsLineEnd(next) || !scan->Open(at + 1)) return scan->End(at + 1);
+  scan->inQuotes = true;
+  return at + 2;
+}
+
+// Drops the backslash: the rest of the line moves one place left, and the
+// character after it is plain.
+char* ScanBackslash(char* at, TokenScan* scan) {
+  char* moved = at;
+  while (!IsLineEnd(moved[1])) {
+    moved[0] = moved[1];
+    ++moved;
+  }
+  moved[0] = moved[1];
+  if (IsLineEnd(*at)) return scan->End(at);
+  if (!scan->inToken && !scan->inQuotes) {
+    if (!scan->Open(at)) return scan->End(at);
+    scan->inToken = true;
+  }
+  return at + 1;
+}
+
+// A separator ends a plain token; inside quotes it is kept.
+char* ScanSeparator(char* at, TokenScan* scan) {
+  if (!scan->inQuotes) {
+    *at = 0;
+    scan->inToken = false;
+  }
+  return at + 1;
+}
+
+// A run of plain characters, opening a token outside one; the rest of the
+// run needs no more than its role.
+template <typename RoleOf>
+char* ScanPlainRun(char* at, TokenScan* scan, RoleOf roleOf) {
+  if (!scan->inToken && !scan->inQuotes) {
+    if (!scan->Open(at)) return scan->End(at);
+    scan->inToken = true;
+  }
+  do {
+    ++at;
+  } while (roleOf(*at) == kPlain);
+  return at;
+}
+
 // The token scan, with the separator test as a parameter: two comparisons
 // for the usual one or two separators, a table for longer sets. Line ends
 // come first, then the quote and the backslash, then the separators.
 template <typename RoleOf>
 int32_t ScanTokens(char* str, char** argv, int32_t maxargs, RoleOf roleOf) {
-  bool inToken = false;
-  bool inQuotes = false;
-  int32_t count = 0;
-  char* p = str;
-  for (;;) {
-    const uint8_t kind = roleOf(*p);
-    if (kind == kLineEnd) return EndScan(p, argv, count);
-
-    if (kind == kQuote) {
-      if (inToken) {  // a quote inside an unquoted token is literal
-        ++p;
-        continue;
-      }
-      *p = 0;
-      if (inQuotes) {  // closing quote
-        inQuotes = false;
-        ++p;
-        continue;
-      }
-      char next = p[1];
-      if (next == '"') {  // an empty pair yields no token
-        p += 2;
-        continue;
-      }
-      if (IsLineEnd(next)) return EndScan(p + 1, argv, count);
-      if (count == maxargs - 1) return EndScan(p + 1, argv, count);
-      argv[count++] = p + 1;  // the first character is taken unexamined
-      inQuotes = true;
-      p += 2;
-      continue;
+  TokenScan scan{argv, maxargs, 0, false, false, nullptr};
+  for (char* at = str; at != nullptr;) {
+    switch (roleOf(*at)) {
+      case kLineEnd: return EndScan(at, argv, scan.count);
+      case kQuote: at = ScanQuote(at, &scan); break;
+      case kBackslash: at = ScanBackslash(at, &scan); break;
+      case kSeparator: at = ScanSeparator(at, &scan); break;
+      default: at = ScanPlainRun(at, &scan, roleOf); break;
     }
-
-    if (kind == kBackslash) {
-      // Drop the backslash: the rest of the line moves one place left.
-      char* q = p;
-      while (!IsLineEnd(q[1])) {
-        q[0] = q[1];
-        ++q;
-      }
-      q[0] = q[1];
-      if (IsLineEnd(*p)) return EndScan(p, argv, count);
-      if (!inToken && !inQuotes) {
-        if (count == maxargs - 1) return EndScan(p, argv, count);
-        argv[count++] = p;
-        inToken = true;
-      }
-      ++p;
-      continue;
-    }
-
-    if (kind == kSeparator) {
-      if (!inQuotes) {
-        *p = 0;
-        inToken = false;
-      }
-      ++p;
-      continue;
-    }
-
-    if (!inToken && !inQuotes) {
-      if (count == maxargs - 1) return EndScan(p, argv, count);
-      argv[count++] = p;
-      inToken = true;
-    }
-    // The rest of a plain run needs no more than its role.
-    do {
-      ++p;
-    } while (roleOf(*p) == kPlain);
   }
+  return EndScan(scan.endAt, argv, scan.count);
 }
 
 }  // namespace
