@@ -20,22 +20,22 @@ constexpr int32_t kValueSize = 160;
 // Zero padding: at least `width` digits when padded, natural width otherwise.
 inline int64_t Width(bool padded, int64_t width) { return padded ? width : 0; }
 
-inline char* PutNumberAt(char* p, int64_t value, int64_t width) { return p + WriteDecimal(p, value, width); }
+inline char* PutNumberAt(char* cursor, int64_t value, int64_t width) { return cursor + WriteDecimal(cursor, value, width); }
 
-inline char* PutSeparator(char* p, char separator) {
-  if (separator != 0) *p++ = separator;
-  return p;
+inline char* PutSeparator(char* cursor, char separator) {
+  if (separator != 0) *cursor++ = separator;
+  return cursor;
 }
 
 // *dayAt, when given, receives where the day's digits start.
-char* PutDateValue(const DateTimePrefsRecord& prefs, char* p, int32_t year, int32_t month, int32_t day,
+char* PutDateValue(const DateTimePrefsRecord& prefs, char* cursor, int32_t year, int32_t month, int32_t day,
                    char** dayAt = nullptr) {
   char* unused;
   if (dayAt == nullptr) dayAt = &unused;
   const bool pad = prefs.dateZeroPad != 0;
   const char separator = prefs.dateSeparator;
   const int32_t format = prefs.dateFormat;
-  if (format == kDateHost) return PutNumberAt(p, DayNumberFromDate(year, month, day), Width(pad, 7));
+  if (format == kDateHost) return PutNumberAt(cursor, DayNumberFromDate(year, month, day), Width(pad, 7));
   const bool twoDigitYear = format == kDateMMDDYY || format == kDateDDMMYY || format == kDateYYMMDD;
   year = twoDigitYear ? TwoDigitYearWritten(year) : FourDigitYearWritten(year);
   const int64_t yearWidth = Width(pad, twoDigitYear ? 2 : 4);
@@ -43,29 +43,29 @@ char* PutDateValue(const DateTimePrefsRecord& prefs, char* p, int32_t year, int3
   switch (format) {
     case kDateDDMMYYYY:
     case kDateDDMMYY:
-      *dayAt = p;
-      p = PutSeparator(PutNumberAt(p, day, twoDigits), separator);
-      p = PutSeparator(PutNumberAt(p, month, twoDigits), separator);
-      return PutNumberAt(p, year, yearWidth);
+      *dayAt = cursor;
+      cursor = PutSeparator(PutNumberAt(cursor, day, twoDigits), separator);
+      cursor = PutSeparator(PutNumberAt(cursor, month, twoDigits), separator);
+      return PutNumberAt(cursor, year, yearWidth);
     case kDateYYYYMMDD:
     case kDateYYMMDD:
-      p = PutSeparator(PutNumberAt(p, year, yearWidth), separator);
-      p = PutSeparator(PutNumberAt(p, month, twoDigits), separator);
-      *dayAt = p;
-      return PutNumberAt(p, day, twoDigits);
+      cursor = PutSeparator(PutNumberAt(cursor, year, yearWidth), separator);
+      cursor = PutSeparator(PutNumberAt(cursor, month, twoDigits), separator);
+      *dayAt = cursor;
+      return PutNumberAt(cursor, day, twoDigits);
     default:  // MM/DD/YYYY, MM/DD/YY and any unknown code
-      p = PutSeparator(PutNumberAt(p, month, twoDigits), separator);
-      *dayAt = p;
-      p = PutSeparator(PutNumberAt(p, day, twoDigits), separator);
-      return PutNumberAt(p, year, yearWidth);
+      cursor = PutSeparator(PutNumberAt(cursor, month, twoDigits), separator);
+      *dayAt = cursor;
+      cursor = PutSeparator(PutNumberAt(cursor, day, twoDigits), separator);
+      return PutNumberAt(cursor, year, yearWidth);
   }
 }
 
-char* PutFraction(char* p, int32_t millisecond, bool padded) {
-  if (padded) return PutNumberAt(p, millisecond, 3);
-  if (millisecond % 100 == 0) return PutNumberAt(p, millisecond / 100, 0);
-  if (millisecond % 10 == 0) return PutNumberAt(p, millisecond / 10, millisecond < 100 ? 2 : 0);
-  return PutNumberAt(p, millisecond, millisecond < 100 ? 3 : 0);
+char* PutFraction(char* cursor, int32_t millisecond, bool padded) {
+  if (padded) return PutNumberAt(cursor, millisecond, 3);
+  if (millisecond % 100 == 0) return PutNumberAt(cursor, millisecond / 100, 0);
+  if (millisecond % 10 == 0) return PutNumberAt(cursor, millisecond / 10, millisecond < 100 ? 2 : 0);
+  return PutNumberAt(cursor, millisecond, millisecond < 100 ? 3 : 0);
 }
 
 // Adjusts the hour of the 12-hour clock: 13..23 -> 1..11 PM, 12 PM, 0..11 AM.
@@ -77,42 +77,42 @@ char TwelveHourMarker(int32_t* hour) {
   return *hour < 12 ? 'A' : 'P';
 }
 
-inline char* PutMarker(char* p, char marker) {
+inline char* PutMarker(char* cursor, char marker) {
   if (marker != 0) {
-    p[0] = ' ';
-    p[1] = marker;
-    p[2] = 'M';
-    p += 3;
+    cursor[0] = ' ';
+    cursor[1] = marker;
+    cursor[2] = 'M';
+    cursor += 3;
   }
-  return p;
+  return cursor;
 }
 
 // *minuteAt, when given, receives where the minute's digits start.
-char* PutTimeValue(const DateTimePrefsRecord& prefs, char* p, int32_t hour, int32_t minute, int32_t second,
+char* PutTimeValue(const DateTimePrefsRecord& prefs, char* cursor, int32_t hour, int32_t minute, int32_t second,
                    int32_t millisecond, bool withFraction, char** minuteAt = nullptr) {
   const bool pad = prefs.timeZeroPad != 0;
   const char separator = prefs.timeSeparator;
   const int32_t format = prefs.timeFormat;
-  if (format == kTimeHost) return PutNumberAt(p, SecondsOfDay(hour, minute, second), Width(pad, 5));
+  if (format == kTimeHost) return PutNumberAt(cursor, SecondsOfDay(hour, minute, second), Width(pad, 5));
   const char marker = format == kTime12Hour ? TwelveHourMarker(&hour) : 0;
-  p = PutSeparator(PutNumberAt(p, hour, Width(pad, 2)), separator);
-  if (minuteAt != nullptr) *minuteAt = p;
-  p = PutNumberAt(p, minute, 2);
+  cursor = PutSeparator(PutNumberAt(cursor, hour, Width(pad, 2)), separator);
+  if (minuteAt != nullptr) *minuteAt = cursor;
+  cursor = PutNumberAt(cursor, minute, 2);
   if (withFraction) {
-    p = PutSeparator(p, separator);
-    p = PutNumberAt(p, second, 2);
-    *p++ = '.';
-    p = PutFraction(p, millisecond, pad);
+    cursor = PutSeparator(cursor, separator);
+    cursor = PutNumberAt(cursor, second, 2);
+    *cursor++ = '.';
+    cursor = PutFraction(cursor, millisecond, pad);
   }
-  return PutMarker(p, marker);
+  return PutMarker(cursor, marker);
 }
 
-char* PutHourValue(const DateTimePrefsRecord& prefs, char* p, int32_t hour) {
+char* PutHourValue(const DateTimePrefsRecord& prefs, char* cursor, int32_t hour) {
   const bool pad = prefs.timeZeroPad != 0;
   const int32_t format = prefs.timeFormat;
-  if (format == kTimeHost) return PutNumberAt(p, SecondsOfDay(hour, 0, 0), Width(pad, 5));
+  if (format == kTimeHost) return PutNumberAt(cursor, SecondsOfDay(hour, 0, 0), Width(pad, 5));
   const char marker = format == kTime12Hour ? TwelveHourMarker(&hour) : 0;
-  return PutMarker(PutNumberAt(p, hour, Width(pad, 2)), marker);
+  return PutMarker(PutNumberAt(cursor, hour, Width(pad, 2)), marker);
 }
 
 // out = [CR if separatorBefore] + prefix + value + suffix, cut at kCapacity
@@ -162,10 +162,10 @@ int32_t FormatDateTimeText(const DateTimePrefsRecord& prefs, char* out, int32_t 
                            int32_t minute, const char* prefix, const char* suffix,
                            bool separatorBefore, bool hourOnly) {
   char value[kValueSize];
-  char* p = PutDateValue(prefs, value, year, month, day);
-  *p++ = ' ';
-  p = hourOnly ? PutHourValue(prefs, p, hour) : PutTimeValue(prefs, p, hour, minute, 0, 0, false);
-  return Assemble(out, value, p, prefix, suffix, separatorBefore);
+  char* cursor = PutDateValue(prefs, value, year, month, day);
+  *cursor++ = ' ';
+  cursor = hourOnly ? PutHourValue(prefs, cursor, hour) : PutTimeValue(prefs, cursor, hour, minute, 0, 0, false);
+  return Assemble(out, value, cursor, prefix, suffix, separatorBefore);
 }
 
 int32_t FormatDateValue(const DateTimePrefsRecord& prefs, char* out, int32_t year, int32_t month, int32_t day) {

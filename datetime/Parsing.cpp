@@ -27,10 +27,10 @@ bool AllDigits(const char* text) {
 // A separator set of one preference character and one fixed character; a NUL
 // preference contributes nothing.
 void SeparatorSet(char* set, char preference, char fixed) {
-  int32_t n = 0;
-  if (preference != 0) set[n++] = preference;
-  if (fixed != 0) set[n++] = fixed;
-  set[n] = 0;
+  int32_t count = 0;
+  if (preference != 0) set[count++] = preference;
+  if (fixed != 0) set[count++] = fixed;
+  set[count] = 0;
 }
 
 bool FailTime(int32_t* hour, int32_t* minute, int32_t* second, int32_t* millisecond) {

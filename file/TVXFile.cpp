@@ -5,20 +5,20 @@
 namespace {
 
 int32_t Length(const char* text) {
-  int32_t n = 0;
-  while (text[n] != 0) ++n;
-  return n;
+  int32_t length = 0;
+  while (text[length] != 0) ++length;
+  return length;
 }
 
 bool IsOpen(HANDLE handle) { return handle != INVALID_HANDLE_VALUE; }
 
 // Appends a backslash unless the text ends in one; false when it does not fit.
 bool EndWithBackslash(char* folder, int32_t size) {
-  int32_t n = Length(folder);
-  if (n > 0 && folder[n - 1] == '\\') return true;
-  if (n + 1 >= size) return false;
-  folder[n] = '\\';
-  folder[n + 1] = 0;
+  int32_t length = Length(folder);
+  if (length > 0 && folder[length - 1] == '\\') return true;
+  if (length + 1 >= size) return false;
+  folder[length] = '\\';
+  folder[length + 1] = 0;
   return true;
 }
 
@@ -71,8 +71,8 @@ TVXFile::TVXFile()
     : fileHandle_(INVALID_HANDLE_VALUE), searchHandle_(INVALID_HANDLE_VALUE), openMode_(kModeReadWrite) {
   name_[0] = 0;
   VXMemFill(&foundEntry_, 0, sizeof foundEntry_);
-  DWORD n = GetCurrentDirectoryA(kFolderSize, folder_);
-  if (n == 0 || n >= static_cast<DWORD>(kFolderSize) || !EndWithBackslash(folder_, kFolderSize)) folder_[0] = 0;
+  DWORD written = GetCurrentDirectoryA(kFolderSize, folder_);
+  if (written == 0 || written >= static_cast<DWORD>(kFolderSize) || !EndWithBackslash(folder_, kFolderSize)) folder_[0] = 0;
 }
 
 TVXFile::~TVXFile() {
@@ -355,14 +355,14 @@ int16_t TVXFile::SetFolder(const char* path) {
     VXStrCopy(candidate, folder_, kFolderSize - 1);
     VXStrAppend(candidate, path, static_cast<int32_t>(sizeof candidate));
   }
-  int32_t n = Length(candidate);
-  if (n > 0 && candidate[n - 1] == '\\') candidate[--n] = 0;
-  if (n + 1 > kFolderSize - 1) return kFileInvalid;  // no room for the backslash
+  int32_t length = Length(candidate);
+  if (length > 0 && candidate[length - 1] == '\\') candidate[--length] = 0;
+  if (length + 1 > kFolderSize - 1) return kFileInvalid;  // no room for the backslash
   DWORD attributes = GetFileAttributesA(candidate);
   if (attributes == INVALID_FILE_ATTRIBUTES) return LastErrorCode();
   if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return kFileNoName;
-  candidate[n] = '\\';
-  candidate[n + 1] = 0;
+  candidate[length] = '\\';
+  candidate[length + 1] = 0;
   VXStrCopy(folder_, candidate, kFolderSize - 1);
   return kFileOk;
 }

@@ -43,9 +43,9 @@ inline int32_t Signed8(unsigned char ch) { return static_cast<signed char>(ch); 
 inline bool IsLineEnd(char ch) { return ch == 0 || ch == '\r' || ch == '\n'; }
 
 int32_t Length(const char* text) {
-  int32_t n = 0;
-  while (text[n] != 0) ++n;
-  return n;
+  int32_t length = 0;
+  while (text[length] != 0) ++length;
+  return length;
 }
 
 // What a byte is to the token scan. Line ends come first, then the quote and
@@ -73,23 +73,23 @@ constexpr RoleTable BarRoles() {
 constexpr RoleTable kBarRoles = BarRoles();
 
 // Ends a token scan at p: the line end becomes the text's end.
-int32_t EndScan(char* p, char** argv, int32_t count) {
-  *p = 0;
+int32_t EndScan(char* end, char** argv, int32_t count) {
+  *end = 0;
   argv[count] = nullptr;
   return count;
 }
 
 }  // namespace
 
-void VXStrCopy(char* dest, const char* src, int32_t n) {
+void VXStrCopy(char* dest, const char* src, int32_t limit) {
   VX_ASSERT(dest != NULL);
   if (src == nullptr) {
     dest[0] = 0;
     return;
   }
-  if (n <= 0) return;
+  if (limit <= 0) return;
   int32_t i = 0;
-  while (i < n && src[i] != 0) {
+  while (i < limit && src[i] != 0) {
     dest[i] = src[i];
     ++i;
   }
@@ -110,16 +110,16 @@ void VXStrAppend(char* dest, const char* src, int32_t size) {
   dest[length + i] = 0;
 }
 
-int32_t VXStrCompareNoCase(const char* a, const char* b) {
-  if (a == nullptr && b == nullptr) return 0;
-  if (a == nullptr) return -1;
-  if (b == nullptr) return 1;
-  while (*a != 0 && *b != 0) {
-    if (*a != *b && Mapped(*a) != Mapped(*b)) return Signed8(Mapped(*a)) - Signed8(Mapped(*b));
-    ++a;
-    ++b;
+int32_t VXStrCompareNoCase(const char* first, const char* second) {
+  if (first == nullptr && second == nullptr) return 0;
+  if (first == nullptr) return -1;
+  if (second == nullptr) return 1;
+  while (*first != 0 && *second != 0) {
+    if (*first != *second && Mapped(*first) != Mapped(*second)) return Signed8(Mapped(*first)) - Signed8(Mapped(*second));
+    ++first;
+    ++second;
   }
-  return Signed8(static_cast<unsigned char>(*a)) - Signed8(static_cast<unsigned char>(*b));
+  return Signed8(static_cast<unsigned char>(*first)) - Signed8(static_cast<unsigned char>(*second));
 }
 
 const char* VXStrFindNoCase(const char* text, const char* pattern) {
@@ -307,15 +307,15 @@ void VXStrToLower(char* text) {
   for (; *text != 0; ++text) *text = VXCharToLower(*text);
 }
 
-int32_t VXMemCompare(const void* a, const void* b, int32_t n, bool ignoreCase) {
-  if (a == nullptr && b == nullptr) return 0;
-  if (a == nullptr) return -1;
-  if (b == nullptr) return 1;
-  const unsigned char* x = static_cast<const unsigned char*>(a);
-  const unsigned char* y = static_cast<const unsigned char*>(b);
-  for (int32_t i = 0; i < n; ++i) {
-    unsigned char cx = ignoreCase ? VXLowerCaseMap[x[i]] : x[i];
-    unsigned char cy = ignoreCase ? VXLowerCaseMap[y[i]] : y[i];
+int32_t VXMemCompare(const void* first, const void* second, int32_t count, bool ignoreCase) {
+  if (first == nullptr && second == nullptr) return 0;
+  if (first == nullptr) return -1;
+  if (second == nullptr) return 1;
+  const unsigned char* firstBytes = static_cast<const unsigned char*>(first);
+  const unsigned char* secondBytes = static_cast<const unsigned char*>(second);
+  for (int32_t i = 0; i < count; ++i) {
+    unsigned char cx = ignoreCase ? VXLowerCaseMap[firstBytes[i]] : firstBytes[i];
+    unsigned char cy = ignoreCase ? VXLowerCaseMap[secondBytes[i]] : secondBytes[i];
     if (cx != cy) return Signed8(cx) - Signed8(cy);
   }
   return 0;
@@ -329,23 +329,23 @@ int32_t VXMemCopyText(char* text, const void* bytes, int32_t size, int32_t limit
   return size;
 }
 
-void VXMemCopy(void* dst, const void* src, uint32_t n) {
+void VXMemCopy(void* dst, const void* src, uint32_t count) {
   if (dst == nullptr || src == nullptr) return;
   unsigned char* to = static_cast<unsigned char*>(dst);
   const unsigned char* from = static_cast<const unsigned char*>(src);
   // Apart, the bytes go in one block; a destination overlapping the source
   // from above gets the forward byte-by-byte copy's result.
-  if (to + n <= from || from + n <= to || to <= from) {
-    std::memmove(to, from, n);
+  if (to + count <= from || from + count <= to || to <= from) {
+    std::memmove(to, from, count);
     return;
   }
-  for (uint32_t i = 0; i < n; ++i) to[i] = from[i];
+  for (uint32_t i = 0; i < count; ++i) to[i] = from[i];
 }
 
-int32_t VXMemFill(void* dst, int32_t value, uint32_t n) {
+int32_t VXMemFill(void* dst, int32_t value, uint32_t count) {
   if (dst == nullptr) return value;
   unsigned char* to = static_cast<unsigned char*>(dst);
-  for (uint32_t i = 0; i < n; ++i) to[i] = static_cast<unsigned char>(value);
+  for (uint32_t i = 0; i < count; ++i) to[i] = static_cast<unsigned char>(value);
   return value;
 }
 
