@@ -20,7 +20,9 @@ constexpr int32_t kValueSize = 160;
 // Zero padding: at least `width` digits when padded, natural width otherwise.
 inline int64_t Width(bool padded, int64_t width) { return padded ? width : 0; }
 
-inline char* PutNumberAt(char* cursor, int64_t value, int64_t width) { return cursor + WriteDecimal(cursor, value, width); }
+inline char* PutNumberAt(char* cursor, int64_t value, int64_t width) {
+  return cursor + WriteDecimal(cursor, value, width);
+}
 
 inline char* PutSeparator(char* cursor, char separator) {
   if (separator != 0) *cursor++ = separator;
@@ -136,8 +138,8 @@ int32_t Assemble(char* out, const char* value, const char* valueEnd, const char*
 
 }  // namespace
 
-int32_t FormatDateText(const DateTimePrefsRecord& prefs, char* out, int32_t year, int32_t month, int32_t day, const char* prefix,
-                       const char* suffix, bool separatorBefore) {
+int32_t FormatDateText(const DateTimePrefsRecord& prefs, char* out, int32_t year, int32_t month, int32_t day,
+                       const char* prefix, const char* suffix, bool separatorBefore) {
   char value[kValueSize];
   const char* end = PutDateValue(prefs, value, year, month, day);
   return Assemble(out, value, end, prefix, suffix, separatorBefore);
@@ -151,16 +153,16 @@ int32_t FormatTimeText(const DateTimePrefsRecord& prefs, char* out, int32_t hour
   return Assemble(out, value, end, prefix, suffix, separatorBefore);
 }
 
-int32_t FormatHourText(const DateTimePrefsRecord& prefs, char* out, int32_t hour, const char* prefix, const char* suffix,
-                       bool separatorBefore) {
+int32_t FormatHourText(const DateTimePrefsRecord& prefs, char* out, int32_t hour, const char* prefix,
+                       const char* suffix, bool separatorBefore) {
   char value[kValueSize];
   const char* end = PutHourValue(prefs, value, hour);
   return Assemble(out, value, end, prefix, suffix, separatorBefore);
 }
 
-int32_t FormatDateTimeText(const DateTimePrefsRecord& prefs, char* out, int32_t year, int32_t month, int32_t day, int32_t hour,
-                           int32_t minute, const char* prefix, const char* suffix,
-                           bool separatorBefore, bool hourOnly) {
+int32_t FormatDateTimeText(const DateTimePrefsRecord& prefs, char* out, int32_t year, int32_t month, int32_t day,
+                           int32_t hour, int32_t minute, const char* prefix, const char* suffix, bool separatorBefore,
+                           bool hourOnly) {
   char value[kValueSize];
   char* cursor = PutDateValue(prefs, value, year, month, day);
   *cursor++ = ' ';
@@ -172,14 +174,16 @@ int32_t FormatDateValue(const DateTimePrefsRecord& prefs, char* out, int32_t yea
   return static_cast<int32_t>(PutDateValue(prefs, out, year, month, day) - out);
 }
 
-int32_t FormatDateValueWithDay(const DateTimePrefsRecord& prefs, char* out, int32_t year, int32_t month, int32_t day, int32_t* dayAt) {
+int32_t FormatDateValueWithDay(const DateTimePrefsRecord& prefs, char* out, int32_t year, int32_t month, int32_t day,
+                               int32_t* dayAt) {
   char* at = nullptr;
   const int32_t length = static_cast<int32_t>(PutDateValue(prefs, out, year, month, day, &at) - out);
   *dayAt = at != nullptr ? static_cast<int32_t>(at - out) : -1;
   return length;
 }
 
-int32_t FormatClockValue(const DateTimePrefsRecord& prefs, char* out, int32_t hour, int32_t minute, bool hourOnly, int32_t* minuteAt) {
+int32_t FormatClockValue(const DateTimePrefsRecord& prefs, char* out, int32_t hour, int32_t minute, bool hourOnly,
+                         int32_t* minuteAt) {
   char* at = nullptr;
   char* end = hourOnly ? PutHourValue(prefs, out, hour) : PutTimeValue(prefs, out, hour, minute, 0, 0, false, &at);
   *minuteAt = at != nullptr ? static_cast<int32_t>(at - out) : -1;

@@ -27,8 +27,8 @@ struct ReadingSeparators {
 // A time of day: h:mm, h:mm:ss, m:ss, with a fraction (.5 .25 .123), with an
 // "am" or "pm" anywhere in the field; else an all-digit seconds-of-day value.
 //   "10:30 pm" -> 22:30   "1:30.5" -> 0:01:30.500   "3600" -> 1:00:00
-bool ParseTimeText(const ReadingSeparators& separators, const char* text, int32_t* hour, int32_t* minute, int32_t* second,
-                   int32_t* millisecond);
+bool ParseTimeText(const ReadingSeparators& separators, const char* text, int32_t* hour, int32_t* minute,
+                   int32_t* second, int32_t* millisecond);
 
 // All digits (empty reads as 0), below 86400: the host's seconds of the day.
 bool ParseSecondsText(const char* text, int32_t* hour, int32_t* minute, int32_t* second,
@@ -46,10 +46,10 @@ bool ParseDayNumberText(const char* text, int32_t* year, int32_t* month, int32_t
 // prefix|start time|end time|suffix (prefix and suffix optional). Fills the
 // time components of start and end; startAfterEnd when the start time is
 // strictly later than the end time.
-bool ParseTimeRange(const ReadingSeparators& separators, const char* parameter, int32_t length, char* prefix, char* suffix,
-                    TimeStampParts* start, TimeStampParts* end, uint8_t* startAfterEnd);
+bool ParseTimeRange(const ReadingSeparators& separators, const char* parameter, int32_t length, char* prefix,
+                    char* suffix, TimeStampParts* start, TimeStampParts* end, uint8_t* startAfterEnd);
 
 // prefix|start|end|suffix where start and end are dates, times, or date|time.
 //   "Total: |1/1/2001|8:00|1/3/2001|17:30| hrs"
-bool ParseTimeStampRange(const ReadingSeparators& separators, const char* parameter, int32_t length, char* prefix, char* suffix,
-                         TimeStampParts* start, TimeStampParts* end);
+bool ParseTimeStampRange(const ReadingSeparators& separators, const char* parameter, int32_t length, char* prefix,
+                         char* suffix, TimeStampParts* start, TimeStampParts* end);

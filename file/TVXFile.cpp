@@ -72,7 +72,8 @@ TVXFile::TVXFile()
   name_[0] = 0;
   VXMemFill(&foundEntry_, 0, sizeof foundEntry_);
   DWORD written = GetCurrentDirectoryA(kFolderSize, folder_);
-  if (written == 0 || written >= static_cast<DWORD>(kFolderSize) || !EndWithBackslash(folder_, kFolderSize)) folder_[0] = 0;
+  if (written == 0 || written >= static_cast<DWORD>(kFolderSize) || !EndWithBackslash(folder_, kFolderSize))
+    folder_[0] = 0;
 }
 
 TVXFile::~TVXFile() {

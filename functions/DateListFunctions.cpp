@@ -22,11 +22,11 @@ void TimeListFunction(int32_t id, HostHandle parameter, HostHandle result) {
     WriteTimeList(DateTimePrefs, result, r.prefix, r.suffix, r.start.hour, r.start.minute, r.end.hour, r.end.minute,
                   DateTimePrefs.minuteIncrement, wraps);
   } else if (id == kListHoursMinutes) {
-    WriteTimeList(DateTimePrefs, result, r.prefix, r.suffix, r.start.hour, r.start.minute, r.end.hour, r.end.minute, HourStep(),
-                  wraps);
+    WriteTimeList(DateTimePrefs, result, r.prefix, r.suffix, r.start.hour, r.start.minute, r.end.hour, r.end.minute,
+                  HourStep(), wraps);
   } else {
-    WriteHourList(DateTimePrefs, result, r.prefix, r.suffix, r.start.hour, r.start.minute, r.end.hour, r.end.minute, HourStep(),
-                  wraps);
+    WriteHourList(DateTimePrefs, result, r.prefix, r.suffix, r.start.hour, r.start.minute, r.end.hour, r.end.minute,
+                  HourStep(), wraps);
   }
 }
 
@@ -47,10 +47,12 @@ void DateListFunction(int32_t id, HostHandle parameter, HostHandle result) {
                         DateTimePrefs.minuteIncrement, T, false);
       break;
     case kListDateHoursMinutes:
-      WriteDateTimeList(DateTimePrefs, result, r.prefix, r.suffix, s.year, s.month, s.day, s.hour, s.minute, HourStep(), T, false);
+      WriteDateTimeList(DateTimePrefs, result, r.prefix, r.suffix, s.year, s.month, s.day, s.hour, s.minute, HourStep(),
+                        T, false);
       break;
     case kListDateHours:
-      WriteDateTimeList(DateTimePrefs, result, r.prefix, r.suffix, s.year, s.month, s.day, s.hour, s.minute, HourStep(), T, true);
+      WriteDateTimeList(DateTimePrefs, result, r.prefix, r.suffix, s.year, s.month, s.day, s.hour, s.minute, HourStep(),
+                        T, true);
       break;
     case kListDays:
       if (T < 0) WriteErrorResult();

@@ -237,15 +237,15 @@ void WriteClockList(const DateTimePrefsRecord& prefs, HostHandle result, const c
 
 }  // namespace
 
-void WriteTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix, int32_t startHour,
-                   int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
+void WriteTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                   int32_t startHour, int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
                    bool startAfterEnd) {
   WriteClockList(prefs, result, prefix, suffix, startHour, startMinute, endHour, endMinute, step,
                  startAfterEnd, false);
 }
 
-void WriteHourList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix, int32_t startHour,
-                   int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
+void WriteHourList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                   int32_t startHour, int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
                    bool startAfterEnd) {
   WriteClockList(prefs, result, prefix, suffix, startHour, startMinute, endHour, endMinute, step,
                  startAfterEnd, true);
@@ -283,8 +283,8 @@ struct ListClock {
 
 }  // namespace
 
-void WriteDateTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix, int32_t year,
-                       int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
+void WriteDateTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                       int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
                        int64_t totalSeconds, bool hourOnly) {
   if (step == 0) {
     WriteErrorResult();
@@ -371,8 +371,8 @@ int64_t AppendDays(ListBuilder* list, DayItemTemplate* item, int32_t year, int32
 
 }  // namespace
 
-void WriteDayList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix, int32_t year,
-                  int32_t month, int32_t day, int64_t count) {
+void WriteDayList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                  int32_t year, int32_t month, int32_t day, int64_t count) {
   ListBuilder list(result);
   if (!BeginDateList(prefs, &list, InPlaceEstimate(DateTextWidth(prefs), prefix, suffix, count), year)) return;
   if (count > 0) {

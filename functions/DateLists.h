@@ -26,17 +26,17 @@
 
 extern const char* const MonthAbbreviations[13];
 
-void WriteTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix, int32_t startHour,
-                   int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
+void WriteTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                   int32_t startHour, int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
                    bool startAfterEnd);
-void WriteHourList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix, int32_t startHour,
-                   int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
+void WriteHourList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                   int32_t startHour, int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
                    bool startAfterEnd);
-void WriteDateTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix, int32_t year,
-                       int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
+void WriteDateTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                       int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
                        int64_t totalSeconds, bool hourOnly);
-void WriteDayList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix, int32_t year,
-                  int32_t month, int32_t day, int64_t count);
+void WriteDayList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                  int32_t year, int32_t month, int32_t day, int64_t count);
 void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,
                     int32_t startMonth, int32_t endYear, int32_t endMonth, bool names);
 void WriteYearList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,

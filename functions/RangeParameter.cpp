@@ -8,12 +8,11 @@ bool ReadRangeParameter(const ReadingSeparators& separators, HostHandle paramete
                         RangeParameter* range) {
   int32_t size;
   if (!NonEmptyParameter(parameter, &size)) return false;
-  const bool read =
-      kind == RangeKind::TimesOnly
-          ? ParseTimeRange(separators, HandleData(parameter), size, range->prefix, range->suffix, &range->start, &range->end,
-                           &range->startAfterEnd)
-          : ParseTimeStampRange(separators, HandleData(parameter), size, range->prefix, range->suffix, &range->start,
-                                &range->end);
+  const bool read = kind == RangeKind::TimesOnly
+                        ? ParseTimeRange(separators, HandleData(parameter), size, range->prefix, range->suffix,
+                                         &range->start, &range->end, &range->startAfterEnd)
+                        : ParseTimeStampRange(separators, HandleData(parameter), size, range->prefix, range->suffix,
+                                              &range->start, &range->end);
   if (!read) WriteErrorResult();
   return read;
 }

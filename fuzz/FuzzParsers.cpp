@@ -95,10 +95,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       bool ok;
       if (data[0] % 6 == 4) {
         uint8_t after = 7;
-        ok = ParseTimeRange(ActiveSeparators(), reinterpret_cast<const char*>(data + 2), n, prefix, suffix, &start, &end, &after);
+        ok = ParseTimeRange(ActiveSeparators(), reinterpret_cast<const char*>(data + 2), n, prefix, suffix, &start,
+                            &end, &after);
         if (!ok) Require(after == 0);
       } else {
-        ok = ParseTimeStampRange(ActiveSeparators(), reinterpret_cast<const char*>(data + 2), n, prefix, suffix, &start, &end);
+        ok = ParseTimeStampRange(ActiveSeparators(), reinterpret_cast<const char*>(data + 2), n, prefix, suffix, &start,
+                                 &end);
       }
       Require(std::memchr(prefix, 0, kRangeTextCapacity + 1) != nullptr);
       Require(std::memchr(suffix, 0, kRangeTextCapacity + 1) != nullptr);

@@ -115,7 +115,8 @@ int32_t VXStrCompareNoCase(const char* first, const char* second) {
   if (first == nullptr) return -1;
   if (second == nullptr) return 1;
   while (*first != 0 && *second != 0) {
-    if (*first != *second && Mapped(*first) != Mapped(*second)) return Signed8(Mapped(*first)) - Signed8(Mapped(*second));
+    if (*first != *second && Mapped(*first) != Mapped(*second))
+      return Signed8(Mapped(*first)) - Signed8(Mapped(*second));
     ++first;
     ++second;
   }

@@ -121,7 +121,8 @@ TEST(FormatDateTimeText, PrefixSuffixAndSeparator) {
   // The longest item the lists can ask for stays inside the buffer.
   std::string sixtyFour(64, 'x');
   DateTimePrefs.dateFormat = 13;
-  int32_t n = FormatDateTimeText(DateTimePrefs, out, 9999, 12, 31, 23, 59, sixtyFour.c_str(), sixtyFour.c_str(), true, false);
+  int32_t n =
+      FormatDateTimeText(DateTimePrefs, out, 9999, 12, 31, 23, 59, sixtyFour.c_str(), sixtyFour.c_str(), true, false);
   EXPECT_EQ(n, 1 + 64 + 10 + 1 + 8 + 64);
 }
 

@@ -39,7 +39,8 @@ int64_t ReadItem(const std::string& item, bool withTime) {
   const std::string date = withTime ? item.substr(0, space) : item;
   int32_t y, m, d, h = 0, mi = 0, s = 0, ms = 0;
   if (!ParseDateText(ActiveSeparators(), date.c_str(), &y, &m, &d)) return -1;
-  if (withTime && (space == std::string::npos || !ParseTimeText(ActiveSeparators(), item.c_str() + space + 1, &h, &mi, &s, &ms))) {
+  if (withTime &&
+      (space == std::string::npos || !ParseTimeText(ActiveSeparators(), item.c_str() + space + 1, &h, &mi, &s, &ms))) {
     return -1;
   }
   return DayNumberFromDate(y, m, d) * kDay + h * 60 + mi;
