@@ -304,72 +304,69 @@ bool ParseTimeRange(const ReadingSeparators& separators, const char* parameter, 
 
 namespace {
 
-// What one bar-separated field of a time-stamp range holds.
-enum RangeField : uint8_t { kPrefixField, kSuffixField, kStartDate, kStartTime, kEndDate, kEndTime };
-
 // The fields of a range are read by the first form of their count whose
 // first date or time reads; that form must then read throughout. Forms of
 // fewer than two fields read as two (the missing field refuses), of more
 // than six as six (the rest is ignored).
 constexpr int32_t kFewestRangeFields = 2;
 constexpr int32_t kMostRangeFields = 6;
+constexpr int8_t kNoField = -1;
 
+// One date or time of a range: which stamp it fills, which part, from which field.
+struct RangeValue {
+  bool end;   // else the start
+  bool time;  // else the date
+  int8_t field;
+};
+constexpr RangeValue StartDate(int8_t field) { return {false, false, field}; }
+constexpr RangeValue StartTime(int8_t field) { return {false, true, field}; }
+constexpr RangeValue EndDate(int8_t field) { return {true, false, field}; }
+constexpr RangeValue EndTime(int8_t field) { return {true, true, field}; }
+
+// A form: how many fields it has, where its prefix and suffix stand (or
+// kNoField), and its dates and times in the order they are read.
 struct RangeForm {
-  int32_t fieldCount;
-  RangeField fields[kMostRangeFields];
+  int8_t fieldCount;
+  int8_t prefixAt;
+  int8_t suffixAt;
+  int8_t valueCount;
+  RangeValue values[4];
 };
 
 constexpr RangeForm kRangeForms[] = {
-    {2, {kStartDate, kEndDate}},
-    {2, {kStartTime, kEndTime}},
-    {3, {kStartDate, kEndDate, kSuffixField}},
-    {3, {kPrefixField, kStartDate, kEndDate}},
-    {3, {kStartTime, kEndTime, kSuffixField}},
-    {3, {kPrefixField, kStartTime, kEndTime}},
-    {4, {kStartDate, kStartTime, kEndDate, kEndTime}},
-    {4, {kPrefixField, kStartTime, kEndTime, kSuffixField}},
-    {4, {kPrefixField, kStartDate, kEndDate, kSuffixField}},
-    {5, {kStartDate, kStartTime, kEndDate, kEndTime, kSuffixField}},
-    {5, {kPrefixField, kStartDate, kStartTime, kEndDate, kEndTime}},
-    {6, {kPrefixField, kStartDate, kStartTime, kEndDate, kEndTime, kSuffixField}},
+    {2, kNoField, kNoField, 2, {StartDate(0), EndDate(1)}},                            // date|date
+    {2, kNoField, kNoField, 2, {StartTime(0), EndTime(1)}},                            // time|time
+    {3, kNoField, 2, 2, {StartDate(0), EndDate(1)}},                                   // date|date|suffix
+    {3, 0, kNoField, 2, {StartDate(1), EndDate(2)}},                                   // prefix|date|date
+    {3, kNoField, 2, 2, {StartTime(0), EndTime(1)}},                                   // time|time|suffix
+    {3, 0, kNoField, 2, {StartTime(1), EndTime(2)}},                                   // prefix|time|time
+    {4, kNoField, kNoField, 4, {StartDate(0), StartTime(1), EndDate(2), EndTime(3)}},  // date|time|date|time
+    {4, 0, 3, 2, {StartTime(1), EndTime(2)}},                                          // prefix|time|time|suffix
+    {4, 0, 3, 2, {StartDate(1), EndDate(2)}},                                          // prefix|date|date|suffix
+    {5, kNoField, 4, 4, {StartDate(0), StartTime(1), EndDate(2), EndTime(3)}},         // ...|suffix
+    {5, 0, kNoField, 4, {StartDate(1), StartTime(2), EndDate(3), EndTime(4)}},         // prefix|...
+    {6, 0, 5, 4, {StartDate(1), StartTime(2), EndDate(3), EndTime(4)}},                // prefix|...|suffix
 };
 
-struct RangeReading {
-  const ReadingSeparators& separators;
-  TimeStampParts* start;
-  TimeStampParts* end;
-  const char* prefix;
-  const char* suffix;
-};
-
-// Reads one field into its place; a prefix or suffix always reads.
-bool ReadRangeField(RangeField kind, const char* field, RangeReading* reading) {
-  switch (kind) {
-    case kPrefixField: reading->prefix = field; return true;
-    case kSuffixField: reading->suffix = field; return true;
-    case kStartDate: return ReadDate(reading->separators, field, reading->start);
-    case kStartTime: return ReadTime(reading->separators, field, reading->start);
-    case kEndDate: return ReadDate(reading->separators, field, reading->end);
-    case kEndTime: return ReadTime(reading->separators, field, reading->end);
-  }
-  return false;
+bool ReadRangeValue(const ReadingSeparators& separators, const RangeValue& value, char* const* fields,
+                    TimeStampParts* start, TimeStampParts* end) {
+  TimeStampParts* stamp = value.end ? end : start;
+  const char* field = fields[value.field];
+  return value.time ? ReadTime(separators, field, stamp) : ReadDate(separators, field, stamp);
 }
 
-// -1 when the form's first date or time does not read, else whether the
-// whole form reads.
-int32_t ReadRangeForm(const RangeForm& form, char* const* fields, RangeReading* reading) {
-  reading->prefix = nullptr;
-  reading->suffix = nullptr;
-  bool firstValue = true;
-  for (int32_t i = 0; i < form.fieldCount; ++i) {
-    const RangeField kind = form.fields[i];
-    const bool affix = kind == kPrefixField || kind == kSuffixField;
-    const bool read = ReadRangeField(kind, fields[i], reading);
-    if (!read) return firstValue ? -1 : 0;
-    if (!affix) firstValue = false;
+// -1 when the form's first date or time does not read, else whether all
+// of them read.
+int32_t ReadRangeForm(const ReadingSeparators& separators, const RangeForm& form, char* const* fields,
+                      TimeStampParts* start, TimeStampParts* end) {
+  if (!ReadRangeValue(separators, form.values[0], fields, start, end)) return -1;
+  for (int32_t i = 1; i < form.valueCount; ++i) {
+    if (!ReadRangeValue(separators, form.values[i], fields, start, end)) return 0;
   }
   return 1;
 }
+
+const char* RangeAffix(char* const* fields, int8_t at) { return at == kNoField ? nullptr : fields[at]; }
 
 }  // namespace
 
@@ -385,15 +382,14 @@ bool ParseTimeStampRange(const ReadingSeparators& separators, const char* parame
   if (count < kFewestRangeFields) count = kFewestRangeFields;
   if (count > kMostRangeFields) count = kMostRangeFields;
 
-  RangeReading reading{separators, start, end, nullptr, nullptr};
-  int32_t outcome = -1;
   for (const RangeForm& form : kRangeForms) {
     if (form.fieldCount != count) continue;
-    outcome = ReadRangeForm(form, fields, &reading);
-    if (outcome >= 0) break;
+    const int32_t outcome = ReadRangeForm(separators, form, fields, start, end);
+    if (outcome < 0) continue;
+    if (outcome == 0) break;
+    CopyRangeText(prefix, RangeAffix(fields, form.prefixAt));
+    CopyRangeText(suffix, RangeAffix(fields, form.suffixAt));
+    return true;
   }
-  if (outcome != 1) return FailRange(prefix, suffix, start, end);
-  CopyRangeText(prefix, reading.prefix);
-  CopyRangeText(suffix, reading.suffix);
-  return true;
+  return FailRange(prefix, suffix, start, end);
 }
