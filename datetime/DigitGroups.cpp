@@ -13,10 +13,10 @@ int32_t Clamped(uint64_t value) { return value > 2147483647 ? 2147483647 : stati
 
 bool PlainSeparator(char ch) { return ch != '"' && ch != '\\' && ch != '\r' && ch != '\n'; }
 
-void TokenizeDigitGroups(const char* text, int32_t n, const char* seps, int32_t maxGroups,
+void TokenizeDigitGroups(const char* text, int32_t reach, const char* seps, int32_t maxGroups,
                          DigitGroups* groups) {
   char part[kTimeScanLimit + 1];
-  VXStrCopy(part, text, n < kTimeScanLimit ? n : kTimeScanLimit);
+  VXStrCopy(part, text, reach < kTimeScanLimit ? reach : kTimeScanLimit);
   char* numbers[kMaxDigitGroups + 1];
   groups->count = VXStrTokenize(part, numbers, seps, maxGroups + 1);
   for (int32_t g = 0; g < groups->count; ++g) {
@@ -27,16 +27,16 @@ void TokenizeDigitGroups(const char* text, int32_t n, const char* seps, int32_t 
   }
 }
 
-void ReadDigitGroups(const char* text, int32_t n, const char* seps, int32_t maxGroups, DigitGroups* groups) {
+void ReadDigitGroups(const char* text, int32_t reach, const char* seps, int32_t maxGroups, DigitGroups* groups) {
   const char sep0 = seps[0];
   const char sep1 = seps[0] != 0 ? seps[1] : 0;
   if (sep0 == 0 || !PlainSeparator(sep0) || (sep1 != 0 && !PlainSeparator(sep1))) {
-    TokenizeDigitGroups(text, n, seps, maxGroups, groups);
+    TokenizeDigitGroups(text, reach, seps, maxGroups, groups);
     return;
   }
   const char other = sep1 != 0 ? sep1 : sep0;
   int32_t count = 0;
-  for (int32_t i = 0; i < n;) {
+  for (int32_t i = 0; i < reach;) {
     if (text[i] == sep0 || text[i] == other) {
       ++i;
       continue;
@@ -45,7 +45,7 @@ void ReadDigitGroups(const char* text, int32_t n, const char* seps, int32_t maxG
     // Groups hold digits alone, at most 13 of them: 64 bits hold them.
     const int32_t first = i;
     uint64_t value = 0;
-    for (; i < n && text[i] != sep0 && text[i] != other; ++i) value = value * 10 + (text[i] - '0');
+    for (; i < reach && text[i] != sep0 && text[i] != other; ++i) value = value * 10 + (text[i] - '0');
     groups->value[count] = Clamped(value);
     groups->length[count] = i - first;
     ++count;

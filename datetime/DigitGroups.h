@@ -27,12 +27,12 @@ struct DigitGroups {
 // Whether the tokenizer takes ch for nothing more than a separator.
 bool PlainSeparator(char ch);
 
-// Cuts the first n (1 to kTimeScanLimit) characters of text at the
+// Cuts the first `reach` (1 to kTimeScanLimit) characters of text at the
 // characters of `seps` (one or two, NUL-terminated) into at most maxGroups
 // groups, empty groups skipped. The characters are digits and separators.
-void ReadDigitGroups(const char* text, int32_t n, const char* seps, int32_t maxGroups, DigitGroups* groups);
+void ReadDigitGroups(const char* text, int32_t reach, const char* seps, int32_t maxGroups, DigitGroups* groups);
 // The plain reading ReadDigitGroups must equal: the tokenizer on a copy.
-void TokenizeDigitGroups(const char* text, int32_t n, const char* seps, int32_t maxGroups,
+void TokenizeDigitGroups(const char* text, int32_t reach, const char* seps, int32_t maxGroups,
                          DigitGroups* groups);
 
 // How far a date's digits, "-" and `separator` reach within its first

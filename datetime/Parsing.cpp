@@ -2,14 +2,15 @@
 
 #include "Calendar.h"
 #include "DigitGroups.h"
-#include "prefs/DateTimePrefs.h"
 #include "text/Decimal.h"
 #include "text/VXString.h"
 
 namespace {
 
 constexpr int32_t kParameterLimit = KELV_RANGE_PARAMETER_LIMIT;
-constexpr int32_t kLastDayNumber = KELV_LAST_DAY_NUMBER;
+// A typed day number reads up to the day before the calendar's last.
+constexpr int32_t kLastTypedDayNumber = KELV_LAST_DAY_NUMBER;
+static_assert(kLastTypedDayNumber == kLastDayNumber - 1, "typed day numbers end the day before the calendar");
 
 bool IsDigit(char ch) { return ch >= '0' && ch <= '9'; }
 
@@ -26,10 +27,10 @@ bool AllDigits(const char* text) {
 // A separator set of one preference character and one fixed character; a NUL
 // preference contributes nothing.
 void SeparatorSet(char* set, char preference, char fixed) {
-  int32_t n = 0;
-  if (preference != 0) set[n++] = preference;
-  if (fixed != 0) set[n++] = fixed;
-  set[n] = 0;
+  int32_t count = 0;
+  if (preference != 0) set[count++] = preference;
+  if (fixed != 0) set[count++] = fixed;
+  set[count] = 0;
 }
 
 bool FailTime(int32_t* hour, int32_t* minute, int32_t* second, int32_t* millisecond) {
@@ -78,16 +79,83 @@ bool ParseSecondsText(const char* text, int32_t* hour, int32_t* minute, int32_t*
                       int32_t* millisecond) {
   if (text == nullptr || !AllDigits(text)) return FailTime(hour, minute, second, millisecond);
   int32_t value = DigitValue(text);
-  if (value >= 86400) return FailTime(hour, minute, second, millisecond);
-  *hour = value / 3600;
-  *minute = value % 3600 / 60;
-  *second = value % 60;
+  if (value >= kSecondsPerDay) return FailTime(hour, minute, second, millisecond);
+  *hour = value / kSecondsPerHour;
+  *minute = value % kSecondsPerHour / kSecondsPerMinute;
+  *second = value % kSecondsPerMinute;
   *millisecond = 0;
   return true;
 }
 
-bool ParseTimeText(const char* text, int32_t* hour, int32_t* minute, int32_t* second,
-                   int32_t* millisecond) {
+namespace {
+
+// The leading characters a time reads: digits, a separator before a digit,
+// a "." before a digit, at most kTimeScanLimit of them.
+struct TimeScan {
+  int32_t accepted;
+  bool separatorMark;
+  bool fractionMark;
+};
+
+TimeScan ScanTimeCharacters(const char* text, char separator) {
+  TimeScan scan{0, false, false};
+  while (scan.accepted < kTimeScanLimit) {
+    const char ch = text[scan.accepted];
+    const char next = ch != 0 ? text[scan.accepted + 1] : 0;
+    if (IsDigit(ch)) {
+    } else if (ch != 0 && ch == separator && IsDigit(next)) {
+      scan.separatorMark = true;
+    } else if (ch == '.' && IsDigit(next)) {
+      scan.fractionMark = true;
+    } else {
+      break;
+    }
+    ++scan.accepted;
+  }
+  return scan;
+}
+
+struct ClockReading {
+  int32_t hour, minute, second, millisecond;
+};
+
+// The last `count` (0..3) of hour, minute and second take the numbers in order.
+void PutTrailingFields(const int32_t* numbers, int32_t count, ClockReading* clock) {
+  int32_t* const fields[3] = {&clock->hour, &clock->minute, &clock->second};
+  for (int32_t i = 0; i < count; ++i) *fields[3 - count + i] = numbers[i];
+}
+
+// The groups of a time: before a fraction, s, m:s or h:m:s; without one,
+// s, h:m (m:s when the first number cannot be an hour and no marker makes
+// it one) or h:m:s. Four numbers without a fraction have no reading.
+bool ReadClockGroups(const DigitGroups& groups, bool fraction, bool hasMarker, ClockReading* clock) {
+  const int32_t count = groups.count;
+  const int32_t* numbers = groups.value;
+  if (fraction) {
+    const int32_t whole = count - 1;
+    clock->millisecond = FractionMilliseconds(numbers[whole], groups.length[whole]);
+    PutTrailingFields(numbers, whole, clock);
+    return true;
+  }
+  if (count == 2 && (numbers[0] < kHoursPerDay || hasMarker)) {
+    clock->hour = numbers[0];
+    clock->minute = numbers[1];
+    return true;
+  }
+  if (count < 1 || count > 3) return false;
+  PutTrailingFields(numbers, count, clock);
+  return true;
+}
+
+bool ClockInRange(const ClockReading& clock) {
+  return clock.millisecond < kMillisecondsPerSecond && clock.second < kSecondsPerMinute &&
+         clock.minute < kMinutesPerHour && clock.hour < kHoursPerDay;
+}
+
+}  // namespace
+
+bool ParseTimeText(const ReadingSeparators& separators, const char* text, int32_t* hour, int32_t* minute,
+                   int32_t* second, int32_t* millisecond) {
   if (text == nullptr) return FailTime(hour, minute, second, millisecond);
 
   // The marker may stand anywhere in the first 255 characters, in either
@@ -97,72 +165,20 @@ bool ParseTimeText(const char* text, int32_t* hour, int32_t* minute, int32_t* se
   FindFirstMarker(text, &am, &pm);
   const bool hasMarker = am != nullptr || pm != nullptr;
 
-  const char separator = activeTimeSeparator;
-  bool separatorMark = false;
-  bool fractionMark = false;
-  int32_t accepted = 0;
-  while (accepted < kTimeScanLimit) {
-    char ch = text[accepted];
-    char next = ch != 0 ? text[accepted + 1] : 0;
-    if (IsDigit(ch)) {
-    } else if (ch != 0 && ch == separator && IsDigit(next)) {
-      separatorMark = true;
-    } else if (ch == '.' && IsDigit(next)) {
-      fractionMark = true;
-    } else {
-      break;
-    }
-    ++accepted;
-  }
-
-  if (separatorMark && accepted >= 3) {
-    char seps[3];
-    SeparatorSet(seps, separator, fractionMark ? '.' : 0);
+  const TimeScan scan = ScanTimeCharacters(text, separators.time);
+  if (scan.separatorMark && scan.accepted >= 3) {
+    char separatorSet[3];
+    SeparatorSet(separatorSet, separators.time, scan.fractionMark ? '.' : 0);
     DigitGroups groups;
-    ReadDigitGroups(text, accepted, seps, 4, &groups);
-    const int32_t count = groups.count;
-    const int32_t* numbers = groups.value;
-
-    int32_t h = 0, m = 0, s = 0, ms = 0;
-    bool read = true;
-    if (fractionMark) {
-      ms = FractionMilliseconds(numbers[count - 1], groups.length[count - 1]);
-      int32_t before = count - 1;
-      if (before == 1) {
-        s = numbers[0];
-      } else if (before == 2) {
-        m = numbers[0];
-        s = numbers[1];
-      } else if (before == 3) {
-        h = numbers[0];
-        m = numbers[1];
-        s = numbers[2];
-      }
-    } else if (count == 1) {
-      s = numbers[0];
-    } else if (count == 2) {
-      int32_t first = numbers[0];
-      if (first > 23 && !hasMarker) {
-        m = first;
-        s = numbers[1];
-      } else {
-        h = first;
-        m = numbers[1];
-      }
-    } else if (count == 3) {
-      h = numbers[0];
-      m = numbers[1];
-      s = numbers[2];
-    } else {
-      read = false;  // four numbers without a fraction have no reading
-    }
-
-    if (read && ms <= 999 && s <= 59 && m <= 59 && h <= 23) {
-      if (pm != nullptr && h >= 1 && h <= 11) h += 12;
-      *hour = h;
-      *minute = m;
-      *second = s;
-      *millisecond = ms;
+    ReadDigitGroups(text, scan.accepted, separatorSet, 4, &groups);
+    ClockReading clock{0, 0, 0, 0};
+    if (ReadClockGroups(groups, scan.fractionMark, hasMarker, &clock) && ClockInRange(clock)) {
+      const int32_t noon = kHoursPerDay / 2;
+      if (pm != nullptr && clock.hour >= 1 && clock.hour < noon) clock.hour += noon;
+      *hour = clock.hour;
+      *minute = clock.minute;
+      *second = clock.second;
+      *millisecond = clock.millisecond;
       return true;
     }
   }
@@ -172,40 +188,48 @@ bool ParseTimeText(const char* text, int32_t* hour, int32_t* minute, int32_t* se
 bool ParseDayNumberText(const char* text, int32_t* year, int32_t* month, int32_t* day) {
   if (text == nullptr || !AllDigits(text)) return FailDate(year, month, day);
   int32_t value = DigitValue(text);
-  if (value > kLastDayNumber) return FailDate(year, month, day);
+  if (value > kLastTypedDayNumber) return FailDate(year, month, day);
   DateFromDayNumber(value, year, month, day);
   return true;
 }
 
-bool ParseDateText(const char* text, int32_t* year, int32_t* month, int32_t* day) {
+namespace {
+
+// Three numbers of a date in the order their sizes tell: a first number up
+// to 12 is the month (m/d/y), up to 31 the day (d/m/y); a larger one is the
+// year, then the day when the second cannot be a month (y/d/m), else y/m/d.
+// A year below 100 is a typed two-digit year; any other outside the
+// four-digit years has no reading.
+bool OrderDateNumbers(const int32_t* numbers, int32_t* year, int32_t* month, int32_t* day) {
+  const int32_t first = numbers[0], second = numbers[1], third = numbers[2];
+  if (first <= 12) {
+    *month = first, *day = second, *year = third;
+  } else if (first <= 31) {
+    *day = first, *month = second, *year = third;
+  } else if (second > 12) {
+    *year = first, *day = second, *month = third;
+  } else {
+    *year = first, *month = second, *day = third;
+  }
+  if (*year < kYearsPerCentury) *year = TypedTwoDigitYear(*year);
+  else if (*year < KELV_FIRST_FOUR_DIGIT_YEAR || *year > KELV_LAST_FOUR_DIGIT_YEAR) return false;
+  return *month <= 12 && *day <= 31;
+}
+
+}  // namespace
+
+bool ParseDateText(const ReadingSeparators& separators, const char* text, int32_t* year, int32_t* month,
+                   int32_t* day) {
   if (text == nullptr) return FailDate(year, month, day);
   // Six characters at least, of the first ten, in three groups: a month, day
   // and year in some order.
   DigitGroups groups;
-  if (ScanDateGroups(text, activeDateSeparator, &groups) >= 6 && groups.count == 3) {
-    int32_t a = groups.value[0];
-    int32_t b = groups.value[1];
-    int32_t c = groups.value[2];
-    int32_t y, m, d;
-    if (a <= 12) {
-      m = a, d = b, y = c;
-    } else if (a <= 31) {
-      d = a, m = b, y = c;
-    } else if (b > 12) {
-      y = a, d = b, m = c;
-    } else {
-      y = a, m = b, d = c;
-    }
-    bool valid = m <= 12 && d <= 31;
-    if (y < 100) {
-      y += y >= KELV_TWO_DIGIT_YEAR_PIVOT ? 1900 : 2000;
-    } else if (y < KELV_FIRST_FOUR_DIGIT_YEAR || y > KELV_LAST_FOUR_DIGIT_YEAR) {
-      valid = false;
-    }
-    if (valid) {
-      *year = y;
-      *month = m;
-      *day = d;
+  if (ScanDateGroups(text, separators.date, &groups) >= 6 && groups.count == 3) {
+    int32_t readYear = 0, readMonth = 0, readDay = 0;
+    if (OrderDateNumbers(groups.value, &readYear, &readMonth, &readDay)) {
+      *year = readYear;
+      *month = readMonth;
+      *day = readDay;
       return true;
     }
   }
@@ -214,12 +238,12 @@ bool ParseDateText(const char* text, int32_t* year, int32_t* month, int32_t* day
 
 namespace {
 
-bool ReadDate(const char* field, TimeStampParts* stamp) {
-  return ParseDateText(field, &stamp->year, &stamp->month, &stamp->day);
+bool ReadDate(const ReadingSeparators& separators, const char* field, TimeStampParts* stamp) {
+  return ParseDateText(separators, field, &stamp->year, &stamp->month, &stamp->day);
 }
 
-bool ReadTime(const char* field, TimeStampParts* stamp) {
-  return ParseTimeText(field, &stamp->hour, &stamp->minute, &stamp->second, &stamp->millisecond);
+bool ReadTime(const ReadingSeparators& separators, const char* field, TimeStampParts* stamp) {
+  return ParseTimeText(separators, field, &stamp->hour, &stamp->minute, &stamp->second, &stamp->millisecond);
 }
 
 void CopyRangeText(char* out, const char* field) {
@@ -245,11 +269,11 @@ bool TimeIsLater(const TimeStampParts& a, const TimeStampParts& b) {
 
 }  // namespace
 
-bool ParseTimeRange(const char* parameter, int32_t length, char* prefix, char* suffix,
-                    TimeStampParts* start, TimeStampParts* end, uint8_t* startAfterEnd) {
+bool ParseTimeRange(const ReadingSeparators& separators, const char* parameter, int32_t length, char* prefix,
+                    char* suffix, TimeStampParts* start, TimeStampParts* end, uint8_t* startAfterEnd) {
   char work[kParameterLimit + 1];
-  char* f[5];
-  int32_t count = SplitParameter(parameter, length, work, f, 5);
+  char* fields[5];
+  const int32_t count = SplitParameter(parameter, length, work, fields, 5);
   ClearStamp(start);
   ClearStamp(end);
   *startAfterEnd = 0;
@@ -257,19 +281,19 @@ bool ParseTimeRange(const char* parameter, int32_t length, char* prefix, char* s
   const char* post = nullptr;
   bool ok = false;
   if (count == 2) {
-    ok = ReadTime(f[0], start) && ReadTime(f[1], end);
+    ok = ReadTime(separators, fields[0], start) && ReadTime(separators, fields[1], end);
   } else if (count == 3) {
-    if (ReadTime(f[0], start)) {
-      ok = ReadTime(f[1], end);
-      post = f[2];
+    if (ReadTime(separators, fields[0], start)) {
+      ok = ReadTime(separators, fields[1], end);
+      post = fields[2];
     } else {
-      ok = ReadTime(f[1], start) && ReadTime(f[2], end);
-      pre = f[0];
+      ok = ReadTime(separators, fields[1], start) && ReadTime(separators, fields[2], end);
+      pre = fields[0];
     }
   } else if (count == 4) {
-    ok = ReadTime(f[1], start) && ReadTime(f[2], end);
-    pre = f[0];
-    post = f[3];
+    ok = ReadTime(separators, fields[1], start) && ReadTime(separators, fields[2], end);
+    pre = fields[0];
+    post = fields[3];
   }
   if (!ok) return FailRange(prefix, suffix, start, end);
   CopyRangeText(prefix, pre);
@@ -278,73 +302,94 @@ bool ParseTimeRange(const char* parameter, int32_t length, char* prefix, char* s
   return true;
 }
 
-bool ParseTimeStampRange(const char* parameter, int32_t length, char* prefix, char* suffix,
-                         TimeStampParts* start, TimeStampParts* end) {
+namespace {
+
+// The fields of a range are read by the first form of their count whose
+// first date or time reads; that form must then read throughout. Forms of
+// fewer than two fields read as two (the missing field refuses), of more
+// than six as six (the rest is ignored).
+constexpr int32_t kFewestRangeFields = 2;
+constexpr int32_t kMostRangeFields = 6;
+constexpr int8_t kNoField = -1;
+
+// One date or time of a range: which stamp it fills, which part, from which field.
+struct RangeValue {
+  bool end;   // else the start
+  bool time;  // else the date
+  int8_t field;
+};
+constexpr RangeValue StartDate(int8_t field) { return {false, false, field}; }
+constexpr RangeValue StartTime(int8_t field) { return {false, true, field}; }
+constexpr RangeValue EndDate(int8_t field) { return {true, false, field}; }
+constexpr RangeValue EndTime(int8_t field) { return {true, true, field}; }
+
+// A form: how many fields it has, where its prefix and suffix stand (or
+// kNoField), and its dates and times in the order they are read.
+struct RangeForm {
+  int8_t fieldCount;
+  int8_t prefixAt;
+  int8_t suffixAt;
+  int8_t valueCount;
+  RangeValue values[4];
+};
+
+constexpr RangeForm kRangeForms[] = {
+    {2, kNoField, kNoField, 2, {StartDate(0), EndDate(1)}},                            // date|date
+    {2, kNoField, kNoField, 2, {StartTime(0), EndTime(1)}},                            // time|time
+    {3, kNoField, 2, 2, {StartDate(0), EndDate(1)}},                                   // date|date|suffix
+    {3, 0, kNoField, 2, {StartDate(1), EndDate(2)}},                                   // prefix|date|date
+    {3, kNoField, 2, 2, {StartTime(0), EndTime(1)}},                                   // time|time|suffix
+    {3, 0, kNoField, 2, {StartTime(1), EndTime(2)}},                                   // prefix|time|time
+    {4, kNoField, kNoField, 4, {StartDate(0), StartTime(1), EndDate(2), EndTime(3)}},  // date|time|date|time
+    {4, 0, 3, 2, {StartTime(1), EndTime(2)}},                                          // prefix|time|time|suffix
+    {4, 0, 3, 2, {StartDate(1), EndDate(2)}},                                          // prefix|date|date|suffix
+    {5, kNoField, 4, 4, {StartDate(0), StartTime(1), EndDate(2), EndTime(3)}},         // ...|suffix
+    {5, 0, kNoField, 4, {StartDate(1), StartTime(2), EndDate(3), EndTime(4)}},         // prefix|...
+    {6, 0, 5, 4, {StartDate(1), StartTime(2), EndDate(3), EndTime(4)}},                // prefix|...|suffix
+};
+
+bool ReadRangeValue(const ReadingSeparators& separators, const RangeValue& value, char* const* fields,
+                    TimeStampParts* start, TimeStampParts* end) {
+  TimeStampParts* stamp = value.end ? end : start;
+  const char* field = fields[value.field];
+  return value.time ? ReadTime(separators, field, stamp) : ReadDate(separators, field, stamp);
+}
+
+// -1 when the form's first date or time does not read, else whether all
+// of them read.
+int32_t ReadRangeForm(const ReadingSeparators& separators, const RangeForm& form, char* const* fields,
+                      TimeStampParts* start, TimeStampParts* end) {
+  if (!ReadRangeValue(separators, form.values[0], fields, start, end)) return -1;
+  for (int32_t i = 1; i < form.valueCount; ++i) {
+    if (!ReadRangeValue(separators, form.values[i], fields, start, end)) return 0;
+  }
+  return 1;
+}
+
+const char* RangeAffix(char* const* fields, int8_t at) { return at == kNoField ? nullptr : fields[at]; }
+
+}  // namespace
+
+bool ParseTimeStampRange(const ReadingSeparators& separators, const char* parameter, int32_t length,
+                         char* prefix, char* suffix, TimeStampParts* start, TimeStampParts* end) {
   char work[kParameterLimit + 1];
-  char* f[7];
-  int32_t count = SplitParameter(parameter, length, work, f, 7);
+  char* fields[kMostRangeFields + 1];
+  int32_t count = SplitParameter(parameter, length, work, fields, kMostRangeFields + 1);
   ClearStamp(start);
   ClearStamp(end);
   // Fields past the count are NULL, which every reading refuses.
-  for (int32_t i = count; i < 7; ++i) f[i] = nullptr;
+  for (int32_t i = count; i <= kMostRangeFields; ++i) fields[i] = nullptr;
+  if (count < kFewestRangeFields) count = kFewestRangeFields;
+  if (count > kMostRangeFields) count = kMostRangeFields;
 
-  const char* pre = nullptr;
-  const char* post = nullptr;
-  bool ok = false;
-  switch (count) {
-    case 0:
-    case 1:
-    case 2:
-      if (ReadDate(f[0], start)) ok = ReadDate(f[1], end);
-      else ok = ReadTime(f[0], start) && ReadTime(f[1], end);
-      break;
-    case 3:
-      if (ReadDate(f[0], start)) {
-        ok = ReadDate(f[1], end);
-        post = f[2];
-      } else if (ReadDate(f[1], start)) {
-        ok = ReadDate(f[2], end);
-        pre = f[0];
-      } else if (ReadTime(f[0], start)) {
-        ok = ReadTime(f[1], end);
-        post = f[2];
-      } else {
-        ok = ReadTime(f[1], start) && ReadTime(f[2], end);
-        pre = f[0];
-      }
-      break;
-    case 4:
-      if (ReadDate(f[0], start)) {
-        ok = ReadTime(f[1], start) && ReadDate(f[2], end) && ReadTime(f[3], end);
-      } else if (ReadTime(f[1], start)) {
-        ok = ReadTime(f[2], end);
-        pre = f[0];
-        post = f[3];
-      } else {
-        ok = ReadDate(f[1], start) && ReadDate(f[2], end);
-        pre = f[0];
-        post = f[3];
-      }
-      break;
-    case 5:
-      if (ReadDate(f[0], start)) {
-        ok = ReadTime(f[1], start) && ReadDate(f[2], end) && ReadTime(f[3], end);
-        post = f[4];
-      } else {
-        ok = ReadDate(f[1], start) && ReadTime(f[2], start) && ReadDate(f[3], end) &&
-             ReadTime(f[4], end);
-        pre = f[0];
-      }
-      break;
-    default:
-      ok = ReadDate(f[1], start) && ReadTime(f[2], start) && ReadDate(f[3], end) &&
-           ReadTime(f[4], end);
-      pre = f[0];
-      post = f[5];
-      break;
+  for (const RangeForm& form : kRangeForms) {
+    if (form.fieldCount != count) continue;
+    const int32_t outcome = ReadRangeForm(separators, form, fields, start, end);
+    if (outcome < 0) continue;
+    if (outcome == 0) break;
+    CopyRangeText(prefix, RangeAffix(fields, form.prefixAt));
+    CopyRangeText(suffix, RangeAffix(fields, form.suffixAt));
+    return true;
   }
-  if (!ok) return FailRange(prefix, suffix, start, end);
-  CopyRangeText(prefix, pre);
-  CopyRangeText(suffix, post);
-  return true;
+  return FailRange(prefix, suffix, start, end);
 }

@@ -5,20 +5,20 @@
 namespace {
 
 int32_t Length(const char* text) {
-  int32_t n = 0;
-  while (text[n] != 0) ++n;
-  return n;
+  int32_t length = 0;
+  while (text[length] != 0) ++length;
+  return length;
 }
 
 bool IsOpen(HANDLE handle) { return handle != INVALID_HANDLE_VALUE; }
 
 // Appends a backslash unless the text ends in one; false when it does not fit.
 bool EndWithBackslash(char* folder, int32_t size) {
-  int32_t n = Length(folder);
-  if (n > 0 && folder[n - 1] == '\\') return true;
-  if (n + 1 >= size) return false;
-  folder[n] = '\\';
-  folder[n + 1] = 0;
+  int32_t length = Length(folder);
+  if (length > 0 && folder[length - 1] == '\\') return true;
+  if (length + 1 >= size) return false;
+  folder[length] = '\\';
+  folder[length + 1] = 0;
   return true;
 }
 
@@ -71,8 +71,9 @@ TVXFile::TVXFile()
     : fileHandle_(INVALID_HANDLE_VALUE), searchHandle_(INVALID_HANDLE_VALUE), openMode_(kModeReadWrite) {
   name_[0] = 0;
   VXMemFill(&foundEntry_, 0, sizeof foundEntry_);
-  DWORD n = GetCurrentDirectoryA(kFolderSize, folder_);
-  if (n == 0 || n >= static_cast<DWORD>(kFolderSize) || !EndWithBackslash(folder_, kFolderSize)) folder_[0] = 0;
+  DWORD written = GetCurrentDirectoryA(kFolderSize, folder_);
+  if (written == 0 || written >= static_cast<DWORD>(kFolderSize) || !EndWithBackslash(folder_, kFolderSize))
+    folder_[0] = 0;
 }
 
 TVXFile::~TVXFile() {
@@ -224,10 +225,10 @@ int16_t TVXFile::Seek(char origin, int32_t distance) {
   int64_t move = distance;
   DWORD method;
   switch (origin) {
-    case 'P': method = FILE_BEGIN; break;
-    case 'Q': method = FILE_CURRENT; break;
-    case 'R': method = FILE_CURRENT, move = -move; break;
-    case 'S': method = FILE_END; break;
+    case kSeekFromStart: method = FILE_BEGIN; break;
+    case kSeekForward: method = FILE_CURRENT; break;
+    case kSeekBackward: method = FILE_CURRENT, move = -move; break;
+    case kSeekFromEnd: method = FILE_END; break;
     default: return kFileInvalid;
   }
   // Through the high half too, so that backwards from -2^31 does not wrap.
@@ -289,44 +290,48 @@ int16_t TVXFile::ShellFolder(int csidl) {
   return EndWithBackslash(folder_, kFolderSize) ? kFileOk : kFileInvalid;
 }
 
+int16_t TVXFile::TakeSystemPath(const char* path, uint32_t written, bool endWithBackslash) {
+  if (written == 0 || written >= MAX_PATH) return FailedCallCode();
+  VXStrCopy(folder_, path, kFolderSize - 1);
+  if (!endWithBackslash) return kFileOk;
+  return EndWithBackslash(folder_, kFolderSize) ? kFileOk : kFileInvalid;
+}
+
+// The root of the folder's drive, or of the current drive when the folder
+// names none.
+int16_t TVXFile::SetDriveRoot() {
+  const bool hasDrive = folder_[0] != 0 && folder_[1] == ':';
+  char root[4] = {folder_[0], ':', '\\', 0};
+  VXStrCopy(folder_, hasDrive ? root : "\\", 3);
+  return kFileOk;
+}
+
+// The host program's path up to and with its last backslash.
+int16_t TVXFile::SetHostProgramFolder() {
+  char path[MAX_PATH];
+  const DWORD written = GetModuleFileNameA(nullptr, path, MAX_PATH);
+  if (written == 0 || written >= MAX_PATH) return FailedCallCode();
+  int32_t cut = 0;  // just after the last backslash
+  for (int32_t i = 0; path[i] != 0; ++i) {
+    if (path[i] == '\\') cut = i + 1;
+  }
+  path[cut] = 0;
+  return TakeSystemPath(path, written, false);
+}
+
 int16_t TVXFile::SetSpecialFolder(char kind) {
   name_[0] = 0;
   Close();
   char path[MAX_PATH];
   switch (kind) {
-    case 'F':
-    case 'M': {
-      UINT n = kind == 'F' ? GetSystemDirectoryA(path, MAX_PATH) : GetWindowsDirectoryA(path, MAX_PATH);
-      if (n == 0 || n >= MAX_PATH) return FailedCallCode();
-      VXStrCopy(folder_, path, kFolderSize - 1);
-      return EndWithBackslash(folder_, kFolderSize) ? kFileOk : kFileInvalid;
-    }
-    case 'G': {
-      const bool hasDrive = folder_[0] != 0 && folder_[1] == ':';
-      char root[4] = {folder_[0], ':', '\\', 0};
-      VXStrCopy(folder_, hasDrive ? root : "\\", 3);
-      return kFileOk;
-    }
-    case 'H': {
-      DWORD n = GetModuleFileNameA(nullptr, path, MAX_PATH);
-      if (n == 0 || n >= MAX_PATH) return FailedCallCode();
-      int32_t cut = 0;  // just after the last backslash
-      for (int32_t i = 0; path[i] != 0; ++i) {
-        if (path[i] == '\\') cut = i + 1;
-      }
-      path[cut] = 0;
-      VXStrCopy(folder_, path, kFolderSize - 1);
-      return kFileOk;
-    }
-    case 'I': {
-      DWORD n = GetTempPathA(MAX_PATH, path);
-      if (n == 0 || n >= MAX_PATH) return FailedCallCode();
-      VXStrCopy(folder_, path, kFolderSize - 1);
-      return kFileOk;
-    }
-    case 'J': return ShellFolder(CSIDL_APPDATA);
-    case 'K': return ShellFolder(CSIDL_BITBUCKET);
-    case 'L': return ShellFolder(CSIDL_DESKTOP);
+    case kSystemFolder: return TakeSystemPath(path, GetSystemDirectoryA(path, MAX_PATH), true);
+    case kWindowsFolder: return TakeSystemPath(path, GetWindowsDirectoryA(path, MAX_PATH), true);
+    case kDriveRootFolder: return SetDriveRoot();
+    case kHostProgramFolder: return SetHostProgramFolder();
+    case kTemporaryFolder: return TakeSystemPath(path, GetTempPathA(MAX_PATH, path), false);
+    case kApplicationDataFolder: return ShellFolder(CSIDL_APPDATA);
+    case kRecycleBinFolder: return ShellFolder(CSIDL_BITBUCKET);
+    case kDesktopFolder: return ShellFolder(CSIDL_DESKTOP);
     default: return kFileOk;  // the folder stays as it was
   }
 }
@@ -351,14 +356,14 @@ int16_t TVXFile::SetFolder(const char* path) {
     VXStrCopy(candidate, folder_, kFolderSize - 1);
     VXStrAppend(candidate, path, static_cast<int32_t>(sizeof candidate));
   }
-  int32_t n = Length(candidate);
-  if (n > 0 && candidate[n - 1] == '\\') candidate[--n] = 0;
-  if (n + 1 > kFolderSize - 1) return kFileInvalid;  // no room for the backslash
+  int32_t length = Length(candidate);
+  if (length > 0 && candidate[length - 1] == '\\') candidate[--length] = 0;
+  if (length + 1 > kFolderSize - 1) return kFileInvalid;  // no room for the backslash
   DWORD attributes = GetFileAttributesA(candidate);
   if (attributes == INVALID_FILE_ATTRIBUTES) return LastErrorCode();
   if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) return kFileNoName;
-  candidate[n] = '\\';
-  candidate[n + 1] = 0;
+  candidate[length] = '\\';
+  candidate[length + 1] = 0;
   VXStrCopy(folder_, candidate, kFolderSize - 1);
   return kFileOk;
 }

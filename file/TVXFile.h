@@ -3,7 +3,7 @@
 // instead of raising: 0 success, else one of the codes below.
 //
 //   TVXFile file;
-//   file.SetSpecialFolder('H');           // the host program's folder
+//   file.SetSpecialFolder(kHostProgramFolder);  // the host program's folder
 //   file.SetName("DateTimePrefs.dtp");
 //   if (file.Exists() == 0) file.Create();
 //
@@ -24,6 +24,28 @@ constexpr int16_t kFileInvalid = 1005;     // invalid argument, handle or reques
 constexpr int16_t kFileNoName = 1006;      // no name set, or a folder path that is no folder
 constexpr int16_t kFileExists = 1007;
 constexpr int16_t kFileOtherError = 1025;
+
+// Where Seek counts from. The letters are the file object's own codes, the
+// ones its callers pass as a character; an unknown letter is refused.
+enum SeekOrigin : char {
+  kSeekFromStart = 'P',
+  kSeekForward = 'Q',   // from the current place
+  kSeekBackward = 'R',  // backwards from the current place
+  kSeekFromEnd = 'S',
+};
+
+// The folders SetSpecialFolder selects, by the file object's letter codes;
+// an unknown letter leaves the folder as it was.
+enum SpecialFolder : char {
+  kSystemFolder = 'F',
+  kDriveRootFolder = 'G',
+  kHostProgramFolder = 'H',
+  kTemporaryFolder = 'I',
+  kApplicationDataFolder = 'J',
+  kRecycleBinFolder = 'K',
+  kDesktopFolder = 'L',
+  kWindowsFolder = 'M',
+};
 
 constexpr int32_t kFileNameSize = 255;    // 254 characters and a terminator
 constexpr int32_t kFolderSize = 260;      // 259 characters and a terminator
@@ -80,14 +102,13 @@ class TVXFile {
   virtual int16_t Write(const void* buffer, int32_t length);
   virtual void Flush();
   virtual int32_t GetSize();
-  // Origins: 'P' from the start, 'Q' from here, 'R' backwards from here, 'S' from the end.
+  // origin: a SeekOrigin.
   virtual int16_t Seek(char origin, int32_t distance);
   virtual int32_t Tell();
   virtual int16_t Rename(const char* newName);
   virtual int16_t NoOp(intptr_t argument);
   virtual uint32_t GetFreeSpace();
-  // 'F' system, 'G' drive root, 'H' host program, 'I' temporary, 'J' application
-  // data, 'K' recycle bin, 'L' desktop, 'M' Windows.
+  // kind: a SpecialFolder.
   virtual int16_t SetSpecialFolder(char kind);
   virtual int16_t SetFolder(const char* path);
   virtual int16_t Unsupported();
@@ -105,6 +126,11 @@ class TVXFile {
   // folder + name into path (MAX_PATH bytes); false when it does not fit.
   bool FullPath(char* path, const char* name) const;
   int16_t ShellFolder(int csidl);
+  // The folder of a path a system call wrote into `path` (MAX_PATH bytes),
+  // `written` its answer: 0 or MAX_PATH and more are failures.
+  int16_t TakeSystemPath(const char* path, uint32_t written, bool endWithBackslash);
+  int16_t SetDriveRoot();
+  int16_t SetHostProgramFolder();
 
   char name_[kFileNameSize];
   char folder_[kFolderSize];

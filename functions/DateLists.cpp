@@ -7,7 +7,7 @@
 #include "datetime/Formatting.h"
 #include "datetime/Parsing.h"
 #include "host/ResultWriters.h"
-#include "prefs/DateTimePrefs.h"
+#include "prefs/record/DateTimePrefsRecord.h"
 #include "text/Decimal.h"
 
 const char* const MonthAbbreviations[13] = {"---", "JAN", "FEB", "MAR", "APR", "MAY", "JUN",
@@ -15,7 +15,7 @@ const char* const MonthAbbreviations[13] = {"---", "JAN", "FEB", "MAR", "APR", "
 
 namespace {
 
-constexpr int64_t kMinutesPerDay = 1440;
+constexpr int64_t kMinutesPerDay = kMinutesPerHour * kHoursPerDay;
 
 // MonthAbbreviations one after another, the field table of the month-name
 // lists: month m's name is kMonthNames + 3 * m.
@@ -27,8 +27,8 @@ constexpr int32_t kClockValueLimit = 32;
 constexpr int32_t kSuffixLimit = kRangeTextCapacity;
 
 // Estimated item widths from the current preferences.
-int64_t DateTextWidth() {
-  switch (DateTimePrefs.dateFormat) {
+int64_t DateTextWidth(const DateTimePrefsRecord& prefs) {
+  switch (prefs.dateFormat) {
     case kDateMMDDYY:
     case kDateDDMMYY:
     case kDateYYMMDD: return 8;
@@ -39,15 +39,18 @@ int64_t DateTextWidth() {
 // A list of dates from startYear on goes into the handle, unless its items
 // can be longer than the estimate allows for: two-digit year orders write
 // years before 1900 in full, so such a list is collected aside.
-bool BeginDateList(ListBuilder* list, int64_t estimate, int32_t startYear) {
-  const int32_t format = DateTimePrefs.dateFormat;
+bool BeginDateList(const DateTimePrefsRecord& prefs, ListBuilder* list, int64_t estimate, int32_t startYear) {
+  const int32_t format = prefs.dateFormat;
   const bool twoDigitYear = format == kDateMMDDYY || format == kDateDDMMYY || format == kDateYYMMDD;
-  if (twoDigitYear && startYear < 1900) return list->BeginAside(estimate, kResultSizeLimit - 1);
+  if (twoDigitYear && startYear < kYear1900) return list->BeginAside(estimate, kResultSizeLimit - 1);
   return list->BeginInHandle(estimate);
 }
-int64_t TimeTextWidth() { return DateTimePrefs.timeFormat == kTime12Hour ? 8 : 5; }
-int64_t HourTextWidth() {
-  return DateTimePrefs.timeFormat == kTime12Hour || DateTimePrefs.timeFormat == kTimeHost ? 5 : 2;
+int64_t TimeTextWidth(const DateTimePrefsRecord& prefs) { return prefs.timeFormat == kTime12Hour ? 8 : 5; }
+int64_t HourTextWidth(const DateTimePrefsRecord& prefs) {
+  return prefs.timeFormat == kTime12Hour || prefs.timeFormat == kTimeHost ? 5 : 2;
+}
+int64_t ClockTextWidth(const DateTimePrefsRecord& prefs, bool hourOnly) {
+  return hourOnly ? HourTextWidth(prefs) : TimeTextWidth(prefs);
 }
 
 // A range that ends before its first item has no item: its list is the
@@ -77,8 +80,9 @@ void NextDay(int32_t* year, int32_t* month, int32_t* day) {
 // from `minute` on, of the `left` still to come: one when the step is an
 // hour or more (minuteStep 0).
 int64_t ItemsInHour(int64_t minute, int32_t minuteStep, int64_t left) {
-  if (minuteStep <= 0 || minute < 0 || minute > 59) return 1;
-  const int64_t items = (59 - minute) / minuteStep + 1;
+  constexpr int64_t kLastMinute = kMinutesPerHour - 1;
+  if (minuteStep <= 0 || minute < 0 || minute > kLastMinute) return 1;
+  const int64_t items = (kLastMinute - minute) / minuteStep + 1;
   return items < left ? items : left;
 }
 
@@ -93,9 +97,10 @@ int64_t ItemsInHour(int64_t minute, int32_t minuteStep, int64_t left) {
 class ClockItem {
  public:
   // `items`: how many the list holds.
-  ClockItem(const char* suffix, bool hourOnly, int64_t items) : hourOnly_(hourOnly), keepsEnds_(items > 24) {
-    const int64_t n = TextLength(suffix);
-    suffixLength_ = static_cast<int32_t>(n < kSuffixLimit ? n : kSuffixLimit);
+  ClockItem(const DateTimePrefsRecord& prefs, const char* suffix, bool hourOnly, int64_t items)
+      : prefs_(prefs), hourOnly_(hourOnly), keepsEnds_(items > kHoursPerDay) {
+    const int64_t length = TextLength(suffix);
+    suffixLength_ = static_cast<int32_t>(length < kSuffixLimit ? length : kSuffixLimit);
     std::memcpy(suffix_, suffix, static_cast<size_t>(suffixLength_));
   }
 
@@ -105,7 +110,7 @@ class ClockItem {
     item_.SetFront(ListSeparator);
     item_.Put(prefix, static_cast<int32_t>(std::strlen(prefix)));
     if (withDate) {
-      item_.length += FormatDateValue(item_.text + item_.length, year, month, day);
+      item_.length += FormatDateValue(prefs_, item_.text + item_.length, year, month, day);
       item_.Put(' ');
     }
     item_.front = item_.length;
@@ -144,9 +149,9 @@ class ClockItem {
   // where the minute's digits stand in the item, or -1.
   int32_t PutEnd(int32_t hour, int32_t minute) {
     char* at = item_.text + item_.front;
-    if (!keepsEnds_ || hour < 0 || hour > 23 || minute < 0 || minute > 59) {
+    if (!keepsEnds_ || hour < 0 || hour >= kHoursPerDay || minute < 0 || minute >= kMinutesPerHour) {
       int32_t minuteAt;
-      item_.length = item_.front + FormatClockValue(at, hour, minute, hourOnly_, &minuteAt);
+      item_.length = item_.front + FormatClockValue(prefs_, at, hour, minute, hourOnly_, &minuteAt);
       item_.Put(suffix_, suffixLength_);
       return minuteAt < 0 ? -1 : item_.front + minuteAt;
     }
@@ -169,18 +174,19 @@ class ClockItem {
     const bool written = (written_ >> hour & 1u) != 0;
     if (written && (end.minuteAt >= 0 || end.minute == minute)) return end;
     char clock[kFormattedTextSize];
-    int32_t n = FormatClockValue(clock, hour, minute, hourOnly_, &end.minuteAt);
-    if (n > kClockValueLimit) n = kClockValueLimit;  // a clock of the day is under 10 characters
+    int32_t length = FormatClockValue(prefs_, clock, hour, minute, hourOnly_, &end.minuteAt);
+    if (length > kClockValueLimit) length = kClockValueLimit;  // a clock of the day is under 10 characters
     std::memcpy(end.text, clock, kClockValueLimit);
-    std::memcpy(end.text + n, suffix_, kSuffixLimit);
-    end.length = n + suffixLength_;
+    std::memcpy(end.text + length, suffix_, kSuffixLimit);
+    end.length = length + suffixLength_;
     end.minute = minute;
     written_ |= 1u << hour;
     return end;
   }
 
+  const DateTimePrefsRecord& prefs_;
   ListItem item_;
-  ClockEnd ends_[24];     // by hour of the day, in a list that keeps them
+  ClockEnd ends_[kHoursPerDay];     // by hour of the day, in a list that keeps them
   uint32_t written_ = 0;  // bit h: ends_[h] is written
   char suffix_[kSuffixLimit] = {};
   int32_t suffixLength_;
@@ -190,56 +196,58 @@ class ClockItem {
 
 // The step within the hour that the clock lists patch minutes by: 0 for
 // steps of an hour or more, and for steps that go back.
-int32_t MinuteStep(int64_t step) { return step > 0 && step < 60 ? static_cast<int32_t>(step) : 0; }
+int32_t MinuteStep(int64_t step) { return step > 0 && step < kMinutesPerHour ? static_cast<int32_t>(step) : 0; }
 
-void WriteClockList(HostHandle result, const char* prefix, const char* suffix, int32_t h1,
-                    int32_t m1, int32_t h2, int32_t m2, int64_t step, bool startAfterEnd,
-                    bool hoursOnly) {
+void WriteClockList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                    int32_t startHour, int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
+                    bool startAfterEnd, bool hoursOnly) {
   if (step == 0) {  // no list advances by nothing
     WriteErrorResult();
     return;
   }
-  const int64_t span = (static_cast<int64_t>(h2 - h1) + (startAfterEnd ? 24 : 0)) * 60 + (m2 - m1);
-  const int64_t start = static_cast<int64_t>(h1) * 60 + m1;
+  const int64_t hours = static_cast<int64_t>(endHour - startHour) + (startAfterEnd ? kHoursPerDay : 0);
+  const int64_t span = hours * kMinutesPerHour + (endMinute - startMinute);
+  const int64_t start = static_cast<int64_t>(startHour) * kMinutesPerHour + startMinute;
   int64_t count = span / step + 1;
-  const int64_t width = hoursOnly ? HourTextWidth() : TimeTextWidth();
+  const int64_t width = ClockTextWidth(prefs, hoursOnly);
   if (span < 0) {
     WriteNoItems(result, InPlaceEstimate(width, prefix, suffix, count));
     return;
   }
   ListBuilder list(result);
   if (!list.BeginInHandle(InPlaceEstimate(width, prefix, suffix, count))) return;
-  ClockItem item(suffix, hoursOnly, count);
+  ClockItem item(prefs, suffix, hoursOnly, count);
   item.SetFront(prefix, false, 0, 0, 0);
   const int32_t minuteStep = MinuteStep(step);
   // The minute of the day moves on by the step less whole days.
   const int64_t stepInDay = ((step % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay;
-  int64_t d = ((start % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay;
+  int64_t minuteOfDay = ((start % kMinutesPerDay) + kMinutesPerDay) % kMinutesPerDay;
   for (bool first = true; count > 0; first = false) {
-    const int32_t hour = static_cast<int32_t>(d / 60), minute = static_cast<int32_t>(d - hour * 60);
+    const int32_t hour = static_cast<int32_t>(minuteOfDay / kMinutesPerHour);
+    const int32_t minute = static_cast<int32_t>(minuteOfDay - hour * kMinutesPerHour);
     const int64_t items = ItemsInHour(minute, minuteStep, count);
     if (!item.AppendHour(&list, hour, minute, minuteStep, items, first)) return;
     count -= items;
     // Less than a day on: a run's steps stay within its hour, a single step within a day.
-    d += items * stepInDay;
-    if (d >= kMinutesPerDay) d -= kMinutesPerDay;
+    minuteOfDay += items * stepInDay;
+    if (minuteOfDay >= kMinutesPerDay) minuteOfDay -= kMinutesPerDay;
   }
   list.Finish();
 }
 
 }  // namespace
 
-void WriteTimeList(HostHandle result, const char* prefix, const char* suffix, int32_t startHour,
-                   int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
+void WriteTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                   int32_t startHour, int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
                    bool startAfterEnd) {
-  WriteClockList(result, prefix, suffix, startHour, startMinute, endHour, endMinute, step,
+  WriteClockList(prefs, result, prefix, suffix, startHour, startMinute, endHour, endMinute, step,
                  startAfterEnd, false);
 }
 
-void WriteHourList(HostHandle result, const char* prefix, const char* suffix, int32_t startHour,
-                   int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
+void WriteHourList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                   int32_t startHour, int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
                    bool startAfterEnd) {
-  WriteClockList(result, prefix, suffix, startHour, startMinute, endHour, endMinute, step,
+  WriteClockList(prefs, result, prefix, suffix, startHour, startMinute, endHour, endMinute, step,
                  startAfterEnd, true);
 }
 
@@ -255,16 +263,16 @@ struct ListClock {
   // True when the day moved on.
   bool Carry() {
     bool nextDay = false;
-    while (minute > 59) {
+    while (minute >= kMinutesPerHour) {
       if (minute >= kMinutesPerDay && hour == 0) {
         minute -= kMinutesPerDay;
         NextDay(&year, &month, &day);
         nextDay = true;
         continue;
       }
-      minute -= 60;
-      if (++hour > 23) {
-        hour -= 24;
+      minute -= kMinutesPerHour;
+      if (++hour >= kHoursPerDay) {
+        hour -= kHoursPerDay;
         NextDay(&year, &month, &day);
         nextDay = true;
       }
@@ -275,23 +283,23 @@ struct ListClock {
 
 }  // namespace
 
-void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
-                       int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
+void WriteDateTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                       int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
                        int64_t totalSeconds, bool hourOnly) {
   if (step == 0) {
     WriteErrorResult();
     return;
   }
-  const int64_t totalMinutes = totalSeconds / 60;
+  const int64_t totalMinutes = totalSeconds / kSecondsPerMinute;
   int64_t count = totalMinutes / step + 1;
-  const int64_t width = (hourOnly ? HourTextWidth() : TimeTextWidth()) + DateTextWidth() + 1;
+  const int64_t width = ClockTextWidth(prefs, hourOnly) + DateTextWidth(prefs) + 1;
   if (totalMinutes < 0) {
     WriteNoItems(result, InPlaceEstimate(width, prefix, suffix, count));
     return;
   }
   ListBuilder list(result);
-  if (!BeginDateList(&list, InPlaceEstimate(width, prefix, suffix, count), year)) return;
-  ClockItem item(suffix, hourOnly, count);
+  if (!BeginDateList(prefs, &list, InPlaceEstimate(width, prefix, suffix, count), year)) return;
+  ClockItem item(prefs, suffix, hourOnly, count);
   const int32_t minuteStep = MinuteStep(step);
   ListClock clock{year, month, day, hour, minute};
   for (bool first = true; count > 0; first = false) {
@@ -320,61 +328,62 @@ struct DayItemTemplate {
 };
 
 // The digits the day is written with: two when padded or from 10 on.
-int32_t DayDigits(int32_t day) { return day >= 10 || DateTimePrefs.dateZeroPad != 0 ? 2 : 1; }
+int32_t DayDigits(const DateTimePrefsRecord& prefs, int32_t day) { return day >= 10 || prefs.dateZeroPad != 0 ? 2 : 1; }
 
 // The template of year/month/day: the item written in full, the CR before
 // it, and where the day's digits stand. Prefix and suffix hold at most 64
 // characters, so the item fits.
-void MakeDayTemplate(DayItemTemplate* t, int32_t year, int32_t month, int32_t day, const char* prefix,
-                     const char* suffix) {
+void MakeDayTemplate(const DateTimePrefsRecord& prefs, DayItemTemplate* item, int32_t year, int32_t month,
+                     int32_t day, const char* prefix, const char* suffix) {
   const int32_t prefixLength = static_cast<int32_t>(std::strlen(prefix));
   const int32_t suffixLength = static_cast<int32_t>(std::strlen(suffix));
-  char* p = t->text;
-  *p++ = ListSeparator[0];
-  std::memcpy(p, prefix, static_cast<size_t>(prefixLength));
-  p += prefixLength;
+  char* at = item->text;
+  *at++ = ListSeparator[0];
+  std::memcpy(at, prefix, static_cast<size_t>(prefixLength));
+  at += prefixLength;
   int32_t dayAt = -1;
-  p += FormatDateValueWithDay(p, year, month, day, &dayAt);
-  std::memcpy(p, suffix, static_cast<size_t>(suffixLength));
-  p += suffixLength;
-  *p = 0;
-  t->length = static_cast<int32_t>(p - t->text);
-  t->digits = DayDigits(day);
+  at += FormatDateValueWithDay(prefs, at, year, month, day, &dayAt);
+  std::memcpy(at, suffix, static_cast<size_t>(suffixLength));
+  at += suffixLength;
+  *at = 0;
+  item->length = static_cast<int32_t>(at - item->text);
+  item->digits = DayDigits(prefs, day);
   // Patching writes the bytes formatting would, wherever the day's digits
   // stand; only a date written without them (the host's day number) has none.
-  t->digitsAt = dayAt >= 0 ? 1 + prefixLength + dayAt : -1;
+  item->digitsAt = dayAt >= 0 ? 1 + prefixLength + dayAt : -1;
 }
 
 // Appends the days of year/month from `day` on, at most `left` of them,
 // that are written with as many digits as `day`: one run of the template.
 // Answers how many, or 0 when the list was refused.
-int64_t AppendDays(ListBuilder* list, DayItemTemplate* t, int32_t year, int32_t month, int32_t day, int64_t left) {
-  if (t->digitsAt < 0) return list->Append(t->text, t->length) ? 1 : 0;
+int64_t AppendDays(ListBuilder* list, DayItemTemplate* item, int32_t year, int32_t month, int32_t day,
+                   int64_t left) {
+  if (item->digitsAt < 0) return list->Append(item->text, item->length) ? 1 : 0;
   const int32_t last = DaysInMonth(month, year);
-  const int32_t runEnd = t->digits == 1 && last > 9 ? 9 : last;  // a one-digit day's run ends at 9
+  const int32_t runEnd = item->digits == 1 && last > 9 ? 9 : last;  // a one-digit day's run ends at 9
   int64_t days = runEnd - day + 1;
   if (days > left) days = left;
   if (days < 1) days = 1;  // a day past its month's end, which the day after carries
-  const char* table = t->digits == 2 ? kDecimalPairs : kDigitTable;
-  const ItemRun run{t->text, t->length, t->digitsAt, t->digits, table, day, 1, days};
+  const char* table = item->digits == 2 ? kDecimalPairs : kDigitTable;
+  const ItemRun run{item->text, item->length, item->digitsAt, item->digits, table, day, 1, days};
   return list->AppendRun(run) ? days : 0;
 }
 
 }  // namespace
 
-void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
-                  int32_t month, int32_t day, int64_t count) {
+void WriteDayList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                  int32_t year, int32_t month, int32_t day, int64_t count) {
   ListBuilder list(result);
-  if (!BeginDateList(&list, InPlaceEstimate(DateTextWidth(), prefix, suffix, count), year)) return;
+  if (!BeginDateList(prefs, &list, InPlaceEstimate(DateTextWidth(prefs), prefix, suffix, count), year)) return;
   if (count > 0) {
     char first[kFormattedTextSize];
-    if (!list.Append(first, FormatDateText(first, year, month, day, prefix, suffix, false))) return;
+    if (!list.Append(first, FormatDateText(prefs, first, year, month, day, prefix, suffix, false))) return;
   }
-  DayItemTemplate t;
+  DayItemTemplate item;
   for (int64_t left = count - 1; left > 0;) {
     NextDay(&year, &month, &day);
-    MakeDayTemplate(&t, year, month, day, prefix, suffix);
-    const int64_t days = AppendDays(&list, &t, year, month, day, left);
+    MakeDayTemplate(prefs, &item, year, month, day, prefix, suffix);
+    const int64_t days = AppendDays(&list, &item, year, month, day, left);
     if (days == 0) return;
     left -= days;
     day += static_cast<int32_t>(days - 1);

@@ -15,26 +15,28 @@
 // Prefix and suffix hold at most 64 characters, as the range readings keep
 // them. A list whose estimated size reaches 65535 bytes is "??" (with the overflow
 // message when it is on). A step of 0 is "??". A month or year list whose end
-// lies before its start writes no result.
+// lies before its start writes no result. The clock and day lists take the
+// preferences they write by; a list reads them once, not for each item.
 #pragma once
 
 #include <cstdint>
 
 #include "host/CallBlock.h"
+#include "prefs/record/DateTimePrefsRecord.h"
 
 extern const char* const MonthAbbreviations[13];
 
-void WriteTimeList(HostHandle result, const char* prefix, const char* suffix, int32_t startHour,
-                   int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
+void WriteTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                   int32_t startHour, int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
                    bool startAfterEnd);
-void WriteHourList(HostHandle result, const char* prefix, const char* suffix, int32_t startHour,
-                   int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
+void WriteHourList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                   int32_t startHour, int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
                    bool startAfterEnd);
-void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
-                       int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
+void WriteDateTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                       int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
                        int64_t totalSeconds, bool hourOnly);
-void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
-                  int32_t month, int32_t day, int64_t count);
+void WriteDayList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                  int32_t year, int32_t month, int32_t day, int64_t count);
 void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,
                     int32_t startMonth, int32_t endYear, int32_t endMonth, bool names);
 void WriteYearList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,

@@ -1,6 +1,7 @@
 #include "DifferenceFunctions.h"
 
 #include "RangeParameter.h"
+#include "datetime/Calendar.h"
 #include "datetime/TimeStamp.h"
 #include "host/FunctionIds.h"
 #include "host/ResultWriters.h"
@@ -24,8 +25,6 @@ void AppendComponent(char* text, int32_t value, const char* singular, const char
   VXStrAppend(text, number, kTextCapacity);
   VXStrAppend(text, plural, kTextCapacity);
 }
-
-constexpr int64_t kMillisecondsPerSecond = 1000;
 
 // The exact difference in milliseconds rounded to whole units of that many
 // seconds, halves away from zero. Rounding the exact value, not the whole
@@ -51,13 +50,13 @@ SignedSpan SplitSpan(int64_t exactMilliseconds, bool countDays) {
   SignedSpan s{};
   s.milliseconds = static_cast<int32_t>(sign * (rest % kMillisecondsPerSecond));
   rest /= kMillisecondsPerSecond;
-  s.seconds = static_cast<int32_t>(sign * (rest % 60));
-  rest /= 60;
-  s.minutes = static_cast<int32_t>(sign * (rest % 60));
-  rest /= 60;
+  s.seconds = static_cast<int32_t>(sign * (rest % kSecondsPerMinute));
+  rest /= kSecondsPerMinute;
+  s.minutes = static_cast<int32_t>(sign * (rest % kMinutesPerHour));
+  rest /= kMinutesPerHour;
   if (countDays) {
-    s.hours = static_cast<int32_t>(sign * (rest % 24));
-    s.days = static_cast<int32_t>(sign * (rest / 24));
+    s.hours = static_cast<int32_t>(sign * (rest % kHoursPerDay));
+    s.days = static_cast<int32_t>(sign * (rest / kHoursPerDay));
   } else {
     s.hours = static_cast<int32_t>(sign * rest);
   }
@@ -68,7 +67,7 @@ SignedSpan SplitSpan(int64_t exactMilliseconds, bool countDays) {
 
 void DifferenceFunction(int32_t id, HostHandle parameter, HostHandle result) {
   RangeParameter range;
-  if (!ReadRangeParameter(parameter, RangeKind::TimeStamps, &range)) return;
+  if (!ReadRangeParameter(ActiveSeparators(), parameter, RangeKind::TimeStamps, &range)) return;
   const TimeStampDifference d = DiffTimeStamps(range.start, range.end);
   const int64_t exact = d.totalSeconds * kMillisecondsPerSecond + d.milliseconds;
   switch (id) {
@@ -79,11 +78,11 @@ void DifferenceFunction(int32_t id, HostHandle parameter, HostHandle result) {
       break;
     }
     case kDiffTimeString:
-      WriteClockDurationText(result, d.days * 24 + d.hours, d.minutes, d.seconds, d.milliseconds);
+      WriteClockDurationText(result, d.days * kHoursPerDay + d.hours, d.minutes, d.seconds, d.milliseconds);
       break;
-    case kDiffDays: WriteIntegerResult(result, RoundToUnit(exact, 86400)); break;
-    case kDiffHours: WriteIntegerResult(result, RoundToUnit(exact, 3600)); break;
-    case kDiffMinutes: WriteIntegerResult(result, RoundToUnit(exact, 60)); break;
+    case kDiffDays: WriteIntegerResult(result, RoundToUnit(exact, kSecondsPerDay)); break;
+    case kDiffHours: WriteIntegerResult(result, RoundToUnit(exact, kSecondsPerHour)); break;
+    case kDiffMinutes: WriteIntegerResult(result, RoundToUnit(exact, kSecondsPerMinute)); break;
     // Whole seconds, the fraction dropped toward zero on either side.
     case kDiffSeconds: WriteIntegerResult(result, exact / kMillisecondsPerSecond); break;
     default: WriteIntegerResult(result, exact); break;  // milliseconds
@@ -107,19 +106,21 @@ void WriteDurationText(HostHandle result, int32_t days, int32_t hours, int32_t m
 void WriteClockDurationText(HostHandle result, int32_t hours, int32_t minutes, int32_t seconds,
                             int32_t milliseconds) {
   // Hours, minutes and seconds share one sign; milliseconds are never negative.
-  int64_t total = ((static_cast<int64_t>(hours) * 60 + minutes) * 60 + seconds) * 1000 + milliseconds;
+  int64_t total = (static_cast<int64_t>(hours) * kSecondsPerHour + minutes * kSecondsPerMinute + seconds) *
+                      kMillisecondsPerSecond + milliseconds;
   char text[kTextCapacity];
   TextCursor c = MakeTextCursor(text, kTextCapacity - 1);
   if (total < 0) {
     PutChar(&c, '-');
     total = -total;
   }
-  PutNumber(&c, total / 3600000, 0);
+  const int64_t wholeSeconds = total / kMillisecondsPerSecond;
+  PutNumber(&c, wholeSeconds / kSecondsPerHour, 0);
   PutChar(&c, ':');
-  PutNumber(&c, total / 60000 % 60, 2);
+  PutNumber(&c, wholeSeconds / kSecondsPerMinute % kMinutesPerHour, 2);
   PutChar(&c, ':');
-  PutNumber(&c, total / 1000 % 60, 2);
+  PutNumber(&c, wholeSeconds % kSecondsPerMinute, 2);
   PutChar(&c, '.');
-  PutNumber(&c, total % 1000, 3);
+  PutNumber(&c, total % kMillisecondsPerSecond, 3);
   WriteHandleBytes(result, text, EndText(&c));
 }

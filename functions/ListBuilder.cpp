@@ -62,13 +62,13 @@ bool ListBuilder::MoveAside() {
   return true;
 }
 
-bool ListBuilder::AppendAside(const char* item, int64_t n) {
-  const int64_t needed = text_.length + n;
+bool ListBuilder::AppendAside(const char* item, int64_t itemLength) {
+  const int64_t needed = text_.length + itemLength;
   if (CheckResultOverflow(needed)) return false;
   if (buffer_ == nullptr && !MoveAside()) return false;
   // A list begun aside with less room than the limit is cut at its bound.
   const int64_t room = text_.capacity - text_.length;
-  const int64_t copied = n < room ? n : room;
+  const int64_t copied = itemLength < room ? itemLength : room;
   std::memcpy(text_.start + text_.length, item, static_cast<size_t>(copied));
   text_.length += copied;
   return true;

@@ -82,9 +82,9 @@ struct ListItem {
   }
   void Next() { length = front; }
 
-  void Put(const char* bytes, int32_t n) {
-    if (n > 0) std::memcpy(text + length, bytes, static_cast<size_t>(n));
-    length += n;
+  void Put(const char* bytes, int32_t count) {
+    if (count > 0) std::memcpy(text + length, bytes, static_cast<size_t>(count));
+    length += count;
   }
   void Put(char ch) { text[length++] = ch; }
 };
@@ -134,18 +134,18 @@ class ListBuilder {
   // characters: what passes them is cut off. False when the list was refused.
   bool BeginAside(int64_t estimate, int64_t capacity);
 
-  // Adds one whole item of n bytes; one of at most kFixedCopyLength bytes
+  // Adds one whole item of itemLength bytes; one of at most kFixedCopyLength bytes
   // must have that many readable. False when the list was refused on the way.
-  bool Append(const char* item, int64_t n) {
+  bool Append(const char* item, int64_t itemLength) {
     const int64_t length = text_.length;
-    if (n <= kFixedCopyLength && length <= shortEnd_) {
+    if (itemLength <= kFixedCopyLength && length <= shortEnd_) {
       std::memcpy(text_.start + length, item, kFixedCopyLength);
-      text_.length = length + n;
+      text_.length = length + itemLength;
       return true;
     }
-    if (length + n > text_.capacity) return AppendAside(item, n);
-    std::memcpy(text_.start + length, item, static_cast<size_t>(n));
-    text_.length = length + n;
+    if (length + itemLength > text_.capacity) return AppendAside(item, itemLength);
+    std::memcpy(text_.start + length, item, static_cast<size_t>(itemLength));
+    text_.length = length + itemLength;
     return true;
   }
 
@@ -153,14 +153,14 @@ class ListBuilder {
   // item. False when the list was refused on the way.
   bool AppendRun(const ItemRun& run);
 
-  // An item of n bytes that the caller writes itself at the place answered,
+  // An item of itemLength bytes that the caller writes itself at the place answered,
   // before anything else is added: for a list written in one pass from a text
   // of its own, which a copy through Append would cost a second pass.
-  // nullptr, and nothing added, when the list's room does not hold n more.
-  char* AppendInPlace(int64_t n) {
-    if (text_.length + n > text_.capacity) return nullptr;
+  // nullptr, and nothing added, when the list's room does not hold itemLength more.
+  char* AppendInPlace(int64_t itemLength) {
+    if (text_.length + itemLength > text_.capacity) return nullptr;
     char* at = text_.start + text_.length;
-    text_.length += n;
+    text_.length += itemLength;
     return at;
   }
 
@@ -171,7 +171,7 @@ class ListBuilder {
 
  private:
   bool MoveAside();
-  bool AppendAside(const char* item, int64_t n);
+  bool AppendAside(const char* item, int64_t itemLength);
 
   HostHandle result_;
   TextCursor text_{nullptr, 0, 0};

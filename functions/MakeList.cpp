@@ -20,18 +20,18 @@ bool IsLineEnd(char ch) { return ch == '\r' || ch == '\n'; }
 // The CRs and LFs of text, and whether each full block of 128 characters
 // holds one: then no line is longer than 254 characters. Counted a block at a
 // time in bytes, which compilers turn into vector compares.
-int64_t CountLineEnds(const char* text, int64_t n, bool* shortLines) {
+int64_t CountLineEnds(const char* text, int64_t textLength, bool* shortLines) {
   constexpr int64_t kBlock = 128;
   int64_t total = 0;
   bool everyBlock = true;
   int64_t i = 0;
-  for (; i + kBlock <= n; i += kBlock) {
+  for (; i + kBlock <= textLength; i += kBlock) {
     uint8_t count = 0;
     for (int64_t k = i; k < i + kBlock; ++k) count += static_cast<uint8_t>((text[k] == '\r') | (text[k] == '\n'));
     total += count;
     everyBlock = everyBlock && count != 0;
   }
-  for (; i < n; ++i) total += (text[i] == '\r') | (text[i] == '\n');
+  for (; i < textLength; ++i) total += (text[i] == '\r') | (text[i] == '\n');
   *shortLines = everyBlock;
   return total;
 }
@@ -47,57 +47,57 @@ struct WrappedListPieces {
 
 // Takes `text` apart at its "|": "pre=" and "post=" pieces are the affixes
 // (up to a line end, at most 255 characters), the last other piece is the list.
-void ReadWrappedListPieces(char* text, WrappedListPieces* p) {
-  p->prefix[0] = p->suffix[0] = 0;
+void ReadWrappedListPieces(char* text, WrappedListPieces* pieces) {
+  pieces->prefix[0] = pieces->suffix[0] = 0;
   for (char* piece = text; *piece != 0;) {
     char* pieceEnd = piece + std::strcspn(piece, "|");
     const bool isPrefix = VXMemCompare(piece, "pre=", 4, true) == 0;
     const bool isSuffix = !isPrefix && VXMemCompare(piece, "post=", 5, true) == 0;
     if (isPrefix || isSuffix) {
-      char* out = isPrefix ? p->prefix : p->suffix;
+      char* out = isPrefix ? pieces->prefix : pieces->suffix;
       const char* value = piece + (isPrefix ? 4 : 5);
-      int32_t n = 0;
-      while (n < kAffixLimit && value[n] != 0 && value[n] != '|' && !IsLineEnd(value[n])) {
-        out[n] = value[n];
-        ++n;
+      int32_t copied = 0;
+      while (copied < kAffixLimit && value[copied] != 0 && value[copied] != '|' && !IsLineEnd(value[copied])) {
+        out[copied] = value[copied];
+        ++copied;
       }
-      out[n] = 0;
+      out[copied] = 0;
     } else {
-      p->list = piece;
-      p->listLength = pieceEnd - piece;
+      pieces->list = piece;
+      pieces->listLength = pieceEnd - piece;
     }
     piece = *pieceEnd == '|' ? pieceEnd + 1 : pieceEnd;
   }
 }
 
-// n bytes, kFixedCopyLength of them readable, at the end of `item`: a
+// pieceLength bytes, kFixedCopyLength of them readable, at the end of `item`: a
 // short piece as one fixed copy.
-void PutPiece(ListItem* item, const char* bytes, int64_t n) {
+void PutPiece(ListItem* item, const char* bytes, int64_t pieceLength) {
   char* at = item->text + item->length;
-  if (n <= kFixedCopyLength) std::memcpy(at, bytes, kFixedCopyLength);
-  else std::memcpy(at, bytes, static_cast<size_t>(n));
-  item->length += static_cast<int32_t>(n);
+  if (pieceLength <= kFixedCopyLength) std::memcpy(at, bytes, kFixedCopyLength);
+  else std::memcpy(at, bytes, static_cast<size_t>(pieceLength));
+  item->length += static_cast<int32_t>(pieceLength);
 }
 
 // Each line becomes prefix + its first 255 characters + suffix + CR, each
 // line end ending exactly one item; a line end that ends the text ends the
 // list, and an empty list text is one empty item. False when the list was
 // refused.
-bool AppendWrappedLines(ListBuilder* builder, const WrappedListPieces& p) {
+bool AppendWrappedLines(ListBuilder* builder, const WrappedListPieces& pieces) {
   ListItem item;  // prefix, line and suffix of at most 255 characters each: every item fits
-  item.SetFront(p.prefix);
-  const int64_t suffixLength = TextLength(p.suffix);
-  int64_t i = 0;
+  item.SetFront(pieces.prefix);
+  const int64_t suffixLength = TextLength(pieces.suffix);
+  int64_t lineStart = 0;
   do {
-    int64_t end = i;
-    while (end < p.listLength && !IsLineEnd(p.list[end])) ++end;
+    int64_t end = lineStart;
+    while (end < pieces.listLength && !IsLineEnd(pieces.list[end])) ++end;
     item.Next();
-    PutPiece(&item, p.list + i, end - i < kAffixLimit ? end - i : kAffixLimit);
-    PutPiece(&item, p.suffix, suffixLength);
+    PutPiece(&item, pieces.list + lineStart, end - lineStart < kAffixLimit ? end - lineStart : kAffixLimit);
+    PutPiece(&item, pieces.suffix, suffixLength);
     item.Put(ListSeparator[0]);
     if (!builder->Append(item.text, item.length)) return false;
-    i = end + 1;
-  } while (i < p.listLength);
+    lineStart = end + 1;
+  } while (lineStart < pieces.listLength);
   return true;
 }
 

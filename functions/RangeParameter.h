@@ -8,6 +8,7 @@
 #include "datetime/Parsing.h"
 #include "datetime/TimeStamp.h"
 #include "host/CallBlock.h"
+#include "prefs/DateTimePrefs.h"
 
 struct RangeParameter {
   char prefix[kRangeTextCapacity + 1];
@@ -20,4 +21,9 @@ struct RangeParameter {
 enum class RangeKind { TimesOnly, TimeStamps };
 
 // False, with "??" written, when the parameter is empty or unreadable.
-bool ReadRangeParameter(HostHandle parameter, RangeKind kind, RangeParameter* range);
+// The separators the preferences last put, which every reading of a
+// parameter recognises.
+inline ReadingSeparators ActiveSeparators() { return ReadingSeparators{activeTimeSeparator, activeDateSeparator}; }
+
+bool ReadRangeParameter(const ReadingSeparators& separators, HostHandle parameter, RangeKind kind,
+                        RangeParameter* range);

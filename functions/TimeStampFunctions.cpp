@@ -1,6 +1,7 @@
 #include "TimeStampFunctions.h"
 
 #include "PlatformApi.h"
+#include "RangeParameter.h"
 #include "datetime/Formatting.h"
 #include "datetime/Parsing.h"
 #include "host/FunctionIds.h"
@@ -21,11 +22,11 @@ void WriteCurrentTimeStamp(HostHandle result, int32_t id) {
   char text[2 * kFormattedTextSize];
   int32_t length = 0;
   if (id != kTimeStampTime) {
-    length = FormatDateText(text, now.wYear, now.wMonth, now.wDay, nullptr, nullptr, false);
+    length = FormatDateText(DateTimePrefs, text, now.wYear, now.wMonth, now.wDay, nullptr, nullptr, false);
   }
   if (id == kTimeStampFull) text[length++] = '|';
   if (id != kTimeStampDate) {
-    length += FormatTimeText(text + length, now.wHour, now.wMinute, now.wSecond,
+    length += FormatTimeText(DateTimePrefs, text + length, now.wHour, now.wMinute, now.wSecond,
                              now.wMilliseconds, nullptr, nullptr, true, false);
   }
   WriteHandleBytes(result, text, length);
@@ -33,7 +34,7 @@ void WriteCurrentTimeStamp(HostHandle result, int32_t id) {
 
 void WriteFormattedDate(HostHandle result, int32_t year, int32_t month, int32_t day) {
   char text[kFormattedTextSize];
-  int32_t length = FormatDateText(text, year, month, day, nullptr, nullptr, false);
+  int32_t length = FormatDateText(DateTimePrefs, text, year, month, day, nullptr, nullptr, false);
   if (CheckResultOverflow(length)) return;
   WriteHandleBytes(result, text, length);
 }
@@ -42,7 +43,7 @@ void WriteFormattedTime(HostHandle result, int32_t hour, int32_t minute, int32_t
                         int32_t millisecond) {
   char text[kFormattedTextSize];
   int32_t length =
-      FormatTimeText(text, hour, minute, second, millisecond, nullptr, nullptr, false, false);
+      FormatTimeText(DateTimePrefs, text, hour, minute, second, millisecond, nullptr, nullptr, false, false);
   if (CheckResultOverflow(length)) return;
   WriteHandleBytes(result, text, length);
 }
@@ -56,11 +57,11 @@ void FormatDateOrTime(int32_t id, HostHandle parameter, HostHandle result) {
   CopyParameter(parameter, text, kFormatTextLimit);
   if (id == kFormatDate) {
     int32_t year, month, day;
-    if (!ParseDateText(text, &year, &month, &day)) WriteErrorResult();
+    if (!ParseDateText(ActiveSeparators(), text, &year, &month, &day)) WriteErrorResult();
     else WriteFormattedDate(result, year, month, day);
   } else {
     int32_t hour, minute, second, millisecond;
-    if (!ParseTimeText(text, &hour, &minute, &second, &millisecond)) WriteErrorResult();
+    if (!ParseTimeText(ActiveSeparators(), text, &hour, &minute, &second, &millisecond)) WriteErrorResult();
     else WriteFormattedTime(result, hour, minute, second, millisecond);
   }
 }

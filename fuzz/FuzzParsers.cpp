@@ -12,6 +12,7 @@
 #include <cstring>
 
 #include "datetime/DigitGroups.h"
+#include "functions/RangeParameter.h"
 #include "datetime/Parsing.h"
 #include "prefs/DateTimePrefs.h"
 
@@ -72,14 +73,14 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   int32_t a = -1, b = -1, c = -1, d = -1;
   switch (data[0] % 6) {
     case 0:
-      if (!ParseTimeText(text, &a, &b, &c, &d)) Require(a == 0 && b == 0 && c == 0 && d == 0);
+      if (!ParseTimeText(ActiveSeparators(), text, &a, &b, &c, &d)) Require(a == 0 && b == 0 && c == 0 && d == 0);
       break;
     case 1:
       if (!ParseSecondsText(text, &a, &b, &c, &d)) Require(a == 0 && b == 0 && c == 0 && d == 0);
       else Require(a >= 0 && a < 24 && b >= 0 && b < 60 && c >= 0 && c < 60);
       break;
     case 2:
-      if (!ParseDateText(text, &a, &b, &c)) Require(a == 0 && b == 0 && c == 0);
+      if (!ParseDateText(ActiveSeparators(), text, &a, &b, &c)) Require(a == 0 && b == 0 && c == 0);
       break;
     case 3:
       if (!ParseDayNumberText(text, &a, &b, &c)) Require(a == 0 && b == 0 && c == 0);
@@ -94,10 +95,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
       bool ok;
       if (data[0] % 6 == 4) {
         uint8_t after = 7;
-        ok = ParseTimeRange(reinterpret_cast<const char*>(data + 2), n, prefix, suffix, &start, &end, &after);
+        ok = ParseTimeRange(ActiveSeparators(), reinterpret_cast<const char*>(data + 2), n, prefix, suffix, &start,
+                            &end, &after);
         if (!ok) Require(after == 0);
       } else {
-        ok = ParseTimeStampRange(reinterpret_cast<const char*>(data + 2), n, prefix, suffix, &start, &end);
+        ok = ParseTimeStampRange(ActiveSeparators(), reinterpret_cast<const char*>(data + 2), n, prefix, suffix, &start,
+                                 &end);
       }
       Require(std::memchr(prefix, 0, kRangeTextCapacity + 1) != nullptr);
       Require(std::memchr(suffix, 0, kRangeTextCapacity + 1) != nullptr);

@@ -26,7 +26,7 @@ void Require(bool condition) {
 
 // The preference file beside this program, named and closed.
 void NamePrefsFile(TVXFile* file) {
-  file->SetSpecialFolder('H');
+  file->SetSpecialFolder(kHostProgramFolder);
   file->SetName("DateTimePrefs.dtp");
 }
 

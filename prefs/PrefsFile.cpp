@@ -34,7 +34,7 @@ void OpenPrefsFile() {
   // The file belongs beside the host program only. Without that folder the
   // object keeps no name: loading and saving then do nothing, as for a file
   // that cannot be opened, and no stray file appears in the working folder.
-  if (prefsFile->SetSpecialFolder('H') != kFileOk) return;
+  if (prefsFile->SetSpecialFolder(kHostProgramFolder) != kFileOk) return;
   prefsFile->SetName(kPrefsFileName);
   if (prefsFile->Exists()) return;
   if (prefsFile->Create() != kFileOk) return;

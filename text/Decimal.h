@@ -19,7 +19,7 @@ inline constexpr char kDecimalPairs[] =
 // `out` holds kDecimalTextSize + width bytes.
 //   WriteDecimal(out, -5, 4) -> "-005", 4     WriteDecimal(out, 42, 0) -> "42", 2
 inline int32_t WriteDecimal(char* out, int64_t value, int64_t width) {
-  int32_t n = 0;
+  int32_t length = 0;
   if (value >= 0 && value < 100 && width <= 2) {  // months, days, hours, minutes
     if (value >= 10 || width == 2) {
       out[0] = kDecimalPairs[value * 2];
@@ -56,11 +56,11 @@ inline int32_t WriteDecimal(char* out, int64_t value, int64_t width) {
   } else {
     digits[count++] = static_cast<char>('0' + magnitude);
   }
-  if (value < 0) out[n++] = '-';
-  for (int64_t pad = width - count - n; pad > 0; --pad) out[n++] = '0';
-  while (count > 0) out[n++] = digits[--count];
-  out[n] = 0;
-  return n;
+  if (value < 0) out[length++] = '-';
+  for (int64_t pad = width - count - length; pad > 0; --pad) out[length++] = '0';
+  while (count > 0) out[length++] = digits[--count];
+  out[length] = 0;
+  return length;
 }
 
 // Reads an optional "+" or "-" and the decimal digits after it, as strtol
@@ -68,14 +68,14 @@ inline int32_t WriteDecimal(char* out, int64_t value, int64_t width) {
 // given, receives the first character not read. No digits read as 0.
 //   ReadDecimal("-12x", &end) -> -12, end at "x"     ReadDecimal("99999999999", 0) -> 2147483647
 inline int32_t ReadDecimal(const char* text, const char** end) {
-  const char* p = text;
-  const bool negative = *p == '-';
-  if (*p == '+' || *p == '-') ++p;
+  const char* at = text;
+  const bool negative = *at == '-';
+  if (*at == '+' || *at == '-') ++at;
   int64_t magnitude = 0;
-  for (; *p >= '0' && *p <= '9'; ++p) {
-    if (magnitude <= 2147483648LL) magnitude = magnitude * 10 + (*p - '0');
+  for (; *at >= '0' && *at <= '9'; ++at) {
+    if (magnitude <= 2147483648LL) magnitude = magnitude * 10 + (*at - '0');
   }
-  if (end != nullptr) *end = p;
+  if (end != nullptr) *end = at;
   if (negative) return magnitude >= 2147483648LL ? INT32_MIN : static_cast<int32_t>(-magnitude);
   return magnitude >= 2147483647LL ? INT32_MAX : static_cast<int32_t>(magnitude);
 }

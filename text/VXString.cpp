@@ -43,9 +43,9 @@ inline int32_t Signed8(unsigned char ch) { return static_cast<signed char>(ch); 
 inline bool IsLineEnd(char ch) { return ch == 0 || ch == '\r' || ch == '\n'; }
 
 int32_t Length(const char* text) {
-  int32_t n = 0;
-  while (text[n] != 0) ++n;
-  return n;
+  int32_t length = 0;
+  while (text[length] != 0) ++length;
+  return length;
 }
 
 // What a byte is to the token scan. Line ends come first, then the quote and
@@ -73,23 +73,23 @@ constexpr RoleTable BarRoles() {
 constexpr RoleTable kBarRoles = BarRoles();
 
 // Ends a token scan at p: the line end becomes the text's end.
-int32_t EndScan(char* p, char** argv, int32_t count) {
-  *p = 0;
+int32_t EndScan(char* end, char** argv, int32_t count) {
+  *end = 0;
   argv[count] = nullptr;
   return count;
 }
 
 }  // namespace
 
-void VXStrCopy(char* dest, const char* src, int32_t n) {
+void VXStrCopy(char* dest, const char* src, int32_t limit) {
   VX_ASSERT(dest != NULL);
   if (src == nullptr) {
     dest[0] = 0;
     return;
   }
-  if (n <= 0) return;
+  if (limit <= 0) return;
   int32_t i = 0;
-  while (i < n && src[i] != 0) {
+  while (i < limit && src[i] != 0) {
     dest[i] = src[i];
     ++i;
   }
@@ -110,16 +110,17 @@ void VXStrAppend(char* dest, const char* src, int32_t size) {
   dest[length + i] = 0;
 }
 
-int32_t VXStrCompareNoCase(const char* a, const char* b) {
-  if (a == nullptr && b == nullptr) return 0;
-  if (a == nullptr) return -1;
-  if (b == nullptr) return 1;
-  while (*a != 0 && *b != 0) {
-    if (*a != *b && Mapped(*a) != Mapped(*b)) return Signed8(Mapped(*a)) - Signed8(Mapped(*b));
-    ++a;
-    ++b;
+int32_t VXStrCompareNoCase(const char* first, const char* second) {
+  if (first == nullptr && second == nullptr) return 0;
+  if (first == nullptr) return -1;
+  if (second == nullptr) return 1;
+  while (*first != 0 && *second != 0) {
+    if (*first != *second && Mapped(*first) != Mapped(*second))
+      return Signed8(Mapped(*first)) - Signed8(Mapped(*second));
+    ++first;
+    ++second;
   }
-  return Signed8(static_cast<unsigned char>(*a)) - Signed8(static_cast<unsigned char>(*b));
+  return Signed8(static_cast<unsigned char>(*first)) - Signed8(static_cast<unsigned char>(*second));
 }
 
 const char* VXStrFindNoCase(const char* text, const char* pattern) {
@@ -138,80 +139,102 @@ const char* VXStrFindNoCase(const char* text, const char* pattern) {
 
 namespace {
 
+// Where a token scan stands: the tokens found so far and whether the scan
+// is inside a plain token or a quoted one. A step answers where the scan
+// goes on, or NULL once it has ended at endAt.
+struct TokenScan {
+  char** argv;
+  int32_t maxargs;
+  int32_t count;
+  bool inToken;
+  bool inQuotes;
+  char* endAt;
+
+  char* End(char* at) {
+    endAt = at;
+    return nullptr;
+  }
+  // A token starts at `at`; false when the last slot is the terminator's.
+  bool Open(char* at) {
+    if (count == maxargs - 1) return false;
+    argv[count++] = at;
+    return true;
+  }
+};
+
+// A quote inside an unquoted token is literal. Otherwise it closes the
+// quoted token, or is an empty pair that yields no token, or opens a quoted
+// token whose first character is taken unexamined.
+char* ScanQuote(char* at, TokenScan* scan) {
+  if (scan->inToken) return at + 1;
+  *at = 0;
+  if (scan->inQuotes) {
+    scan->inQuotes = false;
+    return at + 1;
+  }
+  const char next = at[1];
+  if (next == '"') return at + 2;
+  if (IsLineEnd(next) || !scan->Open(at + 1)) return scan->End(at + 1);
+  scan->inQuotes = true;
+  return at + 2;
+}
+
+// Drops the backslash: the rest of the line moves one place left, and the
+// character after it is plain.
+char* ScanBackslash(char* at, TokenScan* scan) {
+  char* moved = at;
+  while (!IsLineEnd(moved[1])) {
+    moved[0] = moved[1];
+    ++moved;
+  }
+  moved[0] = moved[1];
+  if (IsLineEnd(*at)) return scan->End(at);
+  if (!scan->inToken && !scan->inQuotes) {
+    if (!scan->Open(at)) return scan->End(at);
+    scan->inToken = true;
+  }
+  return at + 1;
+}
+
+// A separator ends a plain token; inside quotes it is kept.
+char* ScanSeparator(char* at, TokenScan* scan) {
+  if (!scan->inQuotes) {
+    *at = 0;
+    scan->inToken = false;
+  }
+  return at + 1;
+}
+
+// A run of plain characters, opening a token outside one; the rest of the
+// run needs no more than its role.
+template <typename RoleOf>
+char* ScanPlainRun(char* at, TokenScan* scan, RoleOf roleOf) {
+  if (!scan->inToken && !scan->inQuotes) {
+    if (!scan->Open(at)) return scan->End(at);
+    scan->inToken = true;
+  }
+  do {
+    ++at;
+  } while (roleOf(*at) == kPlain);
+  return at;
+}
+
 // The token scan, with the separator test as a parameter: two comparisons
 // for the usual one or two separators, a table for longer sets. Line ends
 // come first, then the quote and the backslash, then the separators.
 template <typename RoleOf>
 int32_t ScanTokens(char* str, char** argv, int32_t maxargs, RoleOf roleOf) {
-  bool inToken = false;
-  bool inQuotes = false;
-  int32_t count = 0;
-  char* p = str;
-  for (;;) {
-    const uint8_t kind = roleOf(*p);
-    if (kind == kLineEnd) return EndScan(p, argv, count);
-
-    if (kind == kQuote) {
-      if (inToken) {  // a quote inside an unquoted token is literal
-        ++p;
-        continue;
-      }
-      *p = 0;
-      if (inQuotes) {  // closing quote
-        inQuotes = false;
-        ++p;
-        continue;
-      }
-      char next = p[1];
-      if (next == '"') {  // an empty pair yields no token
-        p += 2;
-        continue;
-      }
-      if (IsLineEnd(next)) return EndScan(p + 1, argv, count);
-      if (count == maxargs - 1) return EndScan(p + 1, argv, count);
-      argv[count++] = p + 1;  // the first character is taken unexamined
-      inQuotes = true;
-      p += 2;
-      continue;
+  TokenScan scan{argv, maxargs, 0, false, false, nullptr};
+  for (char* at = str; at != nullptr;) {
+    switch (roleOf(*at)) {
+      case kLineEnd: return EndScan(at, argv, scan.count);
+      case kQuote: at = ScanQuote(at, &scan); break;
+      case kBackslash: at = ScanBackslash(at, &scan); break;
+      case kSeparator: at = ScanSeparator(at, &scan); break;
+      default: at = ScanPlainRun(at, &scan, roleOf); break;
     }
-
-    if (kind == kBackslash) {
-      // Drop the backslash: the rest of the line moves one place left.
-      char* q = p;
-      while (!IsLineEnd(q[1])) {
-        q[0] = q[1];
-        ++q;
-      }
-      q[0] = q[1];
-      if (IsLineEnd(*p)) return EndScan(p, argv, count);
-      if (!inToken && !inQuotes) {
-        if (count == maxargs - 1) return EndScan(p, argv, count);
-        argv[count++] = p;
-        inToken = true;
-      }
-      ++p;
-      continue;
-    }
-
-    if (kind == kSeparator) {
-      if (!inQuotes) {
-        *p = 0;
-        inToken = false;
-      }
-      ++p;
-      continue;
-    }
-
-    if (!inToken && !inQuotes) {
-      if (count == maxargs - 1) return EndScan(p, argv, count);
-      argv[count++] = p;
-      inToken = true;
-    }
-    // The rest of a plain run needs no more than its role.
-    do {
-      ++p;
-    } while (roleOf(*p) == kPlain);
   }
+  return EndScan(scan.endAt, argv, scan.count);
 }
 
 }  // namespace
@@ -285,15 +308,15 @@ void VXStrToLower(char* text) {
   for (; *text != 0; ++text) *text = VXCharToLower(*text);
 }
 
-int32_t VXMemCompare(const void* a, const void* b, int32_t n, bool ignoreCase) {
-  if (a == nullptr && b == nullptr) return 0;
-  if (a == nullptr) return -1;
-  if (b == nullptr) return 1;
-  const unsigned char* x = static_cast<const unsigned char*>(a);
-  const unsigned char* y = static_cast<const unsigned char*>(b);
-  for (int32_t i = 0; i < n; ++i) {
-    unsigned char cx = ignoreCase ? VXLowerCaseMap[x[i]] : x[i];
-    unsigned char cy = ignoreCase ? VXLowerCaseMap[y[i]] : y[i];
+int32_t VXMemCompare(const void* first, const void* second, int32_t count, bool ignoreCase) {
+  if (first == nullptr && second == nullptr) return 0;
+  if (first == nullptr) return -1;
+  if (second == nullptr) return 1;
+  const unsigned char* firstBytes = static_cast<const unsigned char*>(first);
+  const unsigned char* secondBytes = static_cast<const unsigned char*>(second);
+  for (int32_t i = 0; i < count; ++i) {
+    unsigned char cx = ignoreCase ? VXLowerCaseMap[firstBytes[i]] : firstBytes[i];
+    unsigned char cy = ignoreCase ? VXLowerCaseMap[secondBytes[i]] : secondBytes[i];
     if (cx != cy) return Signed8(cx) - Signed8(cy);
   }
   return 0;
@@ -307,23 +330,23 @@ int32_t VXMemCopyText(char* text, const void* bytes, int32_t size, int32_t limit
   return size;
 }
 
-void VXMemCopy(void* dst, const void* src, uint32_t n) {
+void VXMemCopy(void* dst, const void* src, uint32_t count) {
   if (dst == nullptr || src == nullptr) return;
   unsigned char* to = static_cast<unsigned char*>(dst);
   const unsigned char* from = static_cast<const unsigned char*>(src);
   // Apart, the bytes go in one block; a destination overlapping the source
   // from above gets the forward byte-by-byte copy's result.
-  if (to + n <= from || from + n <= to || to <= from) {
-    std::memmove(to, from, n);
+  if (to + count <= from || from + count <= to || to <= from) {
+    std::memmove(to, from, count);
     return;
   }
-  for (uint32_t i = 0; i < n; ++i) to[i] = from[i];
+  for (uint32_t i = 0; i < count; ++i) to[i] = from[i];
 }
 
-int32_t VXMemFill(void* dst, int32_t value, uint32_t n) {
+int32_t VXMemFill(void* dst, int32_t value, uint32_t count) {
   if (dst == nullptr) return value;
   unsigned char* to = static_cast<unsigned char*>(dst);
-  for (uint32_t i = 0; i < n; ++i) to[i] = static_cast<unsigned char>(value);
+  for (uint32_t i = 0; i < count; ++i) to[i] = static_cast<unsigned char>(value);
   return value;
 }
 

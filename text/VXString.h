@@ -11,18 +11,18 @@
 // Lower-case forms of every byte: ASCII A-Z and the Mac OS Roman capitals.
 extern const unsigned char VXLowerCaseMap[256];
 
-// Copies at most n characters of src and a terminator (dest needs n + 1
-// bytes). NULL src empties dest; n <= 0 leaves dest untouched.
+// Copies at most limit characters of src and a terminator (dest needs limit + 1
+// bytes). NULL src empties dest; limit <= 0 leaves dest untouched.
 //   VXStrCopy(d, "abcdef", 3)  -> d = "abc"
-void VXStrCopy(char* dest, const char* src, int32_t n);
+void VXStrCopy(char* dest, const char* src, int32_t limit);
 
 // Appends src to dest, whose whole buffer is size bytes (terminator
 // included); the text is cut to size - 1 characters.
 //   char d[8] = "abcde"; VXStrAppend(d, "xyz", 8) -> "abcdexy"
 void VXStrAppend(char* dest, const char* src, int32_t size);
 
-// 0 when a and b are equal ignoring case; otherwise non-zero.
-int32_t VXStrCompareNoCase(const char* a, const char* b);
+// 0 when first and second are equal ignoring case; otherwise non-zero.
+int32_t VXStrCompareNoCase(const char* first, const char* second);
 
 // The first occurrence of pattern in text ignoring case, within the first 255
 // characters of each; NULL when there is none.
@@ -43,15 +43,15 @@ bool VXCharInSet(char ch, const char* seps);
 char VXCharToLower(char ch);
 void VXStrToLower(char* text);
 
-// Compares exactly n bytes (optionally ignoring case); 0 when equal.
-int32_t VXMemCompare(const void* a, const void* b, int32_t n, bool ignoreCase);
-void VXMemCopy(void* dst, const void* src, uint32_t n);
+// Compares exactly count bytes (optionally ignoring case); 0 when equal.
+int32_t VXMemCompare(const void* first, const void* second, int32_t count, bool ignoreCase);
+void VXMemCopy(void* dst, const void* src, uint32_t count);
 // Copies the first `size` bytes (at most `limit`, none when size < 0) into
 // text and a terminator after them; answers the bytes copied. text holds
 // limit + 1 bytes. The one copy of a parameter's bytes into a text.
 //   VXMemCopyText(t, "10:30|x", 7, 5) -> t = "10:30", 5
 int32_t VXMemCopyText(char* text, const void* bytes, int32_t size, int32_t limit);
-int32_t VXMemFill(void* dst, int32_t value, uint32_t n);
+int32_t VXMemFill(void* dst, int32_t value, uint32_t count);
 
 void VXStrReverse(char* text);
 

@@ -23,7 +23,7 @@ have() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'install ok ins
 
 for p in build-essential g++-multilib cmake ninja-build libgtest-dev libgmock-dev libbenchmark-dev \
          nlohmann-json3-dev libcli11-dev g++-mingw-w64-i686 binutils-mingw-w64-i686 \
-         xvfb xauth file valgrind imagemagick x11-utils cmark-gfm chromium emscripten; do
+         xvfb xauth file valgrind pmccabe imagemagick x11-utils cmark-gfm chromium emscripten; do
   have "$p" || need+=("$p")
 done
 if ! have wine32:i386 || ! have wine; then

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "datetime/DigitGroups.h"
+#include "functions/RangeParameter.h"
 #include "datetime/Parsing.h"
 #include "prefs/DateTimePrefs.h"
 
@@ -13,7 +14,7 @@ namespace {
 
 std::string Read(const char* text) {
   int32_t y, m, d;
-  if (!ParseDateText(text, &y, &m, &d)) return "refused";
+  if (!ParseDateText(ActiveSeparators(), text, &y, &m, &d)) return "refused";
   return std::to_string(y) + "-" + std::to_string(m) + "-" + std::to_string(d);
 }
 

@@ -24,7 +24,7 @@ std::string ItemByItem(int32_t y, int32_t m, int32_t d, int32_t count, const cha
     int32_t yy, mm, dd;
     DateFromDayNumber(v + i, &yy, &mm, &dd);
     char item[kFormattedTextSize];
-    int32_t n = FormatDateText(item, yy, mm, dd, prefix, suffix, i != 0);
+    int32_t n = FormatDateText(DateTimePrefs, item, yy, mm, dd, prefix, suffix, i != 0);
     list.append(item, static_cast<size_t>(n));
   }
   return list;

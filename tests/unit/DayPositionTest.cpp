@@ -23,7 +23,7 @@ TEST(DayPosition, EveryDateOrder) {
     DateTimePrefs.dateZeroPad = r.pad;
     char out[kFormattedTextSize];
     int32_t dayAt = 99;
-    const int32_t n = FormatDateValueWithDay(out, 2001, 3, 5, &dayAt);
+    const int32_t n = FormatDateValueWithDay(DateTimePrefs, out, 2001, 3, 5, &dayAt);
     EXPECT_EQ(std::string(out, static_cast<size_t>(n)), r.text) << r.format;
     EXPECT_EQ(dayAt, r.dayAt) << r.text;
   }

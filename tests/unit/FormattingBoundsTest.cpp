@@ -25,10 +25,10 @@ TEST(FormattingBounds, CutAt255AndTerminated) {
       const char* suffix = longPrefix ? "" : longText.c_str();
       int32_t n = 0;
       switch (which) {
-        case 0: n = FormatDateText(out, 2001, 3, 5, prefix, suffix, true); break;
-        case 1: n = FormatTimeText(out, 13, 5, 9, 250, prefix, suffix, true, true); break;
-        case 2: n = FormatHourText(out, 15, prefix, suffix, true); break;
-        default: n = FormatDateTimeText(out, 2001, 3, 5, 14, 30, prefix, suffix, true, false); break;
+        case 0: n = FormatDateText(DateTimePrefs, out, 2001, 3, 5, prefix, suffix, true); break;
+        case 1: n = FormatTimeText(DateTimePrefs, out, 13, 5, 9, 250, prefix, suffix, true, true); break;
+        case 2: n = FormatHourText(DateTimePrefs, out, 15, prefix, suffix, true); break;
+        default: n = FormatDateTimeText(DateTimePrefs, out, 2001, 3, 5, 14, 30, prefix, suffix, true, false); break;
       }
       EXPECT_EQ(n, kLongest) << "formatter " << which;
       EXPECT_EQ(std::strlen(out), static_cast<size_t>(kLongest)) << "formatter " << which;

@@ -19,7 +19,7 @@ std::string Date(int32_t format, bool pad, char sep, int32_t y, int32_t m, int32
   DateTimePrefs.dateZeroPad = pad ? 1 : 0;
   DateTimePrefs.dateSeparator = sep;
   char out[kFormattedTextSize];
-  int32_t n = FormatDateText(out, y, m, d, nullptr, nullptr, false);
+  int32_t n = FormatDateText(DateTimePrefs, out, y, m, d, nullptr, nullptr, false);
   EXPECT_EQ(n, static_cast<int32_t>(std::string(out).size()));
   return out;
 }
@@ -50,7 +50,7 @@ std::string Time(int32_t format, bool pad, int32_t h, int32_t m, int32_t s, int3
   DateTimePrefs.timeFormat = format;
   DateTimePrefs.timeZeroPad = pad ? 1 : 0;
   char out[kFormattedTextSize];
-  FormatTimeText(out, h, m, s, ms, nullptr, nullptr, fraction, false);
+  FormatTimeText(DateTimePrefs, out, h, m, s, ms, nullptr, nullptr, fraction, false);
   return out;
 }
 
@@ -84,7 +84,7 @@ TEST(FractionText, Table) {
   for (const Case& c : cases) {
     DateTimePrefs.timeZeroPad = c.pad ? 1 : 0;
     char out[16];
-    FractionText(out, c.ms);
+    FractionText(DateTimePrefs, out, c.ms);
     EXPECT_STREQ(out, c.text) << c.ms << " pad " << c.pad;
   }
 }
@@ -100,7 +100,7 @@ TEST(FormatHourText, Table) {
     DateTimePrefs.timeFormat = c.format;
     DateTimePrefs.timeZeroPad = c.pad ? 1 : 0;
     char out[kFormattedTextSize];
-    FormatHourText(out, c.hour, nullptr, nullptr, false);
+    FormatHourText(DateTimePrefs, out, c.hour, nullptr, nullptr, false);
     EXPECT_STREQ(out, c.text) << c.format << " " << c.hour;
   }
 }
@@ -108,20 +108,21 @@ TEST(FormatHourText, Table) {
 TEST(FormatDateTimeText, PrefixSuffixAndSeparator) {
   Prefs prefs;
   char out[kFormattedTextSize];
-  EXPECT_EQ(FormatDateTimeText(out, 2001, 3, 5, 14, 30, nullptr, nullptr, false, false), 19);
+  EXPECT_EQ(FormatDateTimeText(DateTimePrefs, out, 2001, 3, 5, 14, 30, nullptr, nullptr, false, false), 19);
   EXPECT_STREQ(out, "03/05/2001 02:30 PM");
-  FormatDateTimeText(out, 2001, 3, 5, 14, 30, nullptr, nullptr, false, true);
+  FormatDateTimeText(DateTimePrefs, out, 2001, 3, 5, 14, 30, nullptr, nullptr, false, true);
   EXPECT_STREQ(out, "03/05/2001 02 PM");
-  FormatDateTimeText(out, 2001, 3, 5, 14, 30, "<", ">", true, false);
+  FormatDateTimeText(DateTimePrefs, out, 2001, 3, 5, 14, 30, "<", ">", true, false);
   EXPECT_STREQ(out, "\r<03/05/2001 02:30 PM>");
-  FormatDateText(out, 2001, 3, 5, "", "", true);
+  FormatDateText(DateTimePrefs, out, 2001, 3, 5, "", "", true);
   EXPECT_STREQ(out, "\r03/05/2001");
-  FormatTimeText(out, 14, 30, 0, 0, "a", "b", false, false);
+  FormatTimeText(DateTimePrefs, out, 14, 30, 0, 0, "a", "b", false, false);
   EXPECT_STREQ(out, "a02:30 PMb");
   // The longest item the lists can ask for stays inside the buffer.
   std::string sixtyFour(64, 'x');
   DateTimePrefs.dateFormat = 13;
-  int32_t n = FormatDateTimeText(out, 9999, 12, 31, 23, 59, sixtyFour.c_str(), sixtyFour.c_str(), true, false);
+  int32_t n =
+      FormatDateTimeText(DateTimePrefs, out, 9999, 12, 31, 23, 59, sixtyFour.c_str(), sixtyFour.c_str(), true, false);
   EXPECT_EQ(n, 1 + 64 + 10 + 1 + 8 + 64);
 }
 

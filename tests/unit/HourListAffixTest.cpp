@@ -18,7 +18,7 @@ std::string ExpectedHours(const std::string& prefix, const std::string& suffix) 
   char item[kFormattedTextSize];
   for (int32_t day = 1; day <= 3; ++day) {
     for (int32_t hour = 0; hour < 24 && !(day == 3 && hour > 0); ++hour) {
-      const int32_t n = FormatDateTimeText(item, 2001, 1, day, hour, 0, prefix.c_str(), suffix.c_str(),
+      const int32_t n = FormatDateTimeText(DateTimePrefs, item, 2001, 1, day, hour, 0, prefix.c_str(), suffix.c_str(),
                                            !list.empty(), true);
       list.append(item, static_cast<size_t>(n));
     }

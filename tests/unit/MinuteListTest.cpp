@@ -22,7 +22,7 @@ std::string TimesItemByItem(int32_t from, int32_t count, int32_t step, const cha
   for (int32_t i = 0; i < count; ++i) {
     const int32_t t = (from + i * step) % kDay;
     char item[kFormattedTextSize];
-    const int32_t n = FormatTimeText(item, t / 60, t % 60, 0, 0, prefix, suffix, false, i != 0);
+    const int32_t n = FormatTimeText(DateTimePrefs, item, t / 60, t % 60, 0, 0, prefix, suffix, false, i != 0);
     list.append(item, static_cast<size_t>(n));
   }
   return list;
@@ -37,7 +37,7 @@ std::string StampsItemByItem(int32_t dayNumber, int32_t from, int32_t count, int
     int32_t y, m, d;
     DateFromDayNumber(dayNumber + static_cast<int32_t>(t / kDay), &y, &m, &d);
     char item[kFormattedTextSize];
-    const int32_t n = FormatDateTimeText(item, y, m, d, static_cast<int32_t>(t % kDay / 60),
+    const int32_t n = FormatDateTimeText(DateTimePrefs, item, y, m, d, static_cast<int32_t>(t % kDay / 60),
                                          static_cast<int32_t>(t % 60), prefix, suffix, i != 0, hourOnly);
     list.append(item, static_cast<size_t>(n));
   }
@@ -157,9 +157,9 @@ TEST(TimeHourList, EqualsItemByItemFormatting) {
             for (int32_t i = 0; i < r.count; ++i) {
               const int32_t t = (r.from + i * r.stepHours * 60) % kDay;
               char item[kFormattedTextSize];
-              int32_t n = FormatHourText(item, t / 60, a.prefix, a.suffix, i != 0);
+              int32_t n = FormatHourText(DateTimePrefs, item, t / 60, a.prefix, a.suffix, i != 0);
               hours.append(item, static_cast<size_t>(n));
-              n = FormatTimeText(item, t / 60, t % 60, 0, 0, a.prefix, a.suffix, false, i != 0);
+              n = FormatTimeText(DateTimePrefs, item, t / 60, t % 60, 0, 0, a.prefix, a.suffix, false, i != 0);
               clocks.append(item, static_cast<size_t>(n));
             }
             ASSERT_EQ(host.Call(kListHours, times), hours)

@@ -1,25 +1,17 @@
 // The parsers, one table per reading, with the separators at their defaults
-// unless a row says otherwise.
+// unless a row says otherwise. The separators are the readings' argument:
+// the process-wide ones stay at their defaults throughout, so a reading that
+// looked at them instead would fail the rows of other separators.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 
 #include "datetime/Parsing.h"
-#include "prefs/DateTimePrefs.h"
 
 namespace {
 
-struct Separators {
-  Separators(char time, char date) {
-    activeTimeSeparator = time;
-    activeDateSeparator = date;
-  }
-  ~Separators() {
-    activeTimeSeparator = ':';
-    activeDateSeparator = '/';
-  }
-};
+constexpr ReadingSeparators kDefaultSeparators{':', '/'};
 
 struct TimeCase {
   const char* text;
@@ -55,29 +47,29 @@ TEST(ParseTimeText, Table) {
   };
   for (const TimeCase& c : cases) {
     int32_t h = -1, m = -1, s = -1, ms = -1;
-    EXPECT_EQ(ParseTimeText(c.text, &h, &m, &s, &ms), c.ok) << c.text;
+    EXPECT_EQ(ParseTimeText(kDefaultSeparators, c.text, &h, &m, &s, &ms), c.ok) << c.text;
     EXPECT_EQ(h, c.h) << c.text;
     EXPECT_EQ(m, c.m) << c.text;
     EXPECT_EQ(s, c.s) << c.text;
     EXPECT_EQ(ms, c.ms) << c.text;
   }
   int32_t h = 1, m = 1, s = 1, ms = 1;
-  EXPECT_FALSE(ParseTimeText(nullptr, &h, &m, &s, &ms));
+  EXPECT_FALSE(ParseTimeText(kDefaultSeparators, nullptr, &h, &m, &s, &ms));
   EXPECT_EQ(h + m + s + ms, 0) << "a failure clears every output";
 }
 
 TEST(ParseTimeText, OtherSeparators) {
   int32_t h, m, s, ms;
   {
-    Separators dot('.', '/');
-    EXPECT_TRUE(ParseTimeText("12.30.45", &h, &m, &s, &ms));
+    const ReadingSeparators dot{'.', '/'};
+    EXPECT_TRUE(ParseTimeText(dot, "12.30.45", &h, &m, &s, &ms));
     EXPECT_EQ(h * 10000 + m * 100 + s, 123045);
-    EXPECT_FALSE(ParseTimeText("12:30", &h, &m, &s, &ms));
+    EXPECT_FALSE(ParseTimeText(dot, "12:30", &h, &m, &s, &ms));
   }
   {
-    Separators none('\0', '/');  // an emptied separator box
-    EXPECT_FALSE(ParseTimeText("12:30", &h, &m, &s, &ms));
-    EXPECT_TRUE(ParseTimeText("3600", &h, &m, &s, &ms)) << "seconds of the day still read";
+    const ReadingSeparators none{'\0', '/'};  // an emptied separator box
+    EXPECT_FALSE(ParseTimeText(none, "12:30", &h, &m, &s, &ms));
+    EXPECT_TRUE(ParseTimeText(none, "3600", &h, &m, &s, &ms)) << "seconds of the day still read";
   }
 }
 
@@ -115,7 +107,7 @@ TEST(ParseDateText, Table) {
   };
   for (const DateCase& c : cases) {
     int32_t y = -1, m = -1, d = -1;
-    EXPECT_EQ(ParseDateText(c.text, &y, &m, &d), c.ok) << c.text;
+    EXPECT_EQ(ParseDateText(kDefaultSeparators, c.text, &y, &m, &d), c.ok) << c.text;
     EXPECT_EQ(y, c.y) << c.text;
     EXPECT_EQ(m, c.m) << c.text;
     EXPECT_EQ(d, c.d) << c.text;
@@ -124,11 +116,11 @@ TEST(ParseDateText, Table) {
 
 TEST(ParseDateText, DateSeparatorPreference) {
   int32_t y, m, d;
-  Separators dot(':', '.');
-  EXPECT_TRUE(ParseDateText("25.12.2001", &y, &m, &d));
+  const ReadingSeparators dot{':', '.'};
+  EXPECT_TRUE(ParseDateText(dot, "25.12.2001", &y, &m, &d));
   EXPECT_EQ(y * 10000 + m * 100 + d, 20011225);
-  EXPECT_FALSE(ParseDateText("12/25/2001", &y, &m, &d));
-  EXPECT_TRUE(ParseDateText("12-25-2001", &y, &m, &d)) << "the hyphen always separates";
+  EXPECT_FALSE(ParseDateText(dot, "12/25/2001", &y, &m, &d));
+  EXPECT_TRUE(ParseDateText(dot, "12-25-2001", &y, &m, &d)) << "the hyphen always separates";
 }
 
 struct RangeResult {
@@ -141,7 +133,7 @@ RangeResult StampRange(const std::string& parameter) {
   RangeResult r{};
   char prefix[kRangeTextCapacity + 1] = "x";
   char suffix[kRangeTextCapacity + 1] = "x";
-  r.ok = ParseTimeStampRange(parameter.data(), static_cast<int32_t>(parameter.size()), prefix,
+  r.ok = ParseTimeStampRange(kDefaultSeparators, parameter.data(), static_cast<int32_t>(parameter.size()), prefix,
                              suffix, &r.start, &r.end);
   r.prefix = prefix;
   r.suffix = suffix;
@@ -172,6 +164,11 @@ TEST(ParseTimeStampRange, Table) {
       {"1/1/2001|8:00|bad|17:30", false, "", "", {}, {}},
       {"p|1/1/2001|8:00|1/3/2001|17:30|s|extra", true, "p", "s",
        {2001, 1, 1, 8, 0, 0, 0}, {2001, 1, 3, 17, 30, 0, 0}},
+      // A form tried and left keeps none of its fields: no prefix from the
+      // dates' form before the times' form that reads.
+      {"8:00|17:30|tail", true, "", "tail", {0, 0, 0, 8, 0, 0, 0}, {0, 0, 0, 17, 30, 0, 0}},
+      {"pre|8:00|17:30|post", true, "pre", "post", {0, 0, 0, 8, 0, 0, 0}, {0, 0, 0, 17, 30, 0, 0}},
+      {"p|1/1/2001|8:00|1/3/2001|17:30", true, "p", "", {2001, 1, 1, 8, 0, 0, 0}, {2001, 1, 3, 17, 30, 0, 0}},
   };
   for (const Case& c : cases) {
     RangeResult r = StampRange(c.parameter);
@@ -211,7 +208,7 @@ TEST(ParseTimeRange, StartAfterEnd) {
     char prefix[kRangeTextCapacity + 1], suffix[kRangeTextCapacity + 1];
     TimeStampParts start, end;
     uint8_t after = 9;
-    EXPECT_EQ(ParseTimeRange(c.parameter, static_cast<int32_t>(std::strlen(c.parameter)), prefix,
+    EXPECT_EQ(ParseTimeRange(kDefaultSeparators, c.parameter, static_cast<int32_t>(std::strlen(c.parameter)), prefix,
                              suffix, &start, &end, &after), c.ok) << c.parameter;
     EXPECT_EQ(after, c.after) << c.parameter;
     EXPECT_STREQ(prefix, c.prefix) << c.parameter;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "TestHost.h"
+#include "functions/RangeParameter.h"
 #include "datetime/Calendar.h"
 #include "datetime/Parsing.h"
 #include "host/FunctionIds.h"
@@ -37,8 +38,9 @@ int64_t ReadItem(const std::string& item, bool withTime) {
   const size_t space = item.find(' ');
   const std::string date = withTime ? item.substr(0, space) : item;
   int32_t y, m, d, h = 0, mi = 0, s = 0, ms = 0;
-  if (!ParseDateText(date.c_str(), &y, &m, &d)) return -1;
-  if (withTime && (space == std::string::npos || !ParseTimeText(item.c_str() + space + 1, &h, &mi, &s, &ms))) {
+  if (!ParseDateText(ActiveSeparators(), date.c_str(), &y, &m, &d)) return -1;
+  if (withTime &&
+      (space == std::string::npos || !ParseTimeText(ActiveSeparators(), item.c_str() + space + 1, &h, &mi, &s, &ms))) {
     return -1;
   }
   return DayNumberFromDate(y, m, d) * kDay + h * 60 + mi;

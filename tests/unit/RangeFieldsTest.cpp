@@ -7,6 +7,7 @@
 #include <string>
 
 #include "datetime/Parsing.h"
+#include "functions/RangeParameter.h"
 
 namespace {
 
@@ -20,13 +21,18 @@ Fields StampFields(const char* parameter) {
   char prefix[kRangeTextCapacity + 1] = "?";
   char suffix[kRangeTextCapacity + 1] = "?";
   TimeStampParts start{}, end{};
-  const bool ok = ParseTimeStampRange(parameter, static_cast<int32_t>(std::strlen(parameter)), prefix, suffix,
-                                      &start, &end);
+  const bool ok = ParseTimeStampRange(ActiveSeparators(), parameter, static_cast<int32_t>(std::strlen(parameter)),
+                                      prefix, suffix, &start, &end);
   return {ok, prefix, suffix, start.hour, end.hour, start.day, end.day};
 }
 
 TEST(RangeFields, EveryLayoutOfATimeStampRange) {
-  struct Row { const char* parameter; const char* prefix; const char* suffix; int startHour, endHour, startDay, endDay; } rows[] = {
+  struct Row {
+    const char* parameter;
+    const char* prefix;
+    const char* suffix;
+    int startHour, endHour, startDay, endDay;
+  } rows[] = {
       {"8:00|9:00", "", "", 8, 9, 0, 0},
       {"pre|8:00|9:00", "pre", "", 8, 9, 0, 0},
       {"8:00|9:00|post", "", "post", 8, 9, 0, 0},

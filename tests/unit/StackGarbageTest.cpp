@@ -7,6 +7,7 @@
 #include <string>
 
 #include "datetime/Parsing.h"
+#include "functions/RangeParameter.h"
 #include "prefs/DateTimePrefs.h"
 
 namespace {
@@ -29,9 +30,9 @@ __attribute__((noinline)) std::string ReadBelow(char fill, bool time, const char
   for (size_t i = 0; i < sizeof below; ++i) below[i] = fill;
   std::string read = "refused";
   int32_t a, b, c, d;
-  if (time && ParseTimeText(text, &a, &b, &c, &d)) {
+  if (time && ParseTimeText(ActiveSeparators(), text, &a, &b, &c, &d)) {
     read = std::to_string(a) + ":" + std::to_string(b) + ":" + std::to_string(c) + "." + std::to_string(d);
-  } else if (!time && ParseDateText(text, &a, &b, &c)) {
+  } else if (!time && ParseDateText(ActiveSeparators(), text, &a, &b, &c)) {
     read = std::to_string(a) + "-" + std::to_string(b) + "-" + std::to_string(c);
   }
   return below[0] == fill ? read : "the frame below was overwritten";
