@@ -53,7 +53,7 @@ static_assert(sizeof kTypicalParameters / sizeof kTypicalParameters[0] == KELV_F
 
 inline std::vector<BenchCall> TypicalCalls() {
   std::vector<BenchCall> calls;
-#define KELV_BENCH_CALL(id, Ident, name, Handler) calls.push_back({name + 5, id, kTypicalParameters[id]});
+#define KELV_BENCH_CALL(id, Ident, name, Handler, need) calls.push_back({name + 5, id, kTypicalParameters[id]});
   KELV_FUNCTION_TABLE(KELV_BENCH_CALL)  // the label drops "Kelv-"
 #undef KELV_BENCH_CALL
   return calls;

@@ -55,7 +55,7 @@ int64_t HourTextWidth() {
 // and cut back at the end, the list would stand as bytes never written
 // whenever the host refused the cut.
 void WriteNoItems(HostHandle result, int64_t estimate) {
-  if (!CheckResultOverflow(estimate)) WriteHandleBytes(result, "", 0);
+  if (!CheckResultOverflow(estimate, result, DateTimePrefs)) WriteHandleBytes(result, "", 0);
 }
 
 int64_t InPlaceEstimate(int64_t width, const char* prefix, const char* suffix, int64_t count) {
@@ -196,7 +196,7 @@ void WriteClockList(HostHandle result, const char* prefix, const char* suffix, i
                     int32_t m1, int32_t h2, int32_t m2, int64_t step, bool startAfterEnd,
                     bool hoursOnly) {
   if (step == 0) {  // no list advances by nothing
-    WriteErrorResult();
+    WriteErrorResult(result);
     return;
   }
   const int64_t span = (static_cast<int64_t>(h2 - h1) + (startAfterEnd ? 24 : 0)) * 60 + (m2 - m1);
@@ -275,11 +275,10 @@ struct ListClock {
 
 }  // namespace
 
-void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
-                       int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
-                       int64_t totalSeconds, bool hourOnly) {
+void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix, const TimeStampParts& start,
+                       int64_t step, int64_t totalSeconds, bool hourOnly) {
   if (step == 0) {
-    WriteErrorResult();
+    WriteErrorResult(result);
     return;
   }
   const int64_t totalMinutes = totalSeconds / 60;
@@ -290,10 +289,10 @@ void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix
     return;
   }
   ListBuilder list(result);
-  if (!BeginDateList(&list, InPlaceEstimate(width, prefix, suffix, count), year)) return;
+  if (!BeginDateList(&list, InPlaceEstimate(width, prefix, suffix, count), start.year)) return;
   ClockItem item(suffix, hourOnly, count);
   const int32_t minuteStep = MinuteStep(step);
-  ListClock clock{year, month, day, hour, minute};
+  ListClock clock{start.year, start.month, start.day, start.hour, start.minute};
   for (bool first = true; count > 0; first = false) {
     if (clock.Carry() || first) item.SetFront(prefix, true, clock.year, clock.month, clock.day);
     const int64_t items = ItemsInHour(clock.minute, minuteStep, count);

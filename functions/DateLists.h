@@ -1,4 +1,4 @@
-// The ten date lists, ids 11 to 20: one item per step between two limits,
+// The ten date lists: one item per step between two limits,
 // items separated by one CR, each item framed by the parameter's prefix and
 // suffix.
 //
@@ -20,6 +20,7 @@
 
 #include <cstdint>
 
+#include "datetime/TimeStamp.h"
 #include "host/CallBlock.h"
 
 extern const char* const MonthAbbreviations[13];
@@ -30,9 +31,9 @@ void WriteTimeList(HostHandle result, const char* prefix, const char* suffix, in
 void WriteHourList(HostHandle result, const char* prefix, const char* suffix, int32_t startHour,
                    int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
                    bool startAfterEnd);
-void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
-                       int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
-                       int64_t totalSeconds, bool hourOnly);
+// From `start` (its date, hour and minute) over totalSeconds, every `step` minutes.
+void WriteDateTimeList(HostHandle result, const char* prefix, const char* suffix, const TimeStampParts& start,
+                       int64_t step, int64_t totalSeconds, bool hourOnly);
 void WriteDayList(HostHandle result, const char* prefix, const char* suffix, int32_t year,
                   int32_t month, int32_t day, int64_t count);
 void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,

@@ -4,15 +4,15 @@
 #include "host/Parameter.h"
 #include "host/ResultWriters.h"
 
-bool ReadRangeParameter(HostHandle parameter, RangeKind kind, RangeParameter* range) {
+bool ReadRangeParameter(HostHandle parameter, HostHandle result, RangeKind kind, RangeParameter* range) {
   int32_t size;
-  if (!NonEmptyParameter(parameter, &size)) return false;
+  if (!RequireParameter(parameter, result, &size)) return false;
   const bool read =
       kind == RangeKind::TimesOnly
           ? ParseTimeRange(HandleData(parameter), size, range->prefix, range->suffix, &range->start, &range->end,
                            &range->startAfterEnd)
           : ParseTimeStampRange(HandleData(parameter), size, range->prefix, range->suffix, &range->start,
                                 &range->end);
-  if (!read) WriteErrorResult();
+  if (!read) WriteErrorResult(result);
   return read;
 }

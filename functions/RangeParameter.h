@@ -19,5 +19,6 @@ struct RangeParameter {
 
 enum class RangeKind { TimesOnly, TimeStamps };
 
-// False, with "??" written, when the parameter is empty or unreadable.
-bool ReadRangeParameter(HostHandle parameter, RangeKind kind, RangeParameter* range);
+// False, with "??" written into the call's result, when the parameter is
+// empty or unreadable.
+bool ReadRangeParameter(HostHandle parameter, HostHandle result, RangeKind kind, RangeParameter* range);

@@ -18,7 +18,6 @@ namespace {
 std::string BuildList(TestHost* host, int items, int width, bool aside, int failFrom = 0,
                       TestHost::Failing failing = TestHost::Failing::FromTheNthOn) {
   HostHandle result = host->Prepare("host's bytes", failFrom, failing);
-  currentResultHandle = result;  // where "??" goes, as the dispatcher sets it
   ListBuilder list(result);
   const bool begun = aside ? list.BeginAside(4 * items, kResultSizeLimit - 1) : list.BeginInHandle(4 * items);
   if (!begun) return host->Result();
@@ -63,7 +62,6 @@ TEST(ListBuilder, ItemsLongerThanTheEstimate) {
 TEST(ListBuilder, AsideListCutAtItsBound) {
   TestHost host;
   HostHandle result = host.Prepare("host's bytes");
-  currentResultHandle = result;
   ListBuilder list(result);
   ASSERT_TRUE(list.BeginAside(20, 10));
   char item[40] = "abcdefgh";

@@ -41,7 +41,7 @@ const Call kOwnCalls[] = {
 };
 
 int32_t IdOf(const char* name) {
-#define KELV_ID_OF(id, Ident, functionName, Handler) \
+#define KELV_ID_OF(id, Ident, functionName, Handler, need) \
   if (std::strcmp(name, functionName) == 0) return id;
   KELV_FUNCTION_TABLE(KELV_ID_OF)
 #undef KELV_ID_OF
@@ -52,7 +52,7 @@ int32_t IdOf(const char* name) {
 std::vector<Call> Calls() {
   std::vector<Call> calls;
   const char* names[] = {
-#define KELV_NAME_OF(id, Ident, name, Handler) name,
+#define KELV_NAME_OF(id, Ident, name, Handler, need) name,
       KELV_FUNCTION_TABLE(KELV_NAME_OF)
 #undef KELV_NAME_OF
   };
