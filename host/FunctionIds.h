@@ -1,4 +1,4 @@
-// The ids of the 31 functions by name, from the function registry:
+// The ids of the functions by name, from the function registry:
 // kDiffDays is 3, kVersion 30, ...
 #pragma once
 
