@@ -72,7 +72,7 @@ static_assert(TypicalParametersInIdOrder<sizeof kTypicalParameters / sizeof kTyp
 
 inline std::vector<BenchCall> TypicalCalls() {
   std::vector<BenchCall> calls;
-#define KELV_BENCH_CALL(id, Ident, name, Handler, need) calls.push_back({name + 5, id, ""});
+#define KELV_BENCH_CALL(id, Ident, name, Handler, need) calls.push_back({&name[sizeof "Kelv-" - 1], id, ""});
   KELV_FUNCTION_TABLE(KELV_BENCH_CALL)  // the label drops "Kelv-"
 #undef KELV_BENCH_CALL
   std::vector<bool> given(calls.size(), false);

@@ -37,7 +37,9 @@ FILE_FLOORS = {
     "prefs/DateTimePrefs.h": (0, "the live preference record"),
     "prefs/DateTimePrefs.cpp": (0, "the live preference record"),
 }
-CODE_FOLDERS = ["text", "datetime", "file", "host", "prefs", "functions", "entry", "resources", "platform"]
+# The folders walked: every folder the map names, with its subfolders, so
+# that a new subfolder without a floor of its own is found.
+CODE_FOLDERS = sorted({folder.split("/")[0] for folder in FLOORS})
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 
 
