@@ -4,7 +4,6 @@
 #include "RangeParameter.h"
 #include "datetime/Calendar.h"
 #include "datetime/TimeStamp.h"
-#include "host/FunctionIds.h"
 #include "host/ResultWriters.h"
 #include "prefs/DateTimePrefs.h"
 
@@ -12,56 +11,76 @@ namespace {
 
 int64_t HourStep() { return static_cast<int64_t>(DateTimePrefs.hourIncrement) * kMinutesPerHour; }
 
-}  // namespace
-
-void TimeListFunction(int32_t id, HostHandle parameter, HostHandle result) {
-  RangeParameter r;
-  if (!ReadRangeParameter(ActiveSeparators(), parameter, RangeKind::TimesOnly, &r)) return;
-  const bool wraps = r.startAfterEnd != 0;
-  if (id == kListMinutes) {
-    WriteTimeList(DateTimePrefs, result, r.prefix, r.suffix, r.start.hour, r.start.minute, r.end.hour, r.end.minute,
-                  DateTimePrefs.minuteIncrement, wraps);
-  } else if (id == kListHoursMinutes) {
-    WriteTimeList(DateTimePrefs, result, r.prefix, r.suffix, r.start.hour, r.start.minute, r.end.hour, r.end.minute,
-                  HourStep(), wraps);
-  } else {
-    WriteHourList(DateTimePrefs, result, r.prefix, r.suffix, r.start.hour, r.start.minute, r.end.hour, r.end.minute,
-                  HourStep(), wraps);
-  }
+// The step in minutes.
+int64_t StepMinutes(ListStep step) {
+  return step == ListStep::MinuteIncrement ? DateTimePrefs.minuteIncrement : HourStep();
 }
 
-void DateListFunction(int32_t id, HostHandle parameter, HostHandle result) {
-  RangeParameter r;
-  if (!ReadRangeParameter(ActiveSeparators(), parameter, RangeKind::TimeStamps, &r)) return;
-  // Every item of these lists is or holds a date: a range without one has
-  // nothing to list, where the times alone would place it on no day at all.
-  if (!CarriesDate(r.start) || !CarriesDate(r.end)) {
-    WriteErrorResult();
+// A range of two dates, with or without their times; false, with "??"
+// written, when the parameter is empty or unreadable, or when either end
+// has no date. Every item of these lists is or holds a date: a range
+// without one has nothing to list, where the times alone would place it on
+// no day at all.
+bool ReadDateRange(HostHandle parameter, HostHandle result, RangeParameter* range) {
+  if (!ReadRangeParameter(ActiveSeparators(), parameter, result, RangeKind::TimeStamps, range)) return false;
+  if (CarriesDate(range->start) && CarriesDate(range->end)) return true;
+  WriteErrorResult(result);
+  return false;
+}
+
+int64_t SpanSeconds(const RangeParameter& range) { return DiffTimeStamps(range.start, range.end).totalSeconds; }
+
+}  // namespace
+
+void TimeListFunction(ListStep step, HostHandle parameter, HostHandle result) {
+  RangeParameter range;
+  if (!ReadRangeParameter(ActiveSeparators(), parameter, result, RangeKind::TimesOnly, &range)) return;
+  WriteTimeList(DateTimePrefs, result, range.prefix, range.suffix, range.start.hour, range.start.minute,
+                range.end.hour, range.end.minute, StepMinutes(step), range.startAfterEnd != 0);
+}
+
+void HourListFunction(HostHandle parameter, HostHandle result) {
+  RangeParameter range;
+  if (!ReadRangeParameter(ActiveSeparators(), parameter, result, RangeKind::TimesOnly, &range)) return;
+  WriteHourList(DateTimePrefs, result, range.prefix, range.suffix, range.start.hour, range.start.minute,
+                range.end.hour, range.end.minute, HourStep(), range.startAfterEnd != 0);
+}
+
+void DateTimeListFunction(ListStep step, HostHandle parameter, HostHandle result) {
+  RangeParameter range;
+  if (!ReadDateRange(parameter, result, &range)) return;
+  WriteDateTimeList(DateTimePrefs, result, range.prefix, range.suffix, range.start, StepMinutes(step),
+                    SpanSeconds(range), false);
+}
+
+void DateHourListFunction(HostHandle parameter, HostHandle result) {
+  RangeParameter range;
+  if (!ReadDateRange(parameter, result, &range)) return;
+  WriteDateTimeList(DateTimePrefs, result, range.prefix, range.suffix, range.start, HourStep(), SpanSeconds(range),
+                    true);
+}
+
+void DayListFunction(HostHandle parameter, HostHandle result) {
+  RangeParameter range;
+  if (!ReadDateRange(parameter, result, &range)) return;
+  const int64_t spanSeconds = SpanSeconds(range);
+  if (spanSeconds < 0) {
+    WriteErrorResult(result);
     return;
   }
-  const TimeStampParts& s = r.start;
-  const int64_t T = DiffTimeStamps(r.start, r.end).totalSeconds;
-  switch (id) {
-    case kListDateMinutes:
-      WriteDateTimeList(DateTimePrefs, result, r.prefix, r.suffix, s.year, s.month, s.day, s.hour, s.minute,
-                        DateTimePrefs.minuteIncrement, T, false);
-      break;
-    case kListDateHoursMinutes:
-      WriteDateTimeList(DateTimePrefs, result, r.prefix, r.suffix, s.year, s.month, s.day, s.hour, s.minute, HourStep(),
-                        T, false);
-      break;
-    case kListDateHours:
-      WriteDateTimeList(DateTimePrefs, result, r.prefix, r.suffix, s.year, s.month, s.day, s.hour, s.minute, HourStep(),
-                        T, true);
-      break;
-    case kListDays:
-      if (T < 0) WriteErrorResult();
-      else WriteDayList(DateTimePrefs, result, r.prefix, r.suffix, s.year, s.month, s.day, T / kSecondsPerDay + 1);
-      break;
-    case kListMonths:
-    case kListMonthNames:
-      WriteMonthList(result, r.prefix, r.suffix, s.year, s.month, r.end.year, r.end.month, id == kListMonthNames);
-      break;
-    default: WriteYearList(result, r.prefix, r.suffix, s.year, r.end.year); break;  // kListYears
-  }
+  WriteDayList(DateTimePrefs, result, range.prefix, range.suffix, range.start.year, range.start.month,
+               range.start.day, spanSeconds / kSecondsPerDay + 1);
+}
+
+void MonthListFunction(MonthLabel label, HostHandle parameter, HostHandle result) {
+  RangeParameter range;
+  if (!ReadDateRange(parameter, result, &range)) return;
+  WriteMonthList(result, range.prefix, range.suffix, range.start.year, range.start.month, range.end.year,
+                 range.end.month, label == MonthLabel::Name);
+}
+
+void YearListFunction(HostHandle parameter, HostHandle result) {
+  RangeParameter range;
+  if (!ReadDateRange(parameter, result, &range)) return;
+  WriteYearList(result, range.prefix, range.suffix, range.start.year, range.end.year);
 }

@@ -1,4 +1,4 @@
-// The ten date list functions (ids 11 to 20), from a parameter of the form
+// The ten date list functions, from a parameter of the form
 // [prefix|]start|end[|suffix]: every minute or hour step, day, month or year
 // from the start to the end, one item per line, items joined by CR. Steps
 // are the preferences' minute and hour increments.
@@ -16,7 +16,22 @@
 
 #include "host/CallBlock.h"
 
-// Ids 11, 13 and 15: times of day alone; an end before the start runs past midnight.
-void TimeListFunction(int32_t id, HostHandle parameter, HostHandle result);
-// Ids 12, 14 and 16 to 20: dates, times or both.
-void DateListFunction(int32_t id, HostHandle parameter, HostHandle result);
+// Which preference steps a clock list: the minute increment, or the hour
+// increment (in hours).
+enum class ListStep { MinuteIncrement, HourIncrement };
+
+// How a month list writes its month: "11/2001" or "NOV/2001".
+enum class MonthLabel { Number, Name };
+
+// Times of day alone; an end before the start runs past midnight.
+void TimeListFunction(ListStep step, HostHandle parameter, HostHandle result);
+// The same, written as the hour alone, stepped by the hour increment.
+void HourListFunction(HostHandle parameter, HostHandle result);
+// Dates with their times: "12/31/2001 11:58 PM".
+void DateTimeListFunction(ListStep step, HostHandle parameter, HostHandle result);
+// Dates with their hours alone, stepped by the hour increment: "02/28/2000 10 PM".
+void DateHourListFunction(HostHandle parameter, HostHandle result);
+// Every day over the whole 24-hour periods of the range.
+void DayListFunction(HostHandle parameter, HostHandle result);
+void MonthListFunction(MonthLabel label, HostHandle parameter, HostHandle result);
+void YearListFunction(HostHandle parameter, HostHandle result);

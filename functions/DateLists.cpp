@@ -57,8 +57,8 @@ int64_t ClockTextWidth(const DateTimePrefsRecord& prefs, bool hourOnly) {
 // empty text, written as that. Sized for the item the count still promises
 // and cut back at the end, the list would stand as bytes never written
 // whenever the host refused the cut.
-void WriteNoItems(HostHandle result, int64_t estimate) {
-  if (!CheckResultOverflow(estimate)) WriteHandleBytes(result, "", 0);
+void WriteNoItems(const DateTimePrefsRecord& prefs, HostHandle result, int64_t estimate) {
+  if (!CheckResultOverflow(estimate, result, prefs)) WriteHandleBytes(result, "", 0);
 }
 
 int64_t InPlaceEstimate(int64_t width, const char* prefix, const char* suffix, int64_t count) {
@@ -202,7 +202,7 @@ void WriteClockList(const DateTimePrefsRecord& prefs, HostHandle result, const c
                     int32_t startHour, int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
                     bool startAfterEnd, bool hoursOnly) {
   if (step == 0) {  // no list advances by nothing
-    WriteErrorResult();
+    WriteErrorResult(result);
     return;
   }
   const int64_t hours = static_cast<int64_t>(endHour - startHour) + (startAfterEnd ? kHoursPerDay : 0);
@@ -211,7 +211,7 @@ void WriteClockList(const DateTimePrefsRecord& prefs, HostHandle result, const c
   int64_t count = span / step + 1;
   const int64_t width = ClockTextWidth(prefs, hoursOnly);
   if (span < 0) {
-    WriteNoItems(result, InPlaceEstimate(width, prefix, suffix, count));
+    WriteNoItems(prefs, result, InPlaceEstimate(width, prefix, suffix, count));
     return;
   }
   ListBuilder list(result);
@@ -284,24 +284,23 @@ struct ListClock {
 }  // namespace
 
 void WriteDateTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
-                       int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
-                       int64_t totalSeconds, bool hourOnly) {
+                       const TimeStampParts& start, int64_t step, int64_t totalSeconds, bool hourOnly) {
   if (step == 0) {
-    WriteErrorResult();
+    WriteErrorResult(result);
     return;
   }
   const int64_t totalMinutes = totalSeconds / kSecondsPerMinute;
   int64_t count = totalMinutes / step + 1;
   const int64_t width = ClockTextWidth(prefs, hourOnly) + DateTextWidth(prefs) + 1;
   if (totalMinutes < 0) {
-    WriteNoItems(result, InPlaceEstimate(width, prefix, suffix, count));
+    WriteNoItems(prefs, result, InPlaceEstimate(width, prefix, suffix, count));
     return;
   }
   ListBuilder list(result);
-  if (!BeginDateList(prefs, &list, InPlaceEstimate(width, prefix, suffix, count), year)) return;
+  if (!BeginDateList(prefs, &list, InPlaceEstimate(width, prefix, suffix, count), start.year)) return;
   ClockItem item(prefs, suffix, hourOnly, count);
   const int32_t minuteStep = MinuteStep(step);
-  ListClock clock{year, month, day, hour, minute};
+  ListClock clock{start.year, start.month, start.day, start.hour, start.minute};
   for (bool first = true; count > 0; first = false) {
     if (clock.Carry() || first) item.SetFront(prefix, true, clock.year, clock.month, clock.day);
     const int64_t items = ItemsInHour(clock.minute, minuteStep, count);

@@ -1,4 +1,4 @@
-// The ten date lists, ids 11 to 20: one item per step between two limits,
+// The ten date lists: one item per step between two limits,
 // items separated by one CR, each item framed by the parameter's prefix and
 // suffix.
 //
@@ -21,6 +21,7 @@
 
 #include <cstdint>
 
+#include "datetime/TimeStamp.h"
 #include "host/CallBlock.h"
 #include "prefs/record/DateTimePrefsRecord.h"
 
@@ -32,9 +33,9 @@ void WriteTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const ch
 void WriteHourList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
                    int32_t startHour, int32_t startMinute, int32_t endHour, int32_t endMinute, int64_t step,
                    bool startAfterEnd);
+// From `start` (its date, hour and minute) over totalSeconds, every `step` minutes.
 void WriteDateTimeList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
-                       int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int64_t step,
-                       int64_t totalSeconds, bool hourOnly);
+                       const TimeStampParts& start, int64_t step, int64_t totalSeconds, bool hourOnly);
 void WriteDayList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
                   int32_t year, int32_t month, int32_t day, int64_t count);
 void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,

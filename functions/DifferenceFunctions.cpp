@@ -3,7 +3,6 @@
 #include "RangeParameter.h"
 #include "datetime/Calendar.h"
 #include "datetime/TimeStamp.h"
-#include "host/FunctionIds.h"
 #include "host/ResultWriters.h"
 #include "text/TextCursor.h"
 #include "text/VXString.h"
@@ -26,12 +25,10 @@ void AppendComponent(char* text, int32_t value, const char* singular, const char
   VXStrAppend(text, plural, kTextCapacity);
 }
 
-// The exact difference in milliseconds rounded to whole units of that many
-// seconds, halves away from zero. Rounding the exact value, not the whole
-// seconds with their borrow, makes a difference and its reverse each
-// other's negatives.
-int64_t RoundToUnit(int64_t exactMilliseconds, int64_t unitSeconds) {
-  const int64_t unit = unitSeconds * kMillisecondsPerSecond;
+// The exact difference in milliseconds rounded to whole units, halves away
+// from zero. Rounding the exact value, not the whole seconds with their
+// borrow, makes a difference and its reverse each other's negatives.
+int64_t RoundToUnit(int64_t exactMilliseconds, int64_t unit) {
   const int64_t half = unit / 2;
   return (exactMilliseconds >= 0 ? exactMilliseconds + half : exactMilliseconds - half) / unit;
 }
@@ -44,49 +41,64 @@ struct SignedSpan {
   int32_t days, hours, minutes, seconds, milliseconds;
 };
 
-SignedSpan SplitSpan(int64_t exactMilliseconds, bool countDays) {
+SignedSpan SplitSpan(int64_t exactMilliseconds, LargestSpanUnit largest) {
   const int64_t sign = exactMilliseconds < 0 ? -1 : 1;
   int64_t rest = exactMilliseconds * sign;
-  SignedSpan s{};
-  s.milliseconds = static_cast<int32_t>(sign * (rest % kMillisecondsPerSecond));
+  SignedSpan span{};
+  span.milliseconds = static_cast<int32_t>(sign * (rest % kMillisecondsPerSecond));
   rest /= kMillisecondsPerSecond;
-  s.seconds = static_cast<int32_t>(sign * (rest % kSecondsPerMinute));
+  span.seconds = static_cast<int32_t>(sign * (rest % kSecondsPerMinute));
   rest /= kSecondsPerMinute;
-  s.minutes = static_cast<int32_t>(sign * (rest % kMinutesPerHour));
+  span.minutes = static_cast<int32_t>(sign * (rest % kMinutesPerHour));
   rest /= kMinutesPerHour;
-  if (countDays) {
-    s.hours = static_cast<int32_t>(sign * (rest % kHoursPerDay));
-    s.days = static_cast<int32_t>(sign * (rest / kHoursPerDay));
+  if (largest == LargestSpanUnit::Days) {
+    span.hours = static_cast<int32_t>(sign * (rest % kHoursPerDay));
+    span.days = static_cast<int32_t>(sign * (rest / kHoursPerDay));
   } else {
-    s.hours = static_cast<int32_t>(sign * rest);
+    span.hours = static_cast<int32_t>(sign * rest);
   }
-  return s;
+  return span;
+}
+
+// The range's difference; false, with "??" written, when the parameter is
+// empty or not a range of two time stamps.
+bool ReadDifference(HostHandle parameter, HostHandle result, TimeStampDifference* difference) {
+  RangeParameter range;
+  if (!ReadRangeParameter(ActiveSeparators(), parameter, result, RangeKind::TimeStamps, &range)) return false;
+  *difference = DiffTimeStamps(range.start, range.end);
+  return true;
+}
+
+int64_t ExactMilliseconds(const TimeStampDifference& difference) {
+  return difference.totalSeconds * kMillisecondsPerSecond + difference.milliseconds;
 }
 
 }  // namespace
 
-void DifferenceFunction(int32_t id, HostHandle parameter, HostHandle result) {
-  RangeParameter range;
-  if (!ReadRangeParameter(ActiveSeparators(), parameter, RangeKind::TimeStamps, &range)) return;
-  const TimeStampDifference d = DiffTimeStamps(range.start, range.end);
-  const int64_t exact = d.totalSeconds * kMillisecondsPerSecond + d.milliseconds;
-  switch (id) {
-    case kDiffDaysString:
-    case kDiffHoursString: {
-      const SignedSpan s = SplitSpan(exact, id == kDiffDaysString);
-      WriteDurationText(result, s.days, s.hours, s.minutes, s.seconds, s.milliseconds);
-      break;
-    }
-    case kDiffTimeString:
-      WriteClockDurationText(result, d.days * kHoursPerDay + d.hours, d.minutes, d.seconds, d.milliseconds);
-      break;
-    case kDiffDays: WriteIntegerResult(result, RoundToUnit(exact, kSecondsPerDay)); break;
-    case kDiffHours: WriteIntegerResult(result, RoundToUnit(exact, kSecondsPerHour)); break;
-    case kDiffMinutes: WriteIntegerResult(result, RoundToUnit(exact, kSecondsPerMinute)); break;
-    // Whole seconds, the fraction dropped toward zero on either side.
-    case kDiffSeconds: WriteIntegerResult(result, exact / kMillisecondsPerSecond); break;
-    default: WriteIntegerResult(result, exact); break;  // milliseconds
-  }
+void DifferenceInWords(LargestSpanUnit largest, HostHandle parameter, HostHandle result) {
+  TimeStampDifference difference;
+  if (!ReadDifference(parameter, result, &difference)) return;
+  const SignedSpan span = SplitSpan(ExactMilliseconds(difference), largest);
+  WriteDurationText(result, span.days, span.hours, span.minutes, span.seconds, span.milliseconds);
+}
+
+void DifferenceAsClock(HostHandle parameter, HostHandle result) {
+  TimeStampDifference difference;
+  if (!ReadDifference(parameter, result, &difference)) return;
+  WriteClockDurationText(result, difference.days * kHoursPerDay + difference.hours, difference.minutes,
+                         difference.seconds, difference.milliseconds);
+}
+
+void RoundedDifference(DifferenceUnit unit, HostHandle parameter, HostHandle result) {
+  TimeStampDifference difference;
+  if (!ReadDifference(parameter, result, &difference)) return;
+  WriteIntegerResult(result, RoundToUnit(ExactMilliseconds(difference), static_cast<int64_t>(unit)));
+}
+
+void TruncatedDifference(DifferenceUnit unit, HostHandle parameter, HostHandle result) {
+  TimeStampDifference difference;
+  if (!ReadDifference(parameter, result, &difference)) return;
+  WriteIntegerResult(result, ExactMilliseconds(difference) / static_cast<int64_t>(unit));
 }
 
 void WriteDurationText(HostHandle result, int32_t days, int32_t hours, int32_t minutes,

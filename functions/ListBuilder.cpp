@@ -4,12 +4,13 @@
 
 #include "host/HostServices.h"
 #include "host/ResultWriters.h"
+#include "prefs/DateTimePrefs.h"
 
 const char ListSeparator[] = "\r";
 const char kDigitTable[] = "0123456789";
 
 bool ListBuilder::BeginInHandle(int64_t estimate) {
-  if (CheckResultOverflow(estimate)) return false;
+  if (CheckResultOverflow(estimate, result_, DateTimePrefs)) return false;
   HostResizeHandle(result_, static_cast<int32_t>(estimate));
   if (HostLastMemoryError() != 0) return false;
   text_ = TextCursor{HandleData(result_), 0, estimate};  // the block stays put until the next resize
@@ -19,10 +20,10 @@ bool ListBuilder::BeginInHandle(int64_t estimate) {
 }
 
 bool ListBuilder::BeginAside(int64_t estimate, int64_t capacity) {
-  if (CheckResultOverflow(estimate)) return false;
+  if (CheckResultOverflow(estimate, result_, DateTimePrefs)) return false;
   buffer_ = new (std::nothrow) char[capacity + 1];
   if (buffer_ == nullptr) {
-    WriteErrorResult();
+    WriteErrorResult(result_);
     return false;
   }
   text_ = MakeTextCursor(buffer_, capacity);
@@ -52,7 +53,7 @@ bool AppendCountedItems(ListBuilder* list, ItemCounter* counter, int64_t count) 
 bool ListBuilder::MoveAside() {
   buffer_ = new (std::nothrow) char[kResultSizeLimit];
   if (buffer_ == nullptr) {
-    WriteErrorResult();
+    WriteErrorResult(result_);
     return false;
   }
   if (text_.length > 0) std::memcpy(buffer_, text_.start, static_cast<size_t>(text_.length));
@@ -64,7 +65,7 @@ bool ListBuilder::MoveAside() {
 
 bool ListBuilder::AppendAside(const char* item, int64_t itemLength) {
   const int64_t needed = text_.length + itemLength;
-  if (CheckResultOverflow(needed)) return false;
+  if (CheckResultOverflow(needed, result_, DateTimePrefs)) return false;
   if (buffer_ == nullptr && !MoveAside()) return false;
   // A list begun aside with less room than the limit is cut at its bound.
   const int64_t room = text_.capacity - text_.length;
@@ -83,8 +84,8 @@ void ListBuilder::Finish() {
   // piece of a list is a terminated text or cut at its first NUL.)
   int64_t length = text_.length;
   while (length > 0 && (buffer_[length - 1] == '\r' || buffer_[length - 1] == '\n')) --length;
-  if (CheckResultOverflow(length)) return;
+  if (CheckResultOverflow(length, result_, DateTimePrefs)) return;
   // Refused: a list that began in the handle has part of itself there, which
   // must not stand as the answer.
-  if (!WriteHandleBytes(result_, buffer_, static_cast<int32_t>(length), true) && inHandle_) WriteErrorResult();
+  if (!WriteHandleBytes(result_, buffer_, static_cast<int32_t>(length), true) && inHandle_) WriteErrorResult(result_);
 }

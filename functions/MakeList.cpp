@@ -106,7 +106,7 @@ void WriteWrappedList(HostHandle parameter, HostHandle result) {
   // Room for the fixed copy of a short line at the end.
   std::unique_ptr<char[]> copy(new (std::nothrow) char[static_cast<size_t>(size) + 1 + kFixedCopyLength]);
   if (copy == nullptr) {
-    WriteErrorResult();
+    WriteErrorResult(result);
     return;
   }
   CopyParameter(parameter, copy.get(), size);
@@ -135,7 +135,7 @@ void WriteWrappedList(HostHandle parameter, HostHandle result) {
 
 }  // namespace
 
-void WrappedList(int32_t, HostHandle parameter, HostHandle result) {
+void WrappedList(HostHandle parameter, HostHandle result) {
   int32_t size;
-  if (NonEmptyParameter(parameter, &size)) WriteWrappedList(parameter, result);
+  if (RequireParameter(parameter, result, &size)) WriteWrappedList(parameter, result);
 }

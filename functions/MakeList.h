@@ -14,4 +14,4 @@
 
 #include "host/CallBlock.h"
 
-void WrappedList(int32_t id, HostHandle parameter, HostHandle result);
+void WrappedList(HostHandle parameter, HostHandle result);

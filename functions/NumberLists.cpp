@@ -112,7 +112,7 @@ void WriteNumberList(HostHandle parameter, HostHandle result) {
 
 }  // namespace
 
-void NumberList(int32_t, HostHandle parameter, HostHandle result) {
+void NumberList(HostHandle parameter, HostHandle result) {
   int32_t size;
-  if (NonEmptyParameter(parameter, &size)) WriteNumberList(parameter, result);
+  if (RequireParameter(parameter, result, &size)) WriteNumberList(parameter, result);
 }

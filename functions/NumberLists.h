@@ -12,4 +12,4 @@
 
 #include "host/CallBlock.h"
 
-void NumberList(int32_t id, HostHandle parameter, HostHandle result);
+void NumberList(HostHandle parameter, HostHandle result);

@@ -4,15 +4,15 @@
 #include "host/Parameter.h"
 #include "host/ResultWriters.h"
 
-bool ReadRangeParameter(const ReadingSeparators& separators, HostHandle parameter, RangeKind kind,
-                        RangeParameter* range) {
+bool ReadRangeParameter(const ReadingSeparators& separators, HostHandle parameter, HostHandle result,
+                        RangeKind kind, RangeParameter* range) {
   int32_t size;
-  if (!NonEmptyParameter(parameter, &size)) return false;
+  if (!RequireParameter(parameter, result, &size)) return false;
   const bool read = kind == RangeKind::TimesOnly
                         ? ParseTimeRange(separators, HandleData(parameter), size, range->prefix, range->suffix,
                                          &range->start, &range->end, &range->startAfterEnd)
                         : ParseTimeStampRange(separators, HandleData(parameter), size, range->prefix, range->suffix,
                                               &range->start, &range->end);
-  if (!read) WriteErrorResult();
+  if (!read) WriteErrorResult(result);
   return read;
 }

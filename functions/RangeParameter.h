@@ -20,10 +20,11 @@ struct RangeParameter {
 
 enum class RangeKind { TimesOnly, TimeStamps };
 
-// False, with "??" written, when the parameter is empty or unreadable.
 // The separators the preferences last put, which every reading of a
 // parameter recognises.
 inline ReadingSeparators ActiveSeparators() { return ReadingSeparators{activeTimeSeparator, activeDateSeparator}; }
 
-bool ReadRangeParameter(const ReadingSeparators& separators, HostHandle parameter, RangeKind kind,
-                        RangeParameter* range);
+// False, with "??" written into the call's result, when the parameter is
+// empty or unreadable.
+bool ReadRangeParameter(const ReadingSeparators& separators, HostHandle parameter, HostHandle result,
+                        RangeKind kind, RangeParameter* range);

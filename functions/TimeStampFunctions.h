@@ -15,7 +15,11 @@
 
 #include "host/CallBlock.h"
 
-// Ids 8 to 10; the parameter is not read.
-void CurrentTimeStamp(int32_t id, HostHandle parameter, HostHandle result);
-// Ids 28 and 29.
-void FormatDateOrTime(int32_t id, HostHandle parameter, HostHandle result);
+// What a current time stamp holds: "date|time", the time with its
+// milliseconds, or the date.
+enum class StampParts { DateAndTime, TimeAlone, DateAlone };
+
+// The parameter is not read.
+void CurrentTimeStamp(StampParts parts, HostHandle parameter, HostHandle result);
+void FormatDateFunction(HostHandle parameter, HostHandle result);
+void FormatTimeFunction(HostHandle parameter, HostHandle result);

@@ -2,13 +2,15 @@
 // any parameter bytes. The plug-in must neither crash nor write outside the
 // result handle, and every result stays below the size limit.
 //
-// Input: byte 0 picks the function id (-1..31), bytes 1..4 the preferences
+// Input: byte 0 picks the function id (-1, every id of the table, and the
+// first id past it), bytes 1..4 the preferences
 // (date order, time format, pad flags, separators), the rest is the parameter.
 #include <cstdint>
 #include <string>
 
 #include "TestHost.h"
 #include "prefs/DateTimePrefs.h"
+#include "resources/FunctionRegistry.h"
 
 namespace {
 
@@ -38,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   DateTimePrefs.timeSeparator = activeTimeSeparator = kSeparators[(data[4] / 10) % 10];
 
   const std::string parameter(reinterpret_cast<const char*>(data) + 5, size - 5);
-  const int32_t length = host.CallLength(static_cast<int32_t>(data[0] % 33) - 1, parameter);
+  const int32_t length = host.CallLength(static_cast<int32_t>(data[0] % (KELV_FUNCTION_COUNT + 2)) - 1, parameter);
   Require(length < 65535);  // results stay below the limit
   Require(!host.Damaged());
   return 0;

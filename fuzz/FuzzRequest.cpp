@@ -23,7 +23,7 @@ void Require(bool condition) {
 
 std::vector<FunctionName> Names() {
   std::vector<FunctionName> names;
-#define KELV_NAME(id, Ident, name, Handler) names.push_back({id, name});
+#define KELV_NAME(id, Ident, name, Handler, need) names.push_back({id, name});
   KELV_FUNCTION_TABLE(KELV_NAME)
 #undef KELV_NAME
   return names;

@@ -34,7 +34,7 @@ struct ExternCallBlock {
   uint8_t callKind;            // CallKind
   uint8_t idleLevel;           // nothing depends on it
   uint8_t unused11;
-  int32_t functionId;          // external function id 0..30
+  int32_t functionId;          // a row of the function table, or an unknown id
   HostHandle parameterHandle;  // parameter text of an external call
   HINSTANCE instanceHandle;    // owner of dialog 15150
   intptr_t result;             // Init: result code; external call: the result handle

@@ -1,4 +1,4 @@
-// The ids of the 31 functions by name, from the function registry:
+// The ids of the functions by name, from the function registry:
 // kDiffDays is 3, kVersion 30, ...
 #pragma once
 
@@ -7,7 +7,7 @@
 #include "resources/FunctionRegistry.h"
 
 enum FunctionId : int32_t {
-#define KELV_FUNCTION_ID(id, Ident, name, Handler) k##Ident = id,
+#define KELV_FUNCTION_ID(id, Ident, name, Handler, need) k##Ident = id,
   KELV_FUNCTION_TABLE(KELV_FUNCTION_ID)
 #undef KELV_FUNCTION_ID
 };

@@ -4,10 +4,10 @@
 #include "ResultWriters.h"
 #include "text/VXString.h"
 
-bool NonEmptyParameter(HostHandle parameter, int32_t* size) {
+bool RequireParameter(HostHandle parameter, HostHandle result, int32_t* size) {
   *size = HostHandleSize(parameter);
   if (*size > 0) return true;
-  WriteErrorResult();
+  WriteErrorResult(result);
   return false;
 }
 

@@ -5,8 +5,9 @@
 
 #include "CallBlock.h"
 
-// The parameter's size; false, with "??" written, when it is empty.
-bool NonEmptyParameter(HostHandle parameter, int32_t* size);
+// The parameter's size into `size`. An empty parameter writes "??" into the
+// call's result and answers false.
+bool RequireParameter(HostHandle parameter, HostHandle result, int32_t* size);
 
 // At most `limit` bytes of the parameter as a NUL-terminated text (`text`
 // holds limit + 1 bytes); answers the bytes copied.

@@ -3,11 +3,9 @@
 #include <cstring>
 
 #include "HostServices.h"
-#include "prefs/DateTimePrefs.h"
 #include "text/Decimal.h"
 #include "text/VXString.h"
 
-HostHandle currentResultHandle = nullptr;
 uint32_t lastOverflowNoticeTicks = 0;
 
 namespace {
@@ -27,12 +25,7 @@ bool WriteHandleBytes(HostHandle result, const char* bytes, int32_t n, bool lock
   return true;
 }
 
-void WriteTextResult(const char* text, int32_t n) {
-  if (currentResultHandle == nullptr) return;
-  WriteHandleBytes(currentResultHandle, text, n);
-}
-
-void WriteErrorResult() { WriteTextResult(kErrorResult, 2); }
+void WriteErrorResult(HostHandle result) { WriteHandleBytes(result, kErrorResult, 2); }
 
 void WriteIntegerResult(HostHandle result, int64_t value) {
   char text[kDecimalTextSize];
@@ -40,17 +33,17 @@ void WriteIntegerResult(HostHandle result, int64_t value) {
   if (!WriteHandleBytes(result, text, length)) HostResizeHandle(result, 0);
 }
 
-bool CheckResultOverflow(int64_t n) {
+bool CheckResultOverflow(int64_t n, HostHandle result, const DateTimePrefsRecord& prefs) {
   if (n >= 0 && n < kResultSizeLimit) return false;
-  if (DateTimePrefs.overflowMessageOn != 0 && DateTimePrefs.overflowMessage[0] != 0) {
+  if (prefs.overflowMessageOn != 0 && prefs.overflowMessage[0] != 0) {
     uint32_t now = GetTickCount();
     if (now - lastOverflowNoticeTicks >= kOverflowNoticeInterval) {
       lastOverflowNoticeTicks = now;
-      MessageBoxA(GetActiveWindow(), DateTimePrefs.overflowMessage, "Overflow Message",
+      MessageBoxA(GetActiveWindow(), prefs.overflowMessage, "Overflow Message",
                   MB_OK | MB_ICONINFORMATION);
     }
   }
-  WriteErrorResult();
+  WriteErrorResult(result);
   return true;
 }
 

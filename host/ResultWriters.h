@@ -8,12 +8,12 @@
 #include <cstdint>
 
 #include "CallBlock.h"
+#include "prefs/record/DateTimePrefsRecord.h"
 #include "resources/PluginLimits.h"
 
 constexpr int64_t kResultSizeLimit = KELV_RESULT_SIZE_LIMIT;  // a result this long is refused
 constexpr uint32_t kOverflowNoticeInterval = KELV_OVERFLOW_NOTICE_INTERVAL_MS;  // between two messages
 
-extern HostHandle currentResultHandle;
 extern uint32_t lastOverflowNoticeTicks;
 
 // Resizes `result` to n bytes and copies them in unless the host reports a
@@ -21,19 +21,17 @@ extern uint32_t lastOverflowNoticeTicks;
 // Answers true when the bytes were copied.
 bool WriteHandleBytes(HostHandle result, const char* bytes, int32_t n, bool locked = false);
 
-// The same into currentResultHandle; nothing when there is none.
-void WriteTextResult(const char* text, int32_t n);
-
-// "??" into currentResultHandle.
-void WriteErrorResult();
+// "??" into the result of the call in progress.
+void WriteErrorResult(HostHandle result);
 
 // The decimal text of value into result; a memory error empties the result.
 void WriteIntegerResult(HostHandle result, int64_t value);
 
 // A result of n bytes: false when it may be written. Otherwise (n at or over
-// the limit, or negative) shows the overflow message when it is on and
-// 3000 ms have passed since the last one, writes "??" and answers true.
-bool CheckResultOverflow(int64_t n);
+// the limit, or negative) shows the overflow message of `prefs` when it is
+// on and 3000 ms have passed since the last one, writes "??" into `result`
+// and answers true.
+bool CheckResultOverflow(int64_t n, HostHandle result, const DateTimePrefsRecord& prefs);
 
 // Removes every CR and LF from the end of text.
 void TrimTrailingLineEnds(char* text);

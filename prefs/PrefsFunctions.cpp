@@ -1,7 +1,6 @@
 #include "PrefsFunctions.h"
 
 #include "DateTimePrefs.h"
-#include "host/FunctionIds.h"
 #include "host/Parameter.h"
 #include "host/ResultWriters.h"
 #include "resources/PluginLimits.h"
@@ -31,45 +30,73 @@ int32_t TimeFormatCode(const char* keyword) {
   return kTime12Hour;
 }
 
+// The fields of a format parameter, format|separator[|zero-pad flag].
+struct FormatFields {
+  char text[kPrefsTextLimit + 1];
+  const char* format;
+  char separator;
+  uint8_t zeroPad;
+};
+
+// False, with "??" written, for an empty parameter or one without a "|".
+bool ReadFormatFields(HostHandle parameter, HostHandle result, FormatFields* fields) {
+  int32_t size;
+  if (!RequireParameter(parameter, result, &size)) return false;
+  CopyParameter(parameter, fields->text, kPrefsTextLimit);
+  char* pieces[4];
+  const int32_t count = VXStrSplit(fields->text, pieces, "|", 4);
+  if (count < 2) {
+    WriteErrorResult(result);
+    return false;
+  }
+  fields->format = pieces[0];
+  fields->separator = pieces[1][0];
+  fields->zeroPad = count >= 3 && pieces[2][0] == '1' ? 1 : 0;
+  return true;
+}
+
+// The increment a parameter gives as strtol reads it; false, with "??"
+// written, for an empty parameter.
+bool ReadIncrement(HostHandle parameter, HostHandle result, int32_t* increment) {
+  int32_t size;
+  if (!RequireParameter(parameter, result, &size)) return false;
+  char text[kPrefsTextLimit + 1];
+  CopyParameter(parameter, text, kPrefsTextLimit);
+  *increment = ReadLeadingInteger(text);
+  return true;
+}
+
 }  // namespace
 
-void FormatPrefs(int32_t id, HostHandle parameter, HostHandle) {
-  int32_t size;
-  if (!NonEmptyParameter(parameter, &size)) return;
-  char text[kPrefsTextLimit + 1];
-  CopyParameter(parameter, text, kPrefsTextLimit);
-  char* fields[4];
-  const int32_t count = VXStrSplit(text, fields, "|", 4);
-  if (count < 2) {
-    WriteErrorResult();
-    return;
-  }
-  const uint8_t zeroPad = count >= 3 && fields[2][0] == '1' ? 1 : 0;
-  const char separator = fields[1][0];
-  if (id == kDatePrefs) {
-    DateTimePrefs.dateFormat = DateFormatCode(fields[0]);
-    if (separator != 0) DateTimePrefs.dateSeparator = activeDateSeparator = separator;
-    DateTimePrefs.dateZeroPad = zeroPad;
-  } else {
-    DateTimePrefs.timeFormat = TimeFormatCode(fields[0]);
-    if (separator != 0) DateTimePrefs.timeSeparator = activeTimeSeparator = separator;
-    DateTimePrefs.timeZeroPad = zeroPad;
-  }
+void SetDatePrefs(HostHandle parameter, HostHandle result) {
+  FormatFields fields;
+  if (!ReadFormatFields(parameter, result, &fields)) return;
+  DateTimePrefs.dateFormat = DateFormatCode(fields.format);
+  if (fields.separator != 0) DateTimePrefs.dateSeparator = activeDateSeparator = fields.separator;
+  DateTimePrefs.dateZeroPad = fields.zeroPad;
 }
 
-void IncrementPrefs(int32_t id, HostHandle parameter, HostHandle) {
-  int32_t size;
-  if (!NonEmptyParameter(parameter, &size)) return;
-  char text[kPrefsTextLimit + 1];
-  CopyParameter(parameter, text, kPrefsTextLimit);
-  const int32_t value = ReadLeadingInteger(text);
-  if (id == kMinuteIncrementPrefs) DateTimePrefs.minuteIncrement = value;
-  else DateTimePrefs.hourIncrement = value;
+void SetTimePrefs(HostHandle parameter, HostHandle result) {
+  FormatFields fields;
+  if (!ReadFormatFields(parameter, result, &fields)) return;
+  DateTimePrefs.timeFormat = TimeFormatCode(fields.format);
+  if (fields.separator != 0) DateTimePrefs.timeSeparator = activeTimeSeparator = fields.separator;
+  DateTimePrefs.timeZeroPad = fields.zeroPad;
 }
 
-void OverflowMessagePrefs(int32_t, HostHandle parameter, HostHandle) {
+void SetMinuteIncrement(HostHandle parameter, HostHandle result) {
+  int32_t increment;
+  if (ReadIncrement(parameter, result, &increment)) DateTimePrefs.minuteIncrement = increment;
+}
+
+void SetHourIncrement(HostHandle parameter, HostHandle result) {
+  int32_t increment;
+  if (ReadIncrement(parameter, result, &increment)) DateTimePrefs.hourIncrement = increment;
+}
+
+void SetOverflowMessage(HostHandle parameter, HostHandle result) {
   int32_t size;
-  if (!NonEmptyParameter(parameter, &size)) return;
+  if (!RequireParameter(parameter, result, &size)) return;
   DateTimePrefs.overflowMessageOn = 1;
   CopyParameter(parameter, DateTimePrefs.overflowMessage, kMessageLimit);
 }

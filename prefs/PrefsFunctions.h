@@ -14,6 +14,8 @@
 
 #include "host/CallBlock.h"
 
-void FormatPrefs(int32_t id, HostHandle parameter, HostHandle result);
-void IncrementPrefs(int32_t id, HostHandle parameter, HostHandle result);
-void OverflowMessagePrefs(int32_t id, HostHandle parameter, HostHandle result);
+void SetDatePrefs(HostHandle parameter, HostHandle result);
+void SetTimePrefs(HostHandle parameter, HostHandle result);
+void SetMinuteIncrement(HostHandle parameter, HostHandle result);
+void SetHourIncrement(HostHandle parameter, HostHandle result);
+void SetOverflowMessage(HostHandle parameter, HostHandle result);

@@ -1,53 +1,61 @@
-// The 31 external functions: the one table every other list of them comes
+// The external functions: the one table every other list of them comes
 // from (the dispatcher, the string resources of both builds, kelvhost, the
 // user's manual, the README, the benchmarks and the fault tests).
 //
 // Adding a function or renaming one is an edit here: a row of
-// KELV_FUNCTION_TABLE, its entry in KELV_FUNCTION_MANUAL (same order; the
-// build checks it) and at least one example in KELV_FUNCTION_EXAMPLES.
+// KELV_FUNCTION_TABLE with its handler, its entry in KELV_FUNCTION_MANUAL
+// (same order; the dispatcher's build checks it) and at least one example
+// in KELV_FUNCTION_EXAMPLES. The count and every id come from the table.
 // This header holds macros only, so that the resource compiler can read it.
 #pragma once
 
 #include "PluginLimits.h"
 
 #define KELV_STRING_FIRST_FUNCTION 144
-#define KELV_FUNCTION_COUNT 31
 
-// X(id, Ident, name, Handler): the id the host passes as functionId (its
-// string resource is 144 + id), the name the user types, and the
-// dispatcher's handler for it.
-#define KELV_FUNCTION_TABLE(X)                                                         \
-  X(0, DiffDaysString, "Kelv-DiffDaysString", DifferenceFunction)                      \
-  X(1, DiffHoursString, "Kelv-DiffHoursString", DifferenceFunction)                    \
-  X(2, DiffTimeString, "Kelv-DiffTimeString", DifferenceFunction)                      \
-  X(3, DiffDays, "Kelv-DiffDays", DifferenceFunction)                                  \
-  X(4, DiffHours, "Kelv-DiffHours", DifferenceFunction)                                \
-  X(5, DiffMinutes, "Kelv-DiffMinutes", DifferenceFunction)                            \
-  X(6, DiffSeconds, "Kelv-DiffSeconds", DifferenceFunction)                            \
-  X(7, DiffMilliSeconds, "Kelv-DiffMilliSeconds", DifferenceFunction)                  \
-  X(8, TimeStampFull, "Kelv-TimeStamp (full)", CurrentTimeStamp)                       \
-  X(9, TimeStampTime, "Kelv-TimeStamp (time)", CurrentTimeStamp)                       \
-  X(10, TimeStampDate, "Kelv-TimeStamp (date)", CurrentTimeStamp)                      \
-  X(11, ListMinutes, "Kelv-DateList (Minutes)", TimeListFunction)                      \
-  X(12, ListDateMinutes, "Kelv-DateList (Date Minutes)", DateListFunction)             \
-  X(13, ListHoursMinutes, "Kelv-DateList (Hours/Minutes)", TimeListFunction)           \
-  X(14, ListDateHoursMinutes, "Kelv-DateList (Date Hours/Minutes)", DateListFunction)  \
-  X(15, ListHours, "Kelv-DateList (Hours)", TimeListFunction)                          \
-  X(16, ListDateHours, "Kelv-DateList (Date Hours)", DateListFunction)                 \
-  X(17, ListDays, "Kelv-DateList (days)", DateListFunction)                            \
-  X(18, ListMonths, "Kelv-DateList (Months/Years)", DateListFunction)                  \
-  X(19, ListMonthNames, "Kelv-DateList (MonthNames/Years)", DateListFunction)          \
-  X(20, ListYears, "Kelv-DateList (Years)", DateListFunction)                          \
-  X(21, ListNumbers, "Kelv-ListNumbers", NumberList)                                   \
-  X(22, MakeList, "Kelv-MakeList", WrappedList)                                        \
-  X(23, DatePrefs, "Kelv-DatePrefs", FormatPrefs)                                      \
-  X(24, TimePrefs, "Kelv-TimePrefs", FormatPrefs)                                      \
-  X(25, MinuteIncrementPrefs, "Kelv-MinuteIncrementPrefs", IncrementPrefs)             \
-  X(26, HourIncrementPrefs, "Kelv-HourIncrementPrefs", IncrementPrefs)                 \
-  X(27, OverflowMessagePrefs, "Kelv-OverflowMessagePrefs", OverflowMessagePrefs)       \
-  X(28, FormatDate, "Kelv-FormatDate", FormatDateOrTime)                               \
-  X(29, FormatTime, "Kelv-FormatTime", FormatDateOrTime)                               \
-  X(30, Version, "Kelv-Version#", VersionText)
+// X(id, Ident, name, Handler, need): the id the host passes as functionId
+// (its string resource is 144 + id), the name the user types, the
+// dispatcher's handler for it and what that handler needs to tell this
+// function from the others it serves (its unit, its step, its label;
+// NoNeed::None when it serves this function alone). The handler never
+// sees the id.
+#define KELV_FUNCTION_TABLE(X)                                                                                      \
+  X(0, DiffDaysString, "Kelv-DiffDaysString", DifferenceInWords, LargestSpanUnit::Days)                             \
+  X(1, DiffHoursString, "Kelv-DiffHoursString", DifferenceInWords, LargestSpanUnit::Hours)                          \
+  X(2, DiffTimeString, "Kelv-DiffTimeString", DifferenceAsClock, NoNeed::None)                                      \
+  X(3, DiffDays, "Kelv-DiffDays", RoundedDifference, DifferenceUnit::Days)                                          \
+  X(4, DiffHours, "Kelv-DiffHours", RoundedDifference, DifferenceUnit::Hours)                                       \
+  X(5, DiffMinutes, "Kelv-DiffMinutes", RoundedDifference, DifferenceUnit::Minutes)                                 \
+  X(6, DiffSeconds, "Kelv-DiffSeconds", TruncatedDifference, DifferenceUnit::Seconds)                               \
+  X(7, DiffMilliSeconds, "Kelv-DiffMilliSeconds", TruncatedDifference, DifferenceUnit::Milliseconds)                \
+  X(8, TimeStampFull, "Kelv-TimeStamp (full)", CurrentTimeStamp, StampParts::DateAndTime)                           \
+  X(9, TimeStampTime, "Kelv-TimeStamp (time)", CurrentTimeStamp, StampParts::TimeAlone)                             \
+  X(10, TimeStampDate, "Kelv-TimeStamp (date)", CurrentTimeStamp, StampParts::DateAlone)                            \
+  X(11, ListMinutes, "Kelv-DateList (Minutes)", TimeListFunction, ListStep::MinuteIncrement)                        \
+  X(12, ListDateMinutes, "Kelv-DateList (Date Minutes)", DateTimeListFunction, ListStep::MinuteIncrement)           \
+  X(13, ListHoursMinutes, "Kelv-DateList (Hours/Minutes)", TimeListFunction, ListStep::HourIncrement)               \
+  X(14, ListDateHoursMinutes, "Kelv-DateList (Date Hours/Minutes)", DateTimeListFunction, ListStep::HourIncrement)  \
+  X(15, ListHours, "Kelv-DateList (Hours)", HourListFunction, NoNeed::None)                                         \
+  X(16, ListDateHours, "Kelv-DateList (Date Hours)", DateHourListFunction, NoNeed::None)                            \
+  X(17, ListDays, "Kelv-DateList (days)", DayListFunction, NoNeed::None)                                            \
+  X(18, ListMonths, "Kelv-DateList (Months/Years)", MonthListFunction, MonthLabel::Number)                          \
+  X(19, ListMonthNames, "Kelv-DateList (MonthNames/Years)", MonthListFunction, MonthLabel::Name)                    \
+  X(20, ListYears, "Kelv-DateList (Years)", YearListFunction, NoNeed::None)                                         \
+  X(21, ListNumbers, "Kelv-ListNumbers", NumberList, NoNeed::None)                                                  \
+  X(22, MakeList, "Kelv-MakeList", WrappedList, NoNeed::None)                                                       \
+  X(23, DatePrefs, "Kelv-DatePrefs", SetDatePrefs, NoNeed::None)                                                    \
+  X(24, TimePrefs, "Kelv-TimePrefs", SetTimePrefs, NoNeed::None)                                                    \
+  X(25, MinuteIncrementPrefs, "Kelv-MinuteIncrementPrefs", SetMinuteIncrement, NoNeed::None)                        \
+  X(26, HourIncrementPrefs, "Kelv-HourIncrementPrefs", SetHourIncrement, NoNeed::None)                              \
+  X(27, OverflowMessagePrefs, "Kelv-OverflowMessagePrefs", SetOverflowMessage, NoNeed::None)                        \
+  X(28, FormatDate, "Kelv-FormatDate", FormatDateFunction, NoNeed::None)                                            \
+  X(29, FormatTime, "Kelv-FormatTime", FormatTimeFunction, NoNeed::None)                                            \
+  X(30, Version, "Kelv-Version#", VersionText, NoNeed::None)
+
+// The number of functions: one for each row of the table. Ids run from 0 to
+// one less; the first id past the table is KELV_FUNCTION_COUNT itself.
+#define KELV_FUNCTION_ROW_ONE(id, Ident, name, Handler, need) +1
+#define KELV_FUNCTION_COUNT (0 KELV_FUNCTION_TABLE(KELV_FUNCTION_ROW_ONE))
 
 // The groups the manual and the README show the functions in.
 // G(Group, title, what they answer)

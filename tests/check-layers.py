@@ -4,38 +4,45 @@ floor or of the floors below it.
 
     check-layers.py SOURCE_DIR
 
-Floors, bottom up: the platform, the text utilities and the resources' data;
-the preference record; the calendar, parsing, formatting and the file
-object; the host's services every function uses (call block, host services,
-result writers, the parameter); the preferences above the record (file,
-dialog, the preference functions); the builders of the external functions;
-the entry point and its dispatcher on top.
+Every folder of the plug-in stands on one floor, and each file on its own
+folder's floor: the folder is looked up whole, never by a prefix, so the
+order of the map does not matter and a new folder must be given its floor.
+Floors, bottom up: the platform, the text utilities, the resources' data and
+the preference record's type; the calendar, parsing, formatting and the
+file object; the host's services every function uses (call block, host
+services, result writers, the parameter); the preferences (the live record,
+file, dialog, the preference functions); the external functions' builders
+and handlers; the entry point and its dispatcher on top.
 """
 import os
 import re
 import sys
 
-FLOORS = [  # (floor, name, a path's test)
-    (0, "platform", lambda p: p.startswith("platform/")),
-    (0, "text", lambda p: p.startswith("text/")),
-    (0, "resources", lambda p: p.startswith("resources/")),
-    (1, "the preference record", lambda p: p.startswith("prefs/record/") or p.startswith("prefs/DateTimePrefs.")),
-    (2, "datetime", lambda p: p.startswith("datetime/")),
-    (2, "file", lambda p: p.startswith("file/")),
-    (6, "the entry point and dispatcher", lambda p: p.startswith("host/entry/")),
-    (3, "the host's services", lambda p: p.startswith("host/")),
-    (4, "prefs", lambda p: p.startswith("prefs/")),
-    (5, "functions", lambda p: p.startswith("functions/")),
-]
-CODE_FOLDERS = ["text", "datetime", "file", "host", "prefs", "functions", "resources", "platform"]
+FLOORS = {  # folder: (floor, name)
+    "platform": (0, "platform"),
+    "text": (0, "text"),
+    "resources": (0, "resources"),
+    "prefs/record": (0, "the preference record"),
+    "datetime": (1, "datetime"),
+    "file": (1, "file"),
+    "host": (2, "the host's services"),
+    "prefs": (3, "prefs"),
+    "functions": (4, "functions"),
+    "entry": (5, "the entry point and dispatcher"),
+}
+# The folders walked: every folder the map names, with its subfolders, so
+# that a new subfolder without a floor of its own is found.
+CODE_FOLDERS = sorted({folder.split("/")[0] for folder in FLOORS})
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([^"]+)"', re.M)
 
 
 def floor_of(path):
-    for floor, name, test in FLOORS:
-        if test(path):
-            return floor, name
-    return None, None
+    """The floor of the file's own folder (platform/ counts as one folder
+    with its subfolders); None for a file of no floor."""
+    folder = os.path.dirname(path)
+    if folder.split("/")[0] == "platform":
+        folder = "platform"
+    return FLOORS.get(folder, (None, None))
 
 
 def resolve(root, including, name):
@@ -61,6 +68,9 @@ def main():
                     continue
                 path = os.path.relpath(os.path.join(directory, name), root)
                 floor, floor_name = floor_of(path)
+                if floor is None:
+                    upward.append(f"{path} stands in a folder of no floor")
+                    continue
                 files += 1
                 with open(os.path.join(root, path), encoding="latin-1") as source:
                     for included in INCLUDE.findall(source.read()):

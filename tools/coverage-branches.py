@@ -21,7 +21,7 @@ import json
 import os
 import sys
 
-FOLDERS = ("host", "text", "datetime", "functions", "prefs", "file")
+FOLDERS = ("host", "text", "datetime", "functions", "prefs", "file", "entry")
 TARGET = 95.0
 
 

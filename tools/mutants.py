@@ -2,7 +2,7 @@
 """A mutation run over the plug-in's code: how many planted faults the tests catch.
 
 Each mutant is one small fault of the kind a developer makes, planted in one
-line of host/, text/, datetime/, functions/, prefs/ or file/:
+line of host/, text/, datetime/, functions/, prefs/, file/ or entry/:
 
   boundary   a comparison moved by one: < and <=, > and >=
   equality   a comparison made an equality: <, <=, > or >= as ==
@@ -59,7 +59,7 @@ import sys
 import tempfile
 import time
 
-SOURCE_DIRS = ("host", "text", "datetime", "functions", "prefs", "file")
+SOURCE_DIRS = ("host", "text", "datetime", "functions", "prefs", "file", "entry")
 SOURCE_SUFFIXES = (".cpp", ".h")
 COPY_SKIPS = {"build", "dist", ".git"}
 UNIT_TARGETS = ["unit_tests"]

@@ -60,7 +60,6 @@ TEST(AllocationFailure, ListMovedAsideOnTheWay) {
   TestHost host;
   for (int refuse : {-1, 1, 0}) {
     HostHandle result = host.Prepare("host's bytes");
-    currentResultHandle = result;  // where "??" goes, as the dispatcher sets it
     {
       ListBuilder list(result);
       ASSERT_TRUE(list.BeginInHandle(3 * 4));

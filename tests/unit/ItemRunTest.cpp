@@ -67,7 +67,6 @@ struct Built {
 // or aside in a buffer of that many.
 Built BuildRun(TestHost* host, const RunCase& c, int32_t lead, int64_t room, bool aside) {
   HostHandle result = host->Prepare("host's bytes");
-  currentResultHandle = result;  // where "??" goes, as the dispatcher sets it
   Built built{"", "", false};
   {
     ListBuilder list(result);
@@ -152,7 +151,6 @@ TEST(ItemRun, RefusedWhenItPassesTheLimit) {
   DateTimePrefs.overflowMessageOn = 0;
   for (int32_t length : {int32_t{kFixedCopyLength}, int32_t{kFixedCopyLength + 1}}) {
     HostHandle result = host.Prepare("host's bytes");
-    currentResultHandle = result;
     {
       ListBuilder list(result);
       ASSERT_TRUE(list.BeginInHandle(100));
@@ -168,7 +166,6 @@ TEST(ItemRun, RefusedWhenItPassesTheLimit) {
   // way, begun aside with room to the limit: "item 1" to "item 20000" are
   // far more than 65535 bytes.
   HostHandle result = host.Prepare("host's bytes");
-  currentResultHandle = result;
   {
     ListBuilder list(result);
     ASSERT_TRUE(list.BeginAside(100, kResultSizeLimit - 1));

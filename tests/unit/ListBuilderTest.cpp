@@ -20,7 +20,6 @@ namespace {
 std::string BuildList(TestHost* host, int items, int width, bool aside, int failFrom = 0,
                       TestHost::Failing failing = TestHost::Failing::FromTheNthOn, int estimated = 4) {
   HostHandle result = host->Prepare("host's bytes", failFrom, failing);
-  currentResultHandle = result;  // where "??" goes, as the dispatcher sets it
   ListBuilder list(result);
   const int estimate = estimated * items;
   const bool begun = aside ? list.BeginAside(estimate, kResultSizeLimit - 1) : list.BeginInHandle(estimate);
@@ -70,7 +69,6 @@ TEST(ListBuilder, ItemsLongerThanTheEstimate) {
 TEST(ListBuilder, AsideListEndsWithoutLineEnds) {
   TestHost host;
   HostHandle result = host.Prepare("host's bytes");
-  currentResultHandle = result;
   ListBuilder list(result);
   ASSERT_TRUE(list.BeginAside(20, 10));
   EXPECT_EQ(list.AppendInPlace(11), nullptr);
@@ -87,7 +85,6 @@ TEST(ListBuilder, AsideListEndsWithoutLineEnds) {
 TEST(ListBuilder, AsideListCutAtItsBound) {
   TestHost host;
   HostHandle result = host.Prepare("host's bytes");
-  currentResultHandle = result;
   ListBuilder list(result);
   ASSERT_TRUE(list.BeginAside(20, 10));
   char item[40] = "abcdefgh";

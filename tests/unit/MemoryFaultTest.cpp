@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "TestHost.h"
+#include "bench/Calls.h"
 #include "host/FunctionIds.h"
 #include "prefs/DateTimePrefs.h"
 
@@ -32,7 +33,7 @@ const Call kOwnCalls[] = {
     {16, "2/28/2000|22:00|2/29/2000|01:00"}, {17, "[|12/30/2001|1/2/2002|]"},
     {18, "Q|11/1/2001|1/1/2002"}, {19, "11/1/2001|2/1/2002"}, {20, "1/1/1999|1/1/2001"},
     {21, "start=1|end=10|inc=3|pre=<"}, {22, "a\rb|post=,"}, {28, "3/5/2001"}, {29, "13:05"},
-    {30, ""}, {31, "1/1/2001|1/3/2001"}, {3, "unreadable"}, {17, "1/1/2001|4/23/2017"},
+    {30, ""}, {KELV_FUNCTION_COUNT, "1/1/2001|1/3/2001"}, {3, "unreadable"}, {17, "1/1/2001|4/23/2017"},
     // Items longer than their estimate, so the list moves to its spill buffer.
     {17, "1/1/1500|1/30/1500", 14}, {16, "1/1/1500|22:00|1/3/1500|02:00", 14},
     // Ends before the first item: empty lists, however many items the count promised.
@@ -41,18 +42,19 @@ const Call kOwnCalls[] = {
 };
 
 int32_t IdOf(const char* name) {
-#define KELV_ID_OF(id, Ident, functionName, Handler) \
+#define KELV_ID_OF(id, Ident, functionName, Handler, need) \
   if (std::strcmp(name, functionName) == 0) return id;
   KELV_FUNCTION_TABLE(KELV_ID_OF)
 #undef KELV_ID_OF
   return -1;
 }
 
-// Every example of the manual, then the cases of this test's own.
+// Every example of the manual, the benchmark's typical call of each
+// function, then the cases of this test's own.
 std::vector<Call> Calls() {
   std::vector<Call> calls;
   const char* names[] = {
-#define KELV_NAME_OF(id, Ident, name, Handler) name,
+#define KELV_NAME_OF(id, Ident, name, Handler, need) name,
       KELV_FUNCTION_TABLE(KELV_NAME_OF)
 #undef KELV_NAME_OF
   };
@@ -60,6 +62,7 @@ std::vector<Call> Calls() {
   calls.push_back({IdOf(names[k##Ident]), parameter, 13, IdOf(setupName), setupParameter});
   KELV_FUNCTION_EXAMPLES(KELV_EXAMPLE_CALL)
 #undef KELV_EXAMPLE_CALL
+  for (const TypicalParameter& typical : kTypicalParameters) calls.push_back({typical.id, typical.parameter});
   for (const Call& own : kOwnCalls) calls.push_back(own);
   return calls;
 }

@@ -3,6 +3,13 @@
 'use strict';
 
 const fs = require('fs');
+const path = require('path');
+
+// The number of functions: the rows of the plug-in's function table.
+function functionCount() {
+  const registry = fs.readFileSync(path.join(__dirname, '..', '..', 'resources', 'FunctionRegistry.h'), 'utf8');
+  return registry.split('\n').filter((line) => /^  X\(\d+, /.test(line)).length;
+}
 
 // A case file as {sessions}: each a list of {request, expected, line}, or
 // {reason} when a module's one call cannot replay the case at all (set-up
@@ -57,4 +64,4 @@ function readCase(file) {
   return { sessions };
 }
 
-module.exports = { readCase };
+module.exports = { readCase, functionCount };

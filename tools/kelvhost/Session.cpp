@@ -286,6 +286,10 @@ bool LookUpFunction(const std::vector<FunctionName>& names, const std::string& t
       return true;
     }
   }
+  if (text == kIdPastTheTable) {
+    *id = KELV_FUNCTION_COUNT;
+    return true;
+  }
   // A decimal id, any 32-bit value.
   if (text.empty()) return false;
   size_t i = (text[0] == '-' || text[0] == '+') ? 1 : 0;

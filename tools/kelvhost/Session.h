@@ -14,10 +14,17 @@ struct FunctionName {
   std::string name;
 };
 
-// The 31 names as the host reads them from the plug-in's string resources.
+// The function names as the host reads them from the plug-in's string
+// resources, one for each id of the function table.
 std::vector<FunctionName> ReadFunctionNames(const LoadedPlugin& plugin);
 
-// Finds a function by name (case ignored) or decimal id; false when unknown.
+// The symbolic id a session or a call may name for the first id past the
+// function table, so that a test of an unknown id stays unknown when a
+// function is added.
+constexpr char kIdPastTheTable[] = "(past the table)";
+
+// Finds a function by name (case ignored), decimal id or kIdPastTheTable;
+// false when unknown.
 bool LookUpFunction(const std::vector<FunctionName>& names, const std::string& text, int32_t* id);
 
 // One request of a session, read and checked, ready to be carried out.

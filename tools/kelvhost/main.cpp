@@ -39,7 +39,8 @@ std::string InfoExplained() {
 std::string CallExplained() {
   return "Init, one external call of FUNCTION with PARAMETER, Shutdown: a host that starts, runs\n"
          "one calculation and quits. FUNCTION is a name as kelvhost info lists it, case ignored,\n"
-         "or a decimal id (any 32-bit value). The result is printed with each carriage return\n"
+         "or a decimal id (any 32-bit value), or " + std::string(kIdPastTheTable) + " for the first id no\n"
+         "function has. The result is printed with each carriage return\n"
          "as a new line; --raw (before call) prints its exact bytes and nothing else. Message\n"
          "boxes are answered OK and shown on standard error as [caption] text.\n"
          "Exit status: " + std::to_string(kResultWritten) + " a result was written, " +
@@ -54,7 +55,8 @@ std::string RunExplained() {
          "a line on standard output, each with the request's line number. Init comes before\n"
          "the first request and Shutdown after the last, unless --manual (before run).\n"
          "Requests:\n"
-         "  {\"call\": \"Kelv-DiffDays\", \"param\": \"1/1/2001|1/3/2001\"}  a call, by name or id;\n"
+         "  {\"call\": \"Kelv-DiffDays\", \"param\": \"1/1/2001|1/3/2001\"}  a call, by name or id\n"
+         "      (or \"" + std::string(kIdPastTheTable) + "\", the first id no function has);\n"
          "      \"result_init\": the result's bytes before it, \"memory_error\": true fails every resize\n"
          "  {\"event\": \"init\", \"version\": 4}   {\"event\": \"idle\", \"level\": 0}   {\"event\": \"shutdown\"}\n"
          "  {\"event\": \"kind\", \"kind\": 2}     a raw call kind\n"

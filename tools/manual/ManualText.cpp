@@ -16,7 +16,7 @@ enum GroupIndex {
 };
 
 enum FunctionIndex {
-#define KELV_FUNCTION_INDEX(id, Ident, name, Handler) k##Ident = id,
+#define KELV_FUNCTION_INDEX(id, Ident, name, Handler, need) k##Ident = id,
   KELV_FUNCTION_TABLE(KELV_FUNCTION_INDEX)
 #undef KELV_FUNCTION_INDEX
 };
@@ -24,7 +24,7 @@ enum FunctionIndex {
 std::vector<FunctionEntry> MakeEntries() {
   std::vector<FunctionEntry> entries;
   const char* names[] = {
-#define KELV_FUNCTION_NAME(id, Ident, name, Handler) name,
+#define KELV_FUNCTION_NAME(id, Ident, name, Handler, need) name,
       KELV_FUNCTION_TABLE(KELV_FUNCTION_NAME)
 #undef KELV_FUNCTION_NAME
   };

@@ -25,7 +25,7 @@ const char* FindString(unsigned id) {
     case KELV_STRING_NAME: return KELV_TEXT_NAME;
     case KELV_STRING_DESCRIPTION: return KELV_TEXT_DESCRIPTION;
     case KELV_STRING_OPTIONS: return KELV_TEXT_OPTIONS;
-#define KELV_CASE(id, Ident, name, Handler) case KELV_STRING_FIRST_FUNCTION + id: return name;
+#define KELV_CASE(id, Ident, name, Handler, need) case KELV_STRING_FIRST_FUNCTION + id: return name;
     KELV_FUNCTION_TABLE(KELV_CASE)
 #undef KELV_CASE
     default: return nullptr;

@@ -1,6 +1,6 @@
 // Runs one external function call: reads the parameter within fixed bounds,
 // parses it, and hands the values to a builder, computes a number, or
-// changes a preference. Ids outside 0..30 answer "??".
+// changes a preference. An id outside the function table answers "??".
 #pragma once
 
 #include <cstdint>
