@@ -1,4 +1,4 @@
-// Calls through the entry point: an empty call, each of the 31 functions with
+// Calls through the entry point: an empty call, each of the functions with
 // a typical parameter, and the largest list of each list function beside two
 // anchors: a 64 KiB memcpy and a day list built with snprintf.
 #include <benchmark/benchmark.h>

@@ -19,5 +19,5 @@
 #define KELV_INTERNAL_NAME "Kelv"
 #define KELV_FILE_DESCRIPTION "Mevrin Date & Time FileMaker Plug-In"
 
-// The 31 functions' names, ids and string resources.
+// The functions' names, ids and string resources.
 #include "FunctionRegistry.h"

@@ -9,6 +9,7 @@ fmx=$(realpath "$1")
 module=$(realpath "$2")
 cd "$(dirname "$0")/.."
 version=$(sed -n 's/^#define KELV_VERSION_TEXT "\(.*\)"/\1/p' resources/PluginTexts.h)
+functions=$(grep -c -E '^  X\([0-9]+, ' resources/FunctionRegistry.h)  # the function table's rows
 rm -rf dist
 mkdir dist
 cp "$fmx" dist/KELVDATE.FMX
@@ -19,7 +20,7 @@ bash tools/make-manual-html.sh dist/manual.html "$module"
 
 cat > dist/README.txt <<TEXT
 Mevrin Date & Time $version, the KELVDATE.FMX plug-in for FileMaker Pro
-on 32-bit Windows: 31 calculation functions for date and time
+on 32-bit Windows: $functions calculation functions for date and time
 differences, time stamps, formatted dates and times, date lists, number
 lists and list wrapping.
 

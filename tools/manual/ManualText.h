@@ -1,4 +1,4 @@
-// The user's manual of the 31 functions, rendered from the function
+// The user's manual of the functions, rendered from the function
 // registry: for the generated documentation, the README's table and
 // kelvhost's help.
 #pragma once
