@@ -121,8 +121,16 @@ struct ClockReading {
 
 // The last `count` (0..3) of hour, minute and second take the numbers in order.
 void PutTrailingFields(const int32_t* numbers, int32_t count, ClockReading* clock) {
-  int32_t* const fields[3] = {&clock->hour, &clock->minute, &clock->second};
-  for (int32_t i = 0; i < count; ++i) *fields[3 - count + i] = numbers[i];
+  if (count == 3) {
+    clock->hour = numbers[0];
+    clock->minute = numbers[1];
+    clock->second = numbers[2];
+  } else if (count == 2) {
+    clock->minute = numbers[0];
+    clock->second = numbers[1];
+  } else if (count == 1) {
+    clock->second = numbers[0];
+  }
 }
 
 // The groups of a time: before a fraction, s, m:s or h:m:s; without one,
