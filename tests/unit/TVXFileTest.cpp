@@ -187,6 +187,17 @@ TEST_F(TVXFileTest, OpenFileOperations) {
   file_.Close();
 }
 
+// The information names the file by its whole name, as long as names go
+// that still leave room for the folder within a Windows path.
+TEST_F(TVXFileTest, InfoHoldsTheWholeName) {
+  const std::string name = std::string(200, 'n') + ".bin";
+  MakeFile(name.c_str(), "abc");
+  file_.SetName(name.c_str());
+  TVXFileInfo info{};
+  ASSERT_EQ(file_.GetInfo(&info), kFileOk);
+  EXPECT_EQ(std::string(info.name), name);
+}
+
 TEST_F(TVXFileTest, SeekOrigins) {
   MakeFile("seek.bin", "0123456789abcdefghij");
   file_.SetName("seek.bin");
