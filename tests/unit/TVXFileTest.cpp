@@ -190,7 +190,7 @@ TEST_F(TVXFileTest, OpenFileOperations) {
 // The information names the file by its whole name, as long as names go
 // that still leave room for the folder within a Windows path.
 TEST_F(TVXFileTest, InfoHoldsTheWholeName) {
-  const std::string name = std::string(200, 'n') + ".bin";
+  const std::string name = std::string(136, 'n') + ".bin";
   MakeFile(name.c_str(), "abc");
   file_.SetName(name.c_str());
   TVXFileInfo info{};
