@@ -61,11 +61,14 @@ for build in "$@"; do
 done
 
 echo
-printf '%-8s %10s %10s\n' build "build (s)" "tests (s)"
+printf '%-8s %10s %10s  %s\n' build "build (s)" "tests (s)" result
 for build in "$@"; do
   read -r _ b_result b_time < <(grep '^build' "$logs/$build.times")
   read -r _ t_result t_time < <(grep '^tests' "$logs/$build.times" || echo "tests - -")
-  printf '%-8s %10s %10s\n' "$build" "$b_time${b_result/ok/}" "$t_time${t_result/ok/}"
+  result=ok
+  [ "$b_result" == ok ] || result="build $b_result"
+  [ "$b_result" != ok ] || [ "$t_result" == ok ] || result="tests $t_result"
+  printf '%-8s %10s %10s  %s\n' "$build" "$b_time" "$t_time" "$result"
 done
 echo "every build and suite: $(elapsed) s"
 
