@@ -43,16 +43,16 @@ bool FailDate(int32_t* year, int32_t* month, int32_t* day) {
   return false;
 }
 
-// The first "am" or "pm" of text, ignoring case, within its first 255
-// characters: *am or *pm points at it, the other stays NULL.
-void FindFirstMarker(const char* text, const char** am, const char** pm) {
+// Which of "am" and "pm" comes first in text, ignoring case, within its
+// first 255 characters: 'a', 'p', or 0 for neither.
+char FirstMarker(const char* text) {
   constexpr int32_t kMarkerScanLimit = 255;
   for (int32_t i = 0; i + 1 < kMarkerScanLimit && text[i] != 0; ++i) {
     const unsigned char first = VXLowerCaseMap[static_cast<unsigned char>(text[i])];
     if ((first != 'a' && first != 'p') || VXLowerCaseMap[static_cast<unsigned char>(text[i + 1])] != 'm') continue;
-    *(first == 'a' ? am : pm) = text + i;
-    return;
+    return static_cast<char>(first);
   }
+  return 0;
 }
 
 void ClearStamp(TimeStampParts* stamp) { *stamp = TimeStampParts{}; }
@@ -168,10 +168,8 @@ bool ParseTimeText(const ReadingSeparators& separators, const char* text, int32_
 
   // The marker may stand anywhere in the first 255 characters, in either
   // case; when both occur the earlier one counts.
-  const char* am = nullptr;
-  const char* pm = nullptr;
-  FindFirstMarker(text, &am, &pm);
-  const bool hasMarker = am != nullptr || pm != nullptr;
+  const char marker = FirstMarker(text);
+  const bool hasMarker = marker != 0;
 
   const TimeScan scan = ScanTimeCharacters(text, separators.time);
   if (scan.separatorMark && scan.accepted >= 3) {
@@ -182,7 +180,7 @@ bool ParseTimeText(const ReadingSeparators& separators, const char* text, int32_
     ClockReading clock{0, 0, 0, 0};
     if (ReadClockGroups(groups, scan.fractionMark, hasMarker, &clock) && ClockInRange(clock)) {
       const int32_t noon = kHoursPerDay / 2;
-      if (pm != nullptr && clock.hour >= 1 && clock.hour < noon) clock.hour += noon;
+      if (marker == 'p' && clock.hour >= 1 && clock.hour < noon) clock.hour += noon;
       *hour = clock.hour;
       *minute = clock.minute;
       *second = clock.second;
@@ -320,58 +318,51 @@ constexpr int32_t kFewestRangeFields = 2;
 constexpr int32_t kMostRangeFields = 6;
 constexpr int8_t kNoField = -1;
 
-// One date or time of a range: which stamp it fills, which part, from which field.
-struct RangeValue {
-  bool end;   // else the start
-  bool time;  // else the date
-  int8_t field;
-};
-constexpr RangeValue StartDate(int8_t field) { return {false, false, field}; }
-constexpr RangeValue StartTime(int8_t field) { return {false, true, field}; }
-constexpr RangeValue EndDate(int8_t field) { return {true, false, field}; }
-constexpr RangeValue EndTime(int8_t field) { return {true, true, field}; }
-
-// A form: how many fields it has, where its prefix and suffix stand (or
-// kNoField), and its dates and times in the order they are read.
+// A form: how many fields it has, where its prefix and suffix stand, and
+// which fields hold the start's and the end's date and time (kNoField for
+// none). Each form has a date or a time for both ends, read in the order
+// start date, start time, end date, end time.
 struct RangeForm {
   int8_t fieldCount;
   int8_t prefixAt;
   int8_t suffixAt;
-  int8_t valueCount;
-  RangeValue values[4];
+  int8_t startDate, startTime, endDate, endTime;
 };
 
 constexpr RangeForm kRangeForms[] = {
-    {2, kNoField, kNoField, 2, {StartDate(0), EndDate(1)}},                            // date|date
-    {2, kNoField, kNoField, 2, {StartTime(0), EndTime(1)}},                            // time|time
-    {3, kNoField, 2, 2, {StartDate(0), EndDate(1)}},                                   // date|date|suffix
-    {3, 0, kNoField, 2, {StartDate(1), EndDate(2)}},                                   // prefix|date|date
-    {3, kNoField, 2, 2, {StartTime(0), EndTime(1)}},                                   // time|time|suffix
-    {3, 0, kNoField, 2, {StartTime(1), EndTime(2)}},                                   // prefix|time|time
-    {4, kNoField, kNoField, 4, {StartDate(0), StartTime(1), EndDate(2), EndTime(3)}},  // date|time|date|time
-    {4, 0, 3, 2, {StartTime(1), EndTime(2)}},                                          // prefix|time|time|suffix
-    {4, 0, 3, 2, {StartDate(1), EndDate(2)}},                                          // prefix|date|date|suffix
-    {5, kNoField, 4, 4, {StartDate(0), StartTime(1), EndDate(2), EndTime(3)}},         // ...|suffix
-    {5, 0, kNoField, 4, {StartDate(1), StartTime(2), EndDate(3), EndTime(4)}},         // prefix|...
-    {6, 0, 5, 4, {StartDate(1), StartTime(2), EndDate(3), EndTime(4)}},                // prefix|...|suffix
+    // fields, prefix, suffix, start date, start time, end date, end time
+    {2, kNoField, kNoField, 0, kNoField, 1, kNoField},  // date|date
+    {2, kNoField, kNoField, kNoField, 0, kNoField, 1},  // time|time
+    {3, kNoField, 2, 0, kNoField, 1, kNoField},         // date|date|suffix
+    {3, 0, kNoField, 1, kNoField, 2, kNoField},         // prefix|date|date
+    {3, kNoField, 2, kNoField, 0, kNoField, 1},         // time|time|suffix
+    {3, 0, kNoField, kNoField, 1, kNoField, 2},         // prefix|time|time
+    {4, kNoField, kNoField, 0, 1, 2, 3},                // date|time|date|time
+    {4, 0, 3, kNoField, 1, kNoField, 2},                // prefix|time|time|suffix
+    {4, 0, 3, 1, kNoField, 2, kNoField},                // prefix|date|date|suffix
+    {5, kNoField, 4, 0, 1, 2, 3},                       // date|time|date|time|suffix
+    {5, 0, kNoField, 1, 2, 3, 4},                       // prefix|date|time|date|time
+    {6, 0, 5, 1, 2, 3, 4},                              // prefix|date|time|date|time|suffix
 };
 
-bool ReadRangeValue(const ReadingSeparators& separators, const RangeValue& value, char* const* fields,
-                    TimeStampParts* start, TimeStampParts* end) {
-  TimeStampParts* stamp = value.end ? end : start;
-  const char* field = fields[value.field];
-  return value.time ? ReadTime(separators, field, stamp) : ReadDate(separators, field, stamp);
+// The date and the time a stamp has in the form; true when each reads.
+bool ReadStampFields(const ReadingSeparators& separators, char* const* fields, int8_t dateAt, int8_t timeAt,
+                     TimeStampParts* stamp) {
+  return (dateAt == kNoField || ReadDate(separators, fields[dateAt], stamp)) &&
+         (timeAt == kNoField || ReadTime(separators, fields[timeAt], stamp));
 }
 
 // -1 when the form's first date or time does not read, else whether all
 // of them read.
 int32_t ReadRangeForm(const ReadingSeparators& separators, const RangeForm& form, char* const* fields,
                       TimeStampParts* start, TimeStampParts* end) {
-  if (!ReadRangeValue(separators, form.values[0], fields, start, end)) return -1;
-  for (int32_t i = 1; i < form.valueCount; ++i) {
-    if (!ReadRangeValue(separators, form.values[i], fields, start, end)) return 0;
-  }
-  return 1;
+  const bool hasDates = form.startDate != kNoField;
+  const bool first = hasDates ? ReadDate(separators, fields[form.startDate], start)
+                              : ReadTime(separators, fields[form.startTime], start);
+  if (!first) return -1;
+  const bool startTime = !hasDates || form.startTime == kNoField ||
+                         ReadTime(separators, fields[form.startTime], start);
+  return startTime && ReadStampFields(separators, fields, form.endDate, form.endTime, end) ? 1 : 0;
 }
 
 const char* RangeAffix(char* const* fields, int8_t at) { return at == kNoField ? nullptr : fields[at]; }
@@ -381,14 +372,13 @@ const char* RangeAffix(char* const* fields, int8_t at) { return at == kNoField ?
 bool ParseTimeStampRange(const ReadingSeparators& separators, const char* parameter, int32_t length,
                          char* prefix, char* suffix, TimeStampParts* start, TimeStampParts* end) {
   char work[kParameterLimit + 1];
-  char* fields[kMostRangeFields + 1];
+  // Fields past the count stay NULL, which every reading refuses.
+  char* fields[kMostRangeFields + 1] = {};
+  // At most kMostRangeFields: the split keeps one slot for its end.
   int32_t count = SplitParameter(parameter, length, work, fields, kMostRangeFields + 1);
   ClearStamp(start);
   ClearStamp(end);
-  // Fields past the count are NULL, which every reading refuses.
-  for (int32_t i = count; i <= kMostRangeFields; ++i) fields[i] = nullptr;
   if (count < kFewestRangeFields) count = kFewestRangeFields;
-  if (count > kMostRangeFields) count = kMostRangeFields;
 
   for (const RangeForm& form : kRangeForms) {
     if (form.fieldCount != count) continue;
