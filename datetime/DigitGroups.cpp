@@ -30,7 +30,8 @@ void TokenizeDigitGroups(const char* text, int32_t reach, const char* seps, int3
 void ReadDigitGroups(const char* text, int32_t reach, const char* seps, int32_t maxGroups, DigitGroups* groups) {
   const char sep0 = seps[0];
   const char sep1 = seps[0] != 0 ? seps[1] : 0;
-  if (sep0 == 0 || !PlainSeparator(sep0) || (sep1 != 0 && !PlainSeparator(sep1))) {
+  // NUL counts as plain: a single separator leaves sep1 0 and keeps the plain reading.
+  if (sep0 == 0 || !PlainSeparator(sep0) || !PlainSeparator(sep1)) {
     TokenizeDigitGroups(text, reach, seps, maxGroups, groups);
     return;
   }

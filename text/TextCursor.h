@@ -22,12 +22,6 @@ inline void PutChar(TextCursor* c, char ch) {
   if (c->length < c->capacity) c->start[c->length++] = ch;
 }
 
-// A NULL text writes nothing, like an empty one.
-inline void PutText(TextCursor* c, const char* text) {
-  if (text == nullptr) return;
-  while (*text != 0) PutChar(c, *text++);
-}
-
 // The decimal text of value, at least `width` characters with zeros after
 // the sign, as "%0*d" writes it: PutNumber(c, -5, 4) -> "-005".
 inline void PutNumber(TextCursor* c, int64_t value, int64_t width) {

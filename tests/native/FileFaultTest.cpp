@@ -259,6 +259,44 @@ TEST(FileFaults, PreferenceFileIsNeverTornNorLost) {
   RemoveTree(root);
 }
 
+// Flush of an open file asks the disk to write through, one call, and a
+// fault at that call leaves the file open and working; Flush of a closed
+// file makes no call. Close is that flush and then the close, and lets the
+// handle go whichever of the two fails.
+TEST(FileFaults, FlushWritesThroughAnOpenFileOnly) {
+  const std::string root = MakeTempFolder("");
+  ASSERT_FALSE(root.empty());
+  TVXFile file;
+  ASSERT_EQ(file.SetFolder(WindowsPath(root).c_str()), kFileOk);
+  file.SetName("flush.bin");
+  ASSERT_EQ(file.Create(), kFileOk);
+  const int64_t handles = OpenStandInHandles();
+  InjectFileFaults(0, FileFaultMode::NthOnly);
+  file.Flush();
+  EXPECT_EQ(FileCallsMade(), 0) << "Flush of a closed file";
+  for (int64_t n : {0, 1}) {
+    ASSERT_EQ(file.Open(), kFileOk);
+    InjectFileFaults(n, FileFaultMode::NthOnly);
+    file.Flush();
+    EXPECT_EQ(FileCallsMade(), 1) << "Flush of an open file, call " << n << " failing";
+    InjectFileFaults(0, FileFaultMode::NthOnly);
+    EXPECT_EQ(file.Write("abc", 3), kFileOk) << "after a Flush with call " << n << " failing";
+    EXPECT_EQ(file.Close(), kFileOk);
+  }
+  for (int64_t n : {0, 1, 2}) {
+    ASSERT_EQ(file.Open(), kFileOk);
+    InjectFileFaults(n, FileFaultMode::NthOnly);
+    EXPECT_EQ(file.Close(), kFileOk);
+    EXPECT_EQ(FileCallsMade(), 2) << "Close, call " << n << " failing: the flush and the close";
+    EXPECT_EQ(OpenStandInHandles(), handles) << "Close, call " << n << " failing";
+  }
+  InjectFileFaults(0, FileFaultMode::NthOnly);
+  file.Flush();
+  EXPECT_EQ(FileCallsMade(), 0) << "Flush after Close";
+  EXPECT_EQ(file.Delete(), kFileOk);
+  RemoveTree(root);
+}
+
 // GetInfo with each of its file calls failing in turn: it answers a code,
 // or success with the file's own name and size, never success with nothing
 // filled in.

@@ -60,8 +60,9 @@ int failures = 0;  // the first few differences are shown, not thousands
 TEST(ReadDigitGroups, EqualsTheTokenizerForEveryShortText) {
   int64_t texts = 0;
   for (char separator : kSeparators) {
-    // A time's set: its separator alone, or with the fraction's ".".
-    for (char fraction : {'\0', '.'}) {
+    // A time's set: its separator alone, or with the fraction's "."; and a
+    // second separator the tokenizer does not take as plain.
+    for (char fraction : {'\0', '.', '\\'}) {
       const char seps[3] = {separator, separator != 0 ? fraction : '\0', 0};
       std::string alphabet = "059";
       if (separator != 0) alphabet += separator;
