@@ -75,12 +75,12 @@ void DayListFunction(HostHandle parameter, HostHandle result) {
 void MonthListFunction(MonthLabel label, HostHandle parameter, HostHandle result) {
   RangeParameter range;
   if (!ReadDateRange(parameter, result, &range)) return;
-  WriteMonthList(result, range.prefix, range.suffix, range.start.year, range.start.month, range.end.year,
+  WriteMonthList(DateTimePrefs, result, range.prefix, range.suffix, range.start.year, range.start.month, range.end.year,
                  range.end.month, label == MonthLabel::Name);
 }
 
 void YearListFunction(HostHandle parameter, HostHandle result) {
   RangeParameter range;
   if (!ReadDateRange(parameter, result, &range)) return;
-  WriteYearList(result, range.prefix, range.suffix, range.start.year, range.end.year);
+  WriteYearList(DateTimePrefs, result, range.prefix, range.suffix, range.start.year, range.end.year);
 }

@@ -214,7 +214,7 @@ void WriteClockList(const DateTimePrefsRecord& prefs, HostHandle result, const c
     WriteNoItems(prefs, result, InPlaceEstimate(width, prefix, suffix, count));
     return;
   }
-  ListBuilder list(result);
+  ListBuilder list(result, prefs);
   if (!list.BeginInHandle(InPlaceEstimate(width, prefix, suffix, count))) return;
   ClockItem item(prefs, suffix, hoursOnly, count);
   item.SetFront(prefix, false, 0, 0, 0);
@@ -296,7 +296,7 @@ void WriteDateTimeList(const DateTimePrefsRecord& prefs, HostHandle result, cons
     WriteNoItems(prefs, result, InPlaceEstimate(width, prefix, suffix, count));
     return;
   }
-  ListBuilder list(result);
+  ListBuilder list(result, prefs);
   if (!BeginDateList(prefs, &list, InPlaceEstimate(width, prefix, suffix, count), start.year)) return;
   ClockItem item(prefs, suffix, hourOnly, count);
   const int32_t minuteStep = MinuteStep(step);
@@ -372,7 +372,7 @@ int64_t AppendDays(ListBuilder* list, DayItemTemplate* item, int32_t year, int32
 
 void WriteDayList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
                   int32_t year, int32_t month, int32_t day, int64_t count) {
-  ListBuilder list(result);
+  ListBuilder list(result, prefs);
   if (!BeginDateList(prefs, &list, InPlaceEstimate(DateTextWidth(prefs), prefix, suffix, count), year)) return;
   if (count > 0) {
     char first[kFormattedTextSize];
@@ -390,15 +390,15 @@ void WriteDayList(const DateTimePrefsRecord& prefs, HostHandle result, const cha
   list.Finish();
 }
 
-void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,
-                    int32_t startMonth, int32_t endYear, int32_t endMonth, bool names) {
+void WriteMonthList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                    int32_t startYear, int32_t startMonth, int32_t endYear, int32_t endMonth, bool names) {
   if (endYear < startYear || startMonth < 0 || startMonth > 12) return;  // the readings give months 0..12
   const int64_t count =
       (static_cast<int64_t>(endYear) - startYear) * 12 + (endMonth - startMonth) + 1;
   if (count < 1) return;
   const int64_t size =
       (TextLength(suffix) + TextLength(prefix) + 7 + (names ? 1 : 0) + kSeparatorLength) * count + 1;
-  ListBuilder list(result);
+  ListBuilder list(result, prefs);
   if (!list.BeginAside(size, size - 1)) return;
   // Prefix and suffix hold at most 64 characters each: every item fits.
   // The item is [prefix][month]/[year][suffix][CR]: the months of one year
@@ -420,12 +420,12 @@ void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, i
   list.Finish();
 }
 
-void WriteYearList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,
-                   int32_t endYear) {
+void WriteYearList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                   int32_t startYear, int32_t endYear) {
   if (endYear < startYear) return;
   const int64_t count = static_cast<int64_t>(endYear) - startYear + 1;
   const int64_t size = (TextLength(suffix) + TextLength(prefix) + 4 + kSeparatorLength) * count + 1;
-  ListBuilder list(result);
+  ListBuilder list(result, prefs);
   if (!list.BeginAside(size, size - 1)) return;
   ItemCounter year(prefix, suffix, 0, startYear, 1, 0);
   if (!AppendCountedItems(&list, &year, count)) return;

@@ -38,7 +38,7 @@ void WriteDateTimeList(const DateTimePrefsRecord& prefs, HostHandle result, cons
                        const TimeStampParts& start, int64_t step, int64_t totalSeconds, bool hourOnly);
 void WriteDayList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
                   int32_t year, int32_t month, int32_t day, int64_t count);
-void WriteMonthList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,
-                    int32_t startMonth, int32_t endYear, int32_t endMonth, bool names);
-void WriteYearList(HostHandle result, const char* prefix, const char* suffix, int32_t startYear,
-                   int32_t endYear);
+void WriteMonthList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                    int32_t startYear, int32_t startMonth, int32_t endYear, int32_t endMonth, bool names);
+void WriteYearList(const DateTimePrefsRecord& prefs, HostHandle result, const char* prefix, const char* suffix,
+                   int32_t startYear, int32_t endYear);

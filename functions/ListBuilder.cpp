@@ -4,13 +4,12 @@
 
 #include "host/HostServices.h"
 #include "host/ResultWriters.h"
-#include "prefs/DateTimePrefs.h"
 
 const char ListSeparator[] = "\r";
 const char kDigitTable[] = "0123456789";
 
 bool ListBuilder::BeginInHandle(int64_t estimate) {
-  if (CheckResultOverflow(estimate, result_, DateTimePrefs)) return false;
+  if (CheckResultOverflow(estimate, result_, prefs_)) return false;
   HostResizeHandle(result_, static_cast<int32_t>(estimate));
   if (HostLastMemoryError() != 0) return false;
   text_ = TextCursor{HandleData(result_), 0, estimate};  // the block stays put until the next resize
@@ -20,7 +19,7 @@ bool ListBuilder::BeginInHandle(int64_t estimate) {
 }
 
 bool ListBuilder::BeginAside(int64_t estimate, int64_t capacity) {
-  if (CheckResultOverflow(estimate, result_, DateTimePrefs)) return false;
+  if (CheckResultOverflow(estimate, result_, prefs_)) return false;
   buffer_ = new (std::nothrow) char[capacity + 1];
   if (buffer_ == nullptr) {
     WriteErrorResult(result_);
@@ -65,7 +64,7 @@ bool ListBuilder::MoveAside() {
 
 bool ListBuilder::AppendAside(const char* item, int64_t itemLength) {
   const int64_t needed = text_.length + itemLength;
-  if (CheckResultOverflow(needed, result_, DateTimePrefs)) return false;
+  if (CheckResultOverflow(needed, result_, prefs_)) return false;
   if (buffer_ == nullptr && !MoveAside()) return false;
   // A list begun aside with less room than the limit is cut at its bound.
   const int64_t room = text_.capacity - text_.length;
@@ -84,7 +83,7 @@ void ListBuilder::Finish() {
   // piece of a list is a terminated text or cut at its first NUL.)
   int64_t length = text_.length;
   while (length > 0 && (buffer_[length - 1] == '\r' || buffer_[length - 1] == '\n')) --length;
-  if (CheckResultOverflow(length, result_, DateTimePrefs)) return;
+  if (CheckResultOverflow(length, result_, prefs_)) return;
   // Refused: a list that began in the handle has part of itself there, which
   // must not stand as the answer.
   if (!WriteHandleBytes(result_, buffer_, static_cast<int32_t>(length), true) && inHandle_) WriteErrorResult(result_);

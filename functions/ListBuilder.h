@@ -26,6 +26,7 @@
 #include <cstring>
 
 #include "host/CallBlock.h"
+#include "prefs/record/DateTimePrefsRecord.h"
 #include "text/DecimalCounter.h"
 #include "text/TextCursor.h"
 
@@ -122,7 +123,8 @@ struct ItemCounter {
 
 class ListBuilder {
  public:
-  explicit ListBuilder(HostHandle result) : result_(result) {}
+  // `prefs`: the preferences the overflow message, if any, follows.
+  ListBuilder(HostHandle result, const DateTimePrefsRecord& prefs) : result_(result), prefs_(prefs) {}
   ~ListBuilder() { delete[] buffer_; }
   ListBuilder(const ListBuilder&) = delete;
   ListBuilder& operator=(const ListBuilder&) = delete;
@@ -174,6 +176,7 @@ class ListBuilder {
   bool AppendAside(const char* item, int64_t itemLength);
 
   HostHandle result_;
+  const DateTimePrefsRecord& prefs_;
   TextCursor text_{nullptr, 0, 0};
   int64_t shortEnd_ = -1;   // up to this length a fixed copy still fits
   char* buffer_ = nullptr;  // the list aside; nullptr while it is in the handle

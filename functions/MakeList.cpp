@@ -8,6 +8,7 @@
 #include "host/HostServices.h"
 #include "host/Parameter.h"
 #include "host/ResultWriters.h"
+#include "prefs/DateTimePrefs.h"
 #include "resources/PluginLimits.h"
 #include "text/VXString.h"
 
@@ -101,7 +102,7 @@ bool AppendWrappedLines(ListBuilder* builder, const WrappedListPieces& pieces) {
   return true;
 }
 
-void WriteWrappedList(HostHandle parameter, HostHandle result) {
+void WriteWrappedList(const DateTimePrefsRecord& prefs, HostHandle parameter, HostHandle result) {
   const int32_t size = HostHandleSize(parameter);
   // Room for the fixed copy of a short line at the end.
   std::unique_ptr<char[]> copy(new (std::nothrow) char[static_cast<size_t>(size) + 1 + kFixedCopyLength]);
@@ -118,7 +119,7 @@ void WriteWrappedList(HostHandle parameter, HostHandle result) {
   const int64_t lineEnds = CountLineEnds(p.list, p.listLength, &shortLines);
   const int64_t affixes = TextLength(p.prefix) + TextLength(p.suffix);
   const int64_t estimate = (affixes + kSeparatorLength) * (lineEnds + 1) + p.listLength;
-  ListBuilder builder(result);
+  ListBuilder builder(result, prefs);
   if (!builder.BeginAside(estimate, estimate)) return;
   if (affixes == 0 && shortLines) {
     // Then the list is its own text with every line end a CR: the CR that
@@ -137,5 +138,5 @@ void WriteWrappedList(HostHandle parameter, HostHandle result) {
 
 void WrappedList(HostHandle parameter, HostHandle result) {
   int32_t size;
-  if (RequireParameter(parameter, result, &size)) WriteWrappedList(parameter, result);
+  if (RequireParameter(parameter, result, &size)) WriteWrappedList(DateTimePrefs, parameter, result);
 }

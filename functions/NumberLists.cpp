@@ -5,6 +5,7 @@
 #include "ListBuilder.h"
 #include "host/Parameter.h"
 #include "host/ResultWriters.h"
+#include "prefs/DateTimePrefs.h"
 #include "resources/PluginLimits.h"
 #include "text/Decimal.h"
 #include "text/VXString.h"
@@ -81,7 +82,7 @@ bool ReadNumberListOptions(HostHandle parameter, NumberListOptions* o) {
   return true;
 }
 
-void WriteNumberList(HostHandle parameter, HostHandle result) {
+void WriteNumberList(const DateTimePrefsRecord& prefs, HostHandle parameter, HostHandle result) {
   NumberListOptions o;
   if (!ReadNumberListOptions(parameter, &o)) return;
   if (o.step < 1 || o.start == o.end) return;
@@ -95,7 +96,7 @@ void WriteNumberList(HostHandle parameter, HostHandle result) {
   const int64_t estimate = (TextLength(o.suffix) + TextLength(o.prefix) + width + kSeparatorLength) * items;
   // The text never passes estimate - 1 characters: only the last separator
   // can be lost to that bound, and the trim removes it anyway.
-  ListBuilder list(result);
+  ListBuilder list(result, prefs);
   if (!list.BeginAside(estimate, estimate - 1)) return;
   const int64_t pad = o.zeroPad > 0 ? o.zeroPad : 0;
   const int64_t delta = o.start < o.end ? o.step : -static_cast<int64_t>(o.step);
@@ -114,5 +115,5 @@ void WriteNumberList(HostHandle parameter, HostHandle result) {
 
 void NumberList(HostHandle parameter, HostHandle result) {
   int32_t size;
-  if (RequireParameter(parameter, result, &size)) WriteNumberList(parameter, result);
+  if (RequireParameter(parameter, result, &size)) WriteNumberList(DateTimePrefs, parameter, result);
 }

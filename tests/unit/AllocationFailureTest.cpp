@@ -61,7 +61,7 @@ TEST(AllocationFailure, ListMovedAsideOnTheWay) {
   for (int refuse : {-1, 1, 0}) {
     HostHandle result = host.Prepare("host's bytes");
     {
-      ListBuilder list(result);
+      ListBuilder list(result, DateTimePrefs);
       ASSERT_TRUE(list.BeginInHandle(3 * 4));
       char item[40] = "123456789";
       refusals = refuse;

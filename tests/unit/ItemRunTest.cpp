@@ -69,7 +69,7 @@ Built BuildRun(TestHost* host, const RunCase& c, int32_t lead, int64_t room, boo
   HostHandle result = host->Prepare("host's bytes");
   Built built{"", "", false};
   {
-    ListBuilder list(result);
+    ListBuilder list(result, DateTimePrefs);
     const bool begun = aside ? list.BeginAside(room, room) : list.BeginInHandle(room);
     if (!begun) {
       ADD_FAILURE() << c.name << ": the list of " << room << " bytes did not begin";
@@ -152,7 +152,7 @@ TEST(ItemRun, RefusedWhenItPassesTheLimit) {
   for (int32_t length : {int32_t{kFixedCopyLength}, int32_t{kFixedCopyLength + 1}}) {
     HostHandle result = host.Prepare("host's bytes");
     {
-      ListBuilder list(result);
+      ListBuilder list(result, DateTimePrefs);
       ASSERT_TRUE(list.BeginInHandle(100));
       char item[256] = {};
       std::memset(item, 'a', static_cast<size_t>(length));
@@ -167,7 +167,7 @@ TEST(ItemRun, RefusedWhenItPassesTheLimit) {
   // far more than 65535 bytes.
   HostHandle result = host.Prepare("host's bytes");
   {
-    ListBuilder list(result);
+    ListBuilder list(result, DateTimePrefs);
     ASSERT_TRUE(list.BeginAside(100, kResultSizeLimit - 1));
     ItemCounter counter("item ", "", 0, 1, 1, 0);
     EXPECT_FALSE(AppendCountedItems(&list, &counter, 20000));

@@ -20,7 +20,7 @@ namespace {
 std::string BuildList(TestHost* host, int items, int width, bool aside, int failFrom = 0,
                       TestHost::Failing failing = TestHost::Failing::FromTheNthOn, int estimated = 4) {
   HostHandle result = host->Prepare("host's bytes", failFrom, failing);
-  ListBuilder list(result);
+  ListBuilder list(result, DateTimePrefs);
   const int estimate = estimated * items;
   const bool begun = aside ? list.BeginAside(estimate, kResultSizeLimit - 1) : list.BeginInHandle(estimate);
   if (!begun) return host->Result();
@@ -69,7 +69,7 @@ TEST(ListBuilder, ItemsLongerThanTheEstimate) {
 TEST(ListBuilder, AsideListEndsWithoutLineEnds) {
   TestHost host;
   HostHandle result = host.Prepare("host's bytes");
-  ListBuilder list(result);
+  ListBuilder list(result, DateTimePrefs);
   ASSERT_TRUE(list.BeginAside(20, 10));
   EXPECT_EQ(list.AppendInPlace(11), nullptr);
   char* at = list.AppendInPlace(6);
@@ -85,7 +85,7 @@ TEST(ListBuilder, AsideListEndsWithoutLineEnds) {
 TEST(ListBuilder, AsideListCutAtItsBound) {
   TestHost host;
   HostHandle result = host.Prepare("host's bytes");
-  ListBuilder list(result);
+  ListBuilder list(result, DateTimePrefs);
   ASSERT_TRUE(list.BeginAside(20, 10));
   char item[40] = "abcdefgh";
   for (int i = 0; i < 3; ++i) ASSERT_TRUE(list.Append(item, 8));
